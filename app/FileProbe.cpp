@@ -1,0 +1,106 @@
+#include "app/FileProbe.h"
+
+#include <windows.h>
+
+#include <stdexcept>
+
+#include "app/Prompts.h"
+#include "ui/Handles.h"
+
+namespace zarvik {
+
+namespace {
+
+ui::FileHandle OpenForReading(const std::string& path) {
+    return ui::FileHandle(::CreateFileA(path.c_str(), GENERIC_READ,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+[[noreturn]] void ThrowFileError(const char* what, const std::string& path, DWORD code) {
+    throw std::runtime_error(std::string(what) + " \"" + path + "\". " + SystemErrorText(code));
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string::npos) {
+            lines.push_back(text.substr(start));
+            break;
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+        if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
+    }
+    return lines;
+}
+
+}  // namespace
+
+int32_t ProbeFileSize(const std::string& path) {
+    ui::FileHandle file = OpenForReading(path);
+    if (!file) return -1;
+    DWORD high = 0;
+    DWORD low = ::GetFileSize(file.Get(), &high);
+    if (low == INVALID_FILE_SIZE && ::GetLastError() != NO_ERROR) return -1;
+    // Sizes are kept as 32-bit signed values, as the log stores them.
+    return static_cast<int32_t>(low);
+}
+
+bool FilePresent(const std::string& path) { return static_cast<bool>(OpenForReading(path)); }
+
+std::string ReadWholeFile(const std::string& path) {
+    ui::FileHandle file = OpenForReading(path);
+    if (!file) ThrowFileError("Cannot open file", path, ::GetLastError());
+    std::string bytes;
+    char buf[65536];
+    DWORD got = 0;
+    for (;;) {
+        if (!::ReadFile(file.Get(), buf, sizeof buf, &got, nullptr))
+            ThrowFileError("Cannot read file", path, ::GetLastError());
+        if (got == 0) break;
+        bytes.append(buf, got);
+    }
+    return bytes;
+}
+
+std::vector<std::string> ReadTextLines(const std::string& path) {
+    return SplitLines(ReadWholeFile(path));
+}
+
+void WriteWholeFile(const std::string& path, const std::string& bytes) {
+    const std::string temp = path + ".~zk";
+    {
+        ui::FileHandle file(::CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                          FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file) ThrowFileError("Cannot create file", path, ::GetLastError());
+        DWORD written = 0;
+        if (!::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+                         nullptr) ||
+            written != bytes.size()) {
+            DWORD code = ::GetLastError();
+            file.Reset();
+            ::DeleteFileA(temp.c_str());
+            ThrowFileError("Cannot write file", path, code);
+        }
+    }
+    if (!::MoveFileExA(temp.c_str(), path.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED)) {
+        DWORD code = ::GetLastError();
+        ::DeleteFileA(temp.c_str());
+        ThrowFileError("Cannot write file", path, code);
+    }
+}
+
+void WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const std::string& line : lines) {
+        bytes += line;
+        bytes += "\r\n";
+    }
+    WriteWholeFile(path, bytes);
+}
+
+}  // namespace zarvik

@@ -1,0 +1,22 @@
+// The File Browser page: drive, folder, mask.
+#include "app/Application.h"
+#include "app/MainForm.h"
+
+namespace zarvik {
+
+void TForm1::Edit3Change() { FileListBox1.SetMask(Edit3.Text()); }
+void TForm1::Button18Click() { Edit3.SetText("*.dll"); }
+void TForm1::Button19Click() { Edit3.SetText("*.exe"); }
+void TForm1::Button20Click() { Edit3.SetText("*.tmp"); }
+void TForm1::Button21Click() { Edit3.SetText("*.ini"); }
+void TForm1::Button22Click() { Edit3.SetText("*.vxd"); }
+void TForm1::Button23Click() { Edit3.SetText("*.log"); }
+void TForm1::Button24Click() { Edit3.SetText("*.bat"); }
+void TForm1::Button25Click() { Edit3.SetText("*.sys"); }
+void TForm1::Button26Click() { Edit3.SetText("*.com"); }
+void TForm1::Button27Click() { Edit3.SetText("*.*"); }
+void TForm1::DirectoryListBox2Change() { FileListBox1.SetDirectory(DirectoryListBox2.Directory()); }
+void TForm1::DriveComboBox1Change() {}
+void TForm1::FilterComboBox1Change() { FileListBox1.SetMask(FilterComboBox1.Mask()); }
+
+}  // namespace zarvik

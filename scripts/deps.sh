@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Installs the build and test tools with apt when any is missing.
+# Quick and silent when everything is already there.
+set -euo pipefail
+
+need=()
+have_cmd() { command -v "$1" >/dev/null 2>&1; }
+have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "ok installed"; }
+
+have_cmd i686-w64-mingw32-g++-posix   || need+=(g++-mingw-w64-i686-posix)
+have_cmd x86_64-w64-mingw32-g++-posix || need+=(g++-mingw-w64-x86-64-posix)
+have_pkg mingw-w64-tools              || need+=(mingw-w64-tools)
+have_cmd cmake                        || need+=(cmake)
+have_cmd g++                          || need+=(g++)
+have_cmd make                         || need+=(make)
+have_cmd Xvfb                         || need+=(xvfb)
+have_cmd xauth                        || need+=(xauth)
+have_pkg googletest                   || need+=(googletest)
+have_cmd unrtf                        || need+=(unrtf)
+have_cmd pdfinfo                      || need+=(poppler-utils)
+have_pkg cups                         || need+=(cups)
+have_pkg printer-driver-cups-pdf      || need+=(printer-driver-cups-pdf)
+have_pkg wine                         || need+=(wine)
+have_pkg wine64                       || need+=(wine64)
+have_pkg wine32:i386                  || need+=(wine32:i386)
+have_pkg libcups2:i386                || need+=(libcups2:i386)
+
+if [ ${#need[@]} -eq 0 ]; then
+    exit 0
+fi
+
+if [ "$(id -u)" -ne 0 ]; then
+    SUDO=sudo
+else
+    SUDO=
+fi
+
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $SUDO dpkg --add-architecture i386
+fi
+echo "Installing: ${need[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null

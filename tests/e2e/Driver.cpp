@@ -1,0 +1,157 @@
+#include "e2e/Driver.h"
+
+#include <stdexcept>
+#include <vector>
+
+namespace e2e {
+
+namespace {
+
+std::string WindowsPath(std::string path) {
+    if (!path.empty() && path[0] == '/') path = "Z:" + path;
+    for (char& c : path) {
+        if (c == '/') c = '\\';
+    }
+    return path;
+}
+
+std::string ClassOf(HWND hwnd) {
+    char buf[256] = {};
+    ::GetClassNameA(hwnd, buf, sizeof buf);
+    return buf;
+}
+
+struct Search {
+    DWORD pid;
+    std::string title;
+    bool dialog;
+    bool suffix;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchTopLevel(HWND hwnd, LPARAM lp) {
+    auto* s = reinterpret_cast<Search*>(lp);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(hwnd, &pid);
+    if (pid != s->pid || !::IsWindowVisible(hwnd)) return TRUE;
+    std::string text = Driver::TextOf(hwnd);
+    bool match = s->suffix ? text.size() >= s->title.size() &&
+                                 text.compare(text.size() - s->title.size(), std::string::npos,
+                                              s->title) == 0 && text != s->title
+                           : text == s->title;
+    if (match && s->dialog != (ClassOf(hwnd) == "#32770")) match = false;
+    if (match) {
+        s->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+struct ChildSearch {
+    std::string text;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchChild(HWND hwnd, LPARAM lp) {
+    auto* s = reinterpret_cast<ChildSearch*>(lp);
+    if (Driver::TextOf(hwnd) == s->text) {
+        s->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+Driver::Driver(const std::string& exe) {
+    std::string path = WindowsPath(exe);
+    std::string cmd = "\"" + path + "\"";
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    if (!::CreateProcessA(path.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &si, &pi_))
+        throw std::runtime_error("Cannot start " + path);
+    ::WaitForInputIdle(pi_.hProcess, 10000);
+}
+
+Driver::~Driver() {
+    if (pi_.hProcess) {
+        if (::WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT)
+            ::TerminateProcess(pi_.hProcess, 99);
+        ::CloseHandle(pi_.hProcess);
+        ::CloseHandle(pi_.hThread);
+    }
+}
+
+HWND Driver::WaitForWindow(const std::string& title, bool dialog, int timeoutMs) {
+    for (int waited = 0; waited < timeoutMs; waited += 50) {
+        Search s{pi_.dwProcessId, title, dialog, false};
+        ::EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&s));
+        if (s.found) return s.found;
+        ::Sleep(50);
+    }
+    return nullptr;
+}
+
+HWND Driver::WaitForMainWindow(const std::string& suffix, int timeoutMs) {
+    for (int waited = 0; waited < timeoutMs; waited += 50) {
+        Search s{pi_.dwProcessId, suffix, false, true};
+        ::EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&s));
+        if (s.found) return s.found;
+        ::Sleep(50);
+    }
+    return nullptr;
+}
+
+HWND Driver::FindChild(HWND parent, const std::string& text) {
+    ChildSearch s{text};
+    ::EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&s));
+    return s.found;
+}
+
+std::string Driver::TextOf(HWND hwnd) {
+    // WM_GETTEXT crosses processes whole, where GetWindowText does not
+    // ask another process's controls.
+    LRESULT len = ::SendMessageA(hwnd, WM_GETTEXTLENGTH, 0, 0);
+    std::string s(static_cast<size_t>(len) + 1, '\0');
+    LRESULT got = ::SendMessageA(hwnd, WM_GETTEXT, s.size(), reinterpret_cast<LPARAM>(s.data()));
+    s.resize(static_cast<size_t>(got > 0 ? got : 0));
+    return s;
+}
+
+void Driver::Answer(HWND box, int buttonId) {
+    HWND button = ::GetDlgItem(box, buttonId);
+    if (!button) throw std::runtime_error("The message box has no such button");
+    ::PostMessageA(button, BM_CLICK, 0, 0);
+}
+
+void Driver::Press(HWND button) { ::PostMessageA(button, BM_CLICK, 0, 0); }
+
+int Driver::WaitForExit(int timeoutMs) {
+    if (::WaitForSingleObject(pi_.hProcess, static_cast<DWORD>(timeoutMs)) != WAIT_OBJECT_0)
+        return -1;
+    DWORD code = 0;
+    ::GetExitCodeProcess(pi_.hProcess, &code);
+    return static_cast<int>(code);
+}
+
+int Driver::ListCount(HWND list) {
+    return static_cast<int>(::SendMessageA(list, LB_GETCOUNT, 0, 0));
+}
+
+std::string Driver::ListItem(HWND list, int index) {
+    LRESULT len = ::SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (len <= 0) return {};
+    std::vector<wchar_t> wide(static_cast<size_t>(len) + 1, L'\0');
+    LRESULT got = ::SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index),
+                                 reinterpret_cast<LPARAM>(wide.data()));
+    if (got <= 0) return {};
+    int n = ::WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(got), nullptr, 0,
+                                  nullptr, nullptr);
+    std::string s(static_cast<size_t>(n), '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(got), s.data(), n, nullptr,
+                          nullptr);
+    return s;
+}
+
+}  // namespace e2e

@@ -1,0 +1,41 @@
+#pragma once
+// Drives the real zarvik.exe from another process, by window text alone, as
+// an automation tool or a screen reader finds its controls.
+#include <windows.h>
+
+#include <string>
+
+namespace e2e {
+
+class Driver {
+public:
+    // Starts the program; `exe` may be a Unix path (Wine maps it to Z:).
+    explicit Driver(const std::string& exe);
+    ~Driver();
+
+    DWORD ProcessId() const { return pi_.dwProcessId; }
+    // Waits for a top-level window of the process whose title is `title`,
+    // of class "#32770" (message boxes) when `dialog` is set.
+    HWND WaitForWindow(const std::string& title, bool dialog, int timeoutMs = 20000);
+    // The main window: the top-level window whose title ends in `suffix`.
+    HWND WaitForMainWindow(const std::string& suffix, int timeoutMs = 20000);
+    // A descendant window with exactly this text.
+    static HWND FindChild(HWND parent, const std::string& text);
+    static std::string TextOf(HWND hwnd);
+    // Answers a message box by its button id (IDYES, IDNO, IDOK).
+    static void Answer(HWND box, int buttonId);
+    // Presses a button without waiting for what it starts (it may open a
+    // modal message box in the program).
+    static void Press(HWND button);
+    // Waits for the process to end; its exit code, or -1 on timeout.
+    int WaitForExit(int timeoutMs = 20000);
+    // Reads a list box of the program whole (wide form: the ANSI one is cut
+    // short across processes under Wine).
+    static std::string ListItem(HWND list, int index);
+    static int ListCount(HWND list);
+
+private:
+    PROCESS_INFORMATION pi_{};
+};
+
+}  // namespace e2e

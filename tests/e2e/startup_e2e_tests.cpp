@@ -1,0 +1,48 @@
+// Starts the real program and works it from another process.
+#include <gtest/gtest.h>
+
+#include "e2e/Driver.h"
+
+namespace {
+
+std::string g_exe;
+
+TEST(RealProgram, AnswersStartQuestionFindsControlsAndQuits) {
+    e2e::Driver program(g_exe);
+
+    HWND question = program.WaitForWindow("Zarvik v1.1", true);
+    ASSERT_NE(question, nullptr) << "no start-up question";
+    EXPECT_NE(e2e::Driver::FindChild(question, "Do you wish to Open an External List File"),
+              nullptr);
+    e2e::Driver::Answer(question, IDNO);
+
+    HWND main = program.WaitForMainWindow("Zarvik v1.1");
+    ASSERT_NE(main, nullptr) << "no main window";
+    EXPECT_EQ(e2e::Driver::TextOf(main), std::string(86, ' ') + "Zarvik v1.1");
+    EXPECT_NE(e2e::Driver::FindChild(main, "Build FileList"), nullptr);
+    HWND additional = e2e::Driver::FindChild(main, "Additional");
+    ASSERT_NE(additional, nullptr);
+    EXPECT_TRUE(::IsWindowVisible(additional)) << "the program opens on the Additional page";
+
+    HWND quit = e2e::Driver::FindChild(main, "Quit Zarvik v1.1");
+    ASSERT_NE(quit, nullptr);
+    e2e::Driver::Press(quit);
+    HWND confirm = program.WaitForWindow("Zarvik v1.1", true);
+    ASSERT_NE(confirm, nullptr) << "no exit question";
+    EXPECT_NE(e2e::Driver::FindChild(confirm, "Do you really want to Exit Zarvik"), nullptr);
+    e2e::Driver::Answer(confirm, IDYES);
+
+    EXPECT_EQ(program.WaitForExit(), 0);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    if (argc < 2) {
+        fprintf(stderr, "usage: %s path-to-zarvik.exe\n", argv[0]);
+        return 2;
+    }
+    g_exe = argv[1];
+    return RUN_ALL_TESTS();
+}

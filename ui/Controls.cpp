@@ -1,0 +1,595 @@
+#include "ui/Controls.h"
+
+#include <commctrl.h>
+
+#include <stdexcept>
+
+#include "ui/FileListing.h"
+
+namespace ui {
+
+namespace {
+
+constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+
+void Fire(const Event& e) { RunCommand(e); }
+
+std::string SendText(HWND hwnd, UINT lenMsg, UINT textMsg, int index) {
+    LRESULT len = ::SendMessageA(hwnd, lenMsg, static_cast<WPARAM>(index), 0);
+    if (len <= 0) return {};
+    std::string s(static_cast<size_t>(len) + 1, '\0');
+    LRESULT got = ::SendMessageA(hwnd, textMsg, static_cast<WPARAM>(index),
+                                 reinterpret_cast<LPARAM>(s.data()));
+    s.resize(got > 0 ? static_cast<size_t>(got) : 0);
+    return s;
+}
+
+}  // namespace
+
+// --- Button, CheckBox -----------------------------------------------------
+
+void Button::Create(HWND parent, const Rect& r, std::string_view caption) {
+    CreateControl("BUTTON", parent, r, caption, kChild | WS_TABSTOP | BS_PUSHBUTTON);
+}
+
+void Button::Click() { Fire(OnClick); }
+
+void Button::OnCommand(WORD code) {
+    if (code == BN_CLICKED) Fire(OnClick);
+}
+
+void CheckBox::Create(HWND parent, const Rect& r, std::string_view caption) {
+    CreateControl("BUTTON", parent, r, caption, kChild | WS_TABSTOP | BS_AUTOCHECKBOX);
+}
+
+bool CheckBox::Checked() const {
+    return ::SendMessageA(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void CheckBox::SetChecked(bool checked) {
+    ::SendMessageA(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void CheckBox::OnCommand(WORD code) {
+    if (code == BN_CLICKED) Fire(OnClick);
+}
+
+// --- Label ----------------------------------------------------------------
+
+void Label::Create(HWND parent, const Rect& r, std::string_view caption) {
+    Create(parent, r, caption, Style{});
+}
+
+void Label::Create(HWND parent, const Rect& r, std::string_view caption, const Style& style) {
+    style_ = style;
+    // Owner-drawn so colour, shadow and transparency need no sibling tricks.
+    CreateControl("STATIC", parent, r, caption, kChild | SS_OWNERDRAW | SS_NOTIFY);
+    if (style.height || style.bold) {
+        LOGFONTA lf{};
+        lf.lfHeight = style.height ? -style.height : -11;
+        lf.lfWeight = style.bold ? FW_BOLD : FW_NORMAL;
+        lf.lfCharSet = DEFAULT_CHARSET;
+        lstrcpynA(lf.lfFaceName, "MS Sans Serif", LF_FACESIZE);
+        font_.Reset(::CreateFontIndirectA(&lf));
+        SetFont(font_.Get());
+    }
+}
+
+bool Label::OnDrawItem(DRAWITEMSTRUCT* dis) {
+    HDC dc = dis->hDC;
+    RECT rc = dis->rcItem;
+    ::FillRect(dc, &rc, ::GetSysColorBrush(COLOR_BTNFACE));
+    std::string text = Text();
+    SelectObjectScope font(dc, font_ ? font_.Get() : DefaultGuiFont());
+    ::SetBkMode(dc, TRANSPARENT);
+    const UINT fmt = DT_LEFT | DT_TOP | DT_NOPREFIX | DT_WORDBREAK;
+    ::SetTextColor(dc, style_.color);
+    ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rc, fmt);
+    if (style_.shadow) {
+        ::OffsetRect(&rc, 2, 2);
+        ::SetTextColor(dc, RGB(255, 0, 0));
+        ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rc, fmt);
+    }
+    return true;
+}
+
+void Label::OnCommand(WORD code) {
+    if (code == STN_DBLCLK) Fire(OnDblClick);
+}
+
+// --- Edit, Memo -----------------------------------------------------------
+
+void Edit::Create(HWND parent, const Rect& r, std::string_view text, DWORD extraStyle) {
+    CreateControl("EDIT", parent, r, text, kChild | WS_TABSTOP | ES_AUTOHSCROLL | extraStyle,
+                  WS_EX_CLIENTEDGE);
+}
+
+void Edit::SetReadOnly(bool readOnly) {
+    ::SendMessageA(hwnd_, EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);
+}
+
+void Edit::OnCommand(WORD code) {
+    if (code == EN_CHANGE) Fire(OnChange);
+}
+
+void Memo::Create(HWND parent, const Rect& r, const std::vector<std::string>& lines,
+                  const Options& o) {
+    DWORD style = kChild | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+    if (o.readOnly) style |= ES_READONLY;
+    if (o.vScroll) style |= WS_VSCROLL;
+    if (o.hScroll) style |= WS_HSCROLL;
+    if (!o.wordWrap) style |= ES_AUTOHSCROLL;
+    CreateControl("EDIT", parent, r, "", style, WS_EX_CLIENTEDGE);
+    // Edit controls stop at 32K characters by default; the log view is larger.
+    ::SendMessageA(hwnd_, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
+    SetLines(lines);
+}
+
+std::vector<std::string> Memo::Lines() const {
+    std::vector<std::string> lines;
+    std::string text = Text();
+    size_t start = 0;
+    if (text.empty()) return lines;
+    while (start <= text.size()) {
+        size_t end = text.find("\r\n", start);
+        if (end == std::string::npos) {
+            if (start < text.size()) lines.push_back(text.substr(start));
+            break;
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+void Memo::SetLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (i) text += "\r\n";
+        text += lines[i];
+    }
+    SetText(text);
+}
+
+// --- ListBox, ComboBox ----------------------------------------------------
+
+void ListBox::Create(HWND parent, const Rect& r) { Create(parent, r, Options{}); }
+
+void ListBox::Create(HWND parent, const Rect& r, const Options& o) {
+    DWORD style = kChild | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+    if (o.sorted) style |= LBS_SORT;
+    if (o.vScroll) style |= WS_VSCROLL;
+    if (o.hScroll) style |= WS_HSCROLL;
+    if (o.tabStops) style |= LBS_USETABSTOPS;
+    CreateControl("LISTBOX", parent, r, "", style, WS_EX_CLIENTEDGE);
+}
+
+int ListBox::Count() const { return static_cast<int>(::SendMessageA(hwnd_, LB_GETCOUNT, 0, 0)); }
+
+std::string ListBox::Item(int index) const {
+    return SendText(hwnd_, LB_GETTEXTLEN, LB_GETTEXT, index);
+}
+
+std::vector<std::string> ListBox::Items() const {
+    std::vector<std::string> items;
+    const int n = Count();
+    items.reserve(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) items.push_back(Item(i));
+    return items;
+}
+
+void ListBox::Add(std::string_view text) {
+    std::string s(text);
+    ::SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.c_str()));
+}
+
+void ListBox::SetItems(const std::vector<std::string>& items) {
+    ::SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+    Clear();
+    for (const std::string& s : items) Add(s);
+    ::SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+    ::InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void ListBox::Delete(int index) {
+    ::SendMessageA(hwnd_, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+}
+
+void ListBox::Clear() { ::SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0); }
+
+int ListBox::ItemIndex() const {
+    return static_cast<int>(::SendMessageA(hwnd_, LB_GETCURSEL, 0, 0));
+}
+
+void ListBox::SetItemIndex(int index) {
+    ::SendMessageA(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void ListBox::OnCommand(WORD code) {
+    if (code == LBN_SELCHANGE) Fire(OnClick);
+    if (code == LBN_DBLCLK) Fire(OnDblClick);
+}
+
+void ComboBox::Create(HWND parent, const Rect& r) {
+    CreateControl("COMBOBOX", parent, {r.x, r.y, r.w, r.h + 200}, "",
+                  kChild | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST);
+}
+
+int ComboBox::Count() const {
+    return static_cast<int>(::SendMessageA(hwnd_, CB_GETCOUNT, 0, 0));
+}
+
+std::string ComboBox::Item(int index) const {
+    return SendText(hwnd_, CB_GETLBTEXTLEN, CB_GETLBTEXT, index);
+}
+
+void ComboBox::Add(std::string_view text) {
+    std::string s(text);
+    ::SendMessageA(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.c_str()));
+}
+
+void ComboBox::Clear() { ::SendMessageA(hwnd_, CB_RESETCONTENT, 0, 0); }
+
+int ComboBox::ItemIndex() const {
+    return static_cast<int>(::SendMessageA(hwnd_, CB_GETCURSEL, 0, 0));
+}
+
+void ComboBox::SetItemIndex(int index) {
+    ::SendMessageA(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void ComboBox::OnCommand(WORD code) {
+    if (code == CBN_SELCHANGE) Fire(OnChange);
+}
+
+// --- FileListBox, DirectoryListBox ----------------------------------------
+
+void FileListBox::Create(HWND parent, const Rect& r) {
+    ListBox::Create(parent, r, Options{});
+}
+
+void FileListBox::SetDirectory(std::string_view directory) {
+    directory_ = std::string(directory);
+    Update();
+}
+
+void FileListBox::SetMask(std::string_view mask) {
+    mask_ = std::string(mask);
+    Update();
+}
+
+void FileListBox::Update() { SetItems(ListPlainFiles(directory_, mask_)); }
+
+void DirectoryListBox::Create(HWND parent, const Rect& r) {
+    ListBox::Create(parent, r, Options{});
+    OnClick = [this] { OpenEntry(ItemIndex()); };
+}
+
+void DirectoryListBox::SetDirectory(std::string_view directory) {
+    std::string dir(directory);
+    // Keep "C:\" for a root, drop the trailing "\" of any other folder.
+    while (dir.size() > 3 && dir.back() == '\\') dir.pop_back();
+    if (dir.size() == 2 && dir[1] == ':') dir += '\\';
+    if (::GetFileAttributesA(dir.c_str()) == INVALID_FILE_ATTRIBUTES)
+        throw std::runtime_error("Unable to enter directory " + dir);
+    directory_ = dir;
+
+    std::vector<std::string> entries;
+    paths_.clear();
+    std::string path = dir.substr(0, 3);  // "C:\"
+    entries.push_back(path);
+    paths_.push_back(path);
+    int depth = 1;
+    size_t pos = 3;
+    while (pos < dir.size()) {
+        size_t next = dir.find('\\', pos);
+        std::string part = dir.substr(pos, next == std::string::npos ? next : next - pos);
+        path = JoinPath(path, part);
+        entries.push_back(std::string(static_cast<size_t>(depth) * 2, ' ') + part);
+        paths_.push_back(path);
+        ++depth;
+        if (next == std::string::npos) break;
+        pos = next + 1;
+    }
+    const int current = static_cast<int>(entries.size()) - 1;
+    for (const std::string& sub : ListSubdirectories(dir)) {
+        entries.push_back(std::string(static_cast<size_t>(depth) * 2, ' ') + sub);
+        paths_.push_back(JoinPath(dir, sub));
+    }
+    SetItems(entries);
+    SetItemIndex(current);
+}
+
+void DirectoryListBox::OpenEntry(int index) {
+    if (index < 0 || index >= static_cast<int>(paths_.size())) return;
+    SetDirectory(paths_[static_cast<size_t>(index)]);
+    Fire(OnChange);
+}
+
+// --- StatusBar, UpDown, TrackBar, Panel -----------------------------------
+
+void StatusBar::Create(HWND parent) {
+    CreateControl(STATUSCLASSNAMEA, parent, {}, "", kChild);
+    int parts[] = {-1};
+    ::SendMessageA(hwnd_, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(parts));
+}
+
+void StatusBar::SetSimpleText(std::string_view text) {
+    std::string s(text);
+    ::SendMessageA(hwnd_, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(s.c_str()));
+}
+
+bool StatusBar::OnNotify(NMHDR* hdr, LRESULT&) {
+    if (hdr->code == static_cast<UINT>(NM_DBLCLK)) {
+        Fire(OnDblClick);
+        return true;
+    }
+    return false;
+}
+
+void UpDown::Create(HWND parent, const Rect& r, Window& buddy, int min, int max, int position,
+                    bool thousands, bool wrap) {
+    DWORD style = kChild | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS;
+    if (!thousands) style |= UDS_NOTHOUSANDS;
+    if (wrap) style |= UDS_WRAP;
+    CreateControl(UPDOWN_CLASSA, parent, r, "", style);
+    ::SendMessageA(hwnd_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy.Handle()), 0);
+    ::SendMessageA(hwnd_, UDM_SETRANGE32, static_cast<WPARAM>(min), static_cast<LPARAM>(max));
+    SetPosition(position);
+}
+
+int UpDown::Position() const {
+    return static_cast<int>(::SendMessageA(hwnd_, UDM_GETPOS32, 0, 0));
+}
+
+void UpDown::SetPosition(int position) {
+    ::SendMessageA(hwnd_, UDM_SETPOS32, 0, static_cast<LPARAM>(position));
+}
+
+void UpDown::OnScroll(WORD code) {
+    if (code != SB_ENDSCROLL) Fire(OnChange);
+}
+
+void TrackBar::Create(HWND parent, const Rect& r, int min, int max, int position) {
+    CreateControl(TRACKBAR_CLASSA, parent, r, "", kChild | WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS);
+    ::SendMessageA(hwnd_, TBM_SETRANGEMIN, FALSE, min);
+    ::SendMessageA(hwnd_, TBM_SETRANGEMAX, TRUE, max);
+    SetPosition(position);
+}
+
+int TrackBar::Position() const {
+    return static_cast<int>(::SendMessageA(hwnd_, TBM_GETPOS, 0, 0));
+}
+
+void TrackBar::SetPosition(int position) {
+    ::SendMessageA(hwnd_, TBM_SETPOS, TRUE, position);
+}
+
+void TrackBar::OnScroll(WORD) { Fire(OnChange); }
+
+void Panel::Create(HWND parent, const Rect& r, std::string_view caption, bool bevel) {
+    CreateOwn(parent, r, caption, kChild | WS_CLIPSIBLINGS, bevel ? WS_EX_STATICEDGE : 0);
+}
+
+// --- ToolTip, SpeedButton -------------------------------------------------
+
+void ToolTip::Create(HWND owner) {
+    hwnd_ = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                              WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
+                              ::GetModuleHandleA(nullptr), nullptr);
+}
+
+void ToolTip::AddTool(HWND control, std::string_view text) {
+    if (!hwnd_) return;
+    std::string s(text);
+    TOOLINFOA ti{};
+    ti.cbSize = TTTOOLINFOA_V1_SIZE;
+    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    ti.hwnd = ::GetParent(control);
+    ti.uId = reinterpret_cast<UINT_PTR>(control);
+    ti.lpszText = s.data();
+    ::SendMessageA(hwnd_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+}
+
+ToolTip::~ToolTip() {
+    if (hwnd_ && ::IsWindow(hwnd_)) ::DestroyWindow(hwnd_);
+}
+
+void SpeedButton::Create(HWND parent, const Rect& r, std::string_view hint, Painter glyph,
+                         ToolTip* tips, int group) {
+    glyph_ = std::move(glyph);
+    group_ = group;
+    CreateControl("BUTTON", parent, r, hint, kChild | BS_OWNERDRAW);
+    if (tips) tips->AddTool(hwnd_, hint);
+}
+
+void SpeedButton::Click() {
+    if (!Enabled()) return;
+    if (group_) {
+        // Raise the other buttons of the group among the siblings.
+        for (HWND w = ::GetWindow(::GetParent(hwnd_), GW_CHILD); w; w = ::GetWindow(w, GW_HWNDNEXT)) {
+            auto* other = dynamic_cast<SpeedButton*>(FromHandle(w));
+            if (other && other != this && other->group_ == group_) other->SetDown(false);
+        }
+        SetDown(true);
+    }
+    Fire(OnClick);
+}
+
+void SpeedButton::SetDown(bool down) {
+    down_ = down;
+    ::InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void SpeedButton::OnCommand(WORD code) {
+    if (code == BN_CLICKED) Click();
+}
+
+bool SpeedButton::OnDrawItem(DRAWITEMSTRUCT* dis) {
+    HDC dc = dis->hDC;
+    RECT rc = dis->rcItem;
+    const bool enabled = !(dis->itemState & ODS_DISABLED);
+    const bool pressed = (dis->itemState & ODS_SELECTED) || down_;
+    ::FillRect(dc, &rc, ::GetSysColorBrush(COLOR_BTNFACE));
+    ::DrawEdge(dc, &rc, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    RECT inner = rc;
+    ::InflateRect(&inner, -4, -4);
+    if (pressed) ::OffsetRect(&inner, 1, 1);
+    if (glyph_) glyph_(dc, inner, enabled);
+    return true;
+}
+
+// --- PageControl ----------------------------------------------------------
+
+void PageControl::Create(HWND parent, const Rect& r) {
+    CreateControl(WC_TABCONTROLA, parent, r, "",
+                  kChild | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | TCS_MULTILINE | WS_TABSTOP);
+}
+
+TabSheet& PageControl::AddPage(std::string_view caption) {
+    auto page = std::make_unique<TabSheet>();
+    page->caption_ = std::string(caption);
+    std::string text(caption);
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text.data();
+    const int index = static_cast<int>(pages_.size());
+    ::SendMessageA(hwnd_, TCM_INSERTITEMA, static_cast<WPARAM>(index),
+                   reinterpret_cast<LPARAM>(&item));
+    // The page is a child of the tab control so its controls move with it;
+    // its own window procedure reflects their notifications.
+    page->CreateOwn(hwnd_, {}, caption, WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
+                    WS_EX_CONTROLPARENT);
+    pages_.push_back(std::move(page));
+    LayoutPages();
+    if (index == 0) SetActivePage(0);
+    return *pages_.back();
+}
+
+void PageControl::LayoutPages() {
+    RECT rc{};
+    ::GetClientRect(hwnd_, &rc);
+    ::SendMessageA(hwnd_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&rc));
+    for (auto& p : pages_) {
+        ::MoveWindow(p->Handle(), rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, TRUE);
+    }
+}
+
+int PageControl::ActivePageIndex() const {
+    return static_cast<int>(::SendMessageA(hwnd_, TCM_GETCURSEL, 0, 0));
+}
+
+void PageControl::SetActivePage(int index) {
+    if (index < 0 || index >= PageCount()) return;
+    ::SendMessageA(hwnd_, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+    // Multi-line tabs may change rows when the selection moves.
+    LayoutPages();
+    for (int i = 0; i < PageCount(); ++i) {
+        ::ShowWindow(pages_[static_cast<size_t>(i)]->Handle(), i == index ? SW_SHOW : SW_HIDE);
+    }
+    Fire(pages_[static_cast<size_t>(index)]->OnEnter);
+}
+
+void PageControl::SetActivePage(const TabSheet& page) {
+    for (int i = 0; i < PageCount(); ++i) {
+        if (pages_[static_cast<size_t>(i)].get() == &page) SetActivePage(i);
+    }
+}
+
+bool PageControl::OnNotify(NMHDR* hdr, LRESULT& result) {
+    if (hdr->code == static_cast<UINT>(TCN_SELCHANGE)) {
+        SetActivePage(ActivePageIndex());
+        Fire(OnChange);
+        result = 0;
+        return true;
+    }
+    return false;
+}
+
+// --- PopupMenu, Image -----------------------------------------------------
+
+PopupMenu::PopupMenu() : menu_(::CreatePopupMenu()) {}
+
+void PopupMenu::AddItem(std::string_view caption, Event onClick) {
+    std::string s(caption);
+    items_.push_back(std::move(onClick));
+    ::AppendMenuA(menu_.Get(), MF_STRING, items_.size(), s.c_str());
+}
+
+void PopupMenu::AddSeparator() { ::AppendMenuA(menu_.Get(), MF_SEPARATOR, 0, nullptr); }
+
+void PopupMenu::Popup(HWND owner, int x, int y) {
+    UINT id = static_cast<UINT>(::TrackPopupMenu(
+        menu_.Get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN, x, y, 0, owner, nullptr));
+    if (id >= 1 && id <= items_.size()) Fire(items_[id - 1]);
+}
+
+void Image::Create(HWND parent, const Rect& r) {
+    CreateControl("STATIC", parent, r, "", kChild | SS_CENTERIMAGE | SS_ICON);
+}
+
+void Image::SetIcon(IconHandle icon) {
+    icon_ = std::move(icon);
+    ::SendMessageA(hwnd_, STM_SETICON, reinterpret_cast<WPARAM>(icon_.Get()), 0);
+}
+
+void Image::SetBitmap(BitmapHandle bitmap) {
+    bitmap_ = std::move(bitmap);
+    ::SetWindowLongA(hwnd_, GWL_STYLE,
+                     (::GetWindowLongA(hwnd_, GWL_STYLE) & ~SS_TYPEMASK) | SS_BITMAP);
+    ::SendMessageA(hwnd_, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap_.Get()));
+}
+
+void Image::Clear() {
+    ::SendMessageA(hwnd_, STM_SETICON, 0, 0);
+    icon_.Reset();
+    bitmap_.Reset();
+}
+
+}  // namespace ui
+
+namespace ui {
+
+void DriveComboBox::Create(HWND parent, const Rect& r) {
+    ComboBox::Create(parent, r);
+    char buf[512] = {};
+    DWORD n = ::GetLogicalDriveStringsA(sizeof buf - 1, buf);
+    for (const char* p = buf; n && *p; p += lstrlenA(p) + 1) {
+        char entry[3] = {static_cast<char>(p[0] | 0x20), ':', '\0'};
+        Add(entry);
+    }
+}
+
+char DriveComboBox::Drive() const {
+    int i = ItemIndex();
+    if (i < 0) return 0;
+    std::string s = Item(i);
+    return s.empty() ? 0 : static_cast<char>(s[0] & ~0x20);
+}
+
+void DriveComboBox::SetDrive(char letter) {
+    letter = static_cast<char>(letter & ~0x20);
+    for (int i = 0; i < Count(); ++i) {
+        std::string s = Item(i);
+        if (!s.empty() && static_cast<char>(s[0] & ~0x20) == letter) {
+            SetItemIndex(i);
+            return;
+        }
+    }
+}
+
+void FilterComboBox::Create(HWND parent, const Rect& r, std::vector<Entry> entries) {
+    ComboBox::Create(parent, r);
+    entries_ = std::move(entries);
+    for (const Entry& e : entries_) Add(e.description);
+    if (!entries_.empty()) SetItemIndex(0);
+}
+
+std::string FilterComboBox::Mask() const {
+    int i = ItemIndex();
+    return i >= 0 && i < static_cast<int>(entries_.size()) ? entries_[static_cast<size_t>(i)].mask
+                                                           : std::string();
+}
+
+}  // namespace ui

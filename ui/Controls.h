@@ -1,0 +1,330 @@
+#pragma once
+// One small class per control kind: a Create() taking the parent and the
+// rectangle, typed accessors, and events as std::function members. The
+// designed window style is fixed by the class or by Create()'s arguments.
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/Handles.h"
+#include "ui/Window.h"
+
+namespace ui {
+
+using Event = std::function<void()>;
+
+class Button : public Window {
+public:
+    void Create(HWND parent, const Rect& r, std::string_view caption);
+    void Click();  // as if the user pressed it
+    Event OnClick;
+
+protected:
+    void OnCommand(WORD code) override;
+};
+
+class CheckBox : public Window {
+public:
+    void Create(HWND parent, const Rect& r, std::string_view caption);
+    bool Checked() const;
+    void SetChecked(bool checked);
+    Event OnClick;
+
+protected:
+    void OnCommand(WORD code) override;
+};
+
+// Static text; optional colour, font and a shadow copy drawn offset by two
+// pixels (the pages' large titles). Always transparent over its parent.
+class Label : public Window {
+public:
+    struct Style {
+        COLORREF color = RGB(0, 0, 0);
+        int height = 0;  // pixels; 0 = the dialog font
+        bool bold = false;
+        bool shadow = false;  // red copy, 2 pixels right and down
+    };
+    void Create(HWND parent, const Rect& r, std::string_view caption);
+    void Create(HWND parent, const Rect& r, std::string_view caption, const Style& style);
+    Event OnDblClick;
+
+protected:
+    bool OnDrawItem(DRAWITEMSTRUCT* dis) override;
+    void OnCommand(WORD code) override;
+
+private:
+    Style style_;
+    FontHandle font_;
+};
+
+class Edit : public Window {
+public:
+    void Create(HWND parent, const Rect& r, std::string_view text, DWORD extraStyle = 0);
+    void SetReadOnly(bool readOnly);
+    Event OnChange;
+
+protected:
+    void OnCommand(WORD code) override;
+};
+
+// Multi-line edit whose text is a sequence of lines.
+class Memo : public Edit {
+public:
+    struct Options {
+        bool readOnly = false;
+        bool vScroll = false;
+        bool hScroll = false;
+        bool wordWrap = true;
+    };
+    void Create(HWND parent, const Rect& r, const std::vector<std::string>& lines,
+                const Options& options);
+    std::vector<std::string> Lines() const;
+    void SetLines(const std::vector<std::string>& lines);
+};
+
+class ListBox : public Window {
+public:
+    struct Options {
+        bool sorted = false;
+        bool vScroll = true;
+        bool hScroll = false;
+        bool tabStops = false;
+    };
+    void Create(HWND parent, const Rect& r);
+    void Create(HWND parent, const Rect& r, const Options& options);
+
+    int Count() const;
+    std::string Item(int index) const;
+    std::vector<std::string> Items() const;
+    void Add(std::string_view text);
+    void SetItems(const std::vector<std::string>& items);
+    void Delete(int index);
+    void Clear();
+    int ItemIndex() const;  // -1 when nothing is selected
+    void SetItemIndex(int index);
+
+    Event OnClick;
+    Event OnDblClick;
+
+protected:
+    void OnCommand(WORD code) override;
+};
+
+class ComboBox : public Window {
+public:
+    void Create(HWND parent, const Rect& r);  // drop-down list
+    int Count() const;
+    std::string Item(int index) const;
+    void Add(std::string_view text);
+    void Clear();
+    int ItemIndex() const;
+    void SetItemIndex(int index);
+    Event OnChange;  // selection changed by the user
+
+protected:
+    void OnCommand(WORD code) override;
+};
+
+// The file list of a directory under a mask, by the program's one listing
+// rule (plain files only, sorted by name without regard to case).
+class FileListBox : public ListBox {
+public:
+    void Create(HWND parent, const Rect& r);
+    const std::string& Directory() const { return directory_; }
+    const std::string& Mask() const { return mask_; }
+    // Both re-read the directory from the disk.
+    void SetDirectory(std::string_view directory);
+    void SetMask(std::string_view mask);
+    void Update();
+
+private:
+    std::string directory_;
+    std::string mask_ = "*.*";
+};
+
+// A directory tree in list form: the drive root, each folder on the way
+// down, and the current folder's subfolders, indented by depth. A single
+// click on an entry moves into it.
+class DirectoryListBox : public ListBox {
+public:
+    void Create(HWND parent, const Rect& r);
+    // The current directory: a full path without a trailing "\", except for
+    // a drive's root ("C:\").
+    const std::string& Directory() const { return directory_; }
+    void SetDirectory(std::string_view directory);
+    void OpenEntry(int index);
+    Event OnChange;
+
+private:
+    std::string directory_;
+    std::vector<std::string> paths_;  // full path of each entry
+};
+
+class StatusBar : public Window {
+public:
+    void Create(HWND parent);
+    void SetSimpleText(std::string_view text);
+    std::string SimpleText() const { return Text(); }
+    Event OnDblClick;
+
+protected:
+    bool OnNotify(NMHDR* hdr, LRESULT& result) override;
+};
+
+class UpDown : public Window {
+public:
+    void Create(HWND parent, const Rect& r, Window& buddy, int min, int max, int position,
+                bool thousands = true, bool wrap = false);
+    int Position() const;
+    void SetPosition(int position);
+    Event OnChange;
+
+protected:
+    void OnScroll(WORD code) override;
+};
+
+class TrackBar : public Window {
+public:
+    void Create(HWND parent, const Rect& r, int min, int max, int position);
+    int Position() const;
+    void SetPosition(int position);
+    Event OnChange;
+
+protected:
+    void OnScroll(WORD code) override;
+};
+
+// A plain child window that parents other controls (toolbars, groups).
+class Panel : public Window {
+public:
+    void Create(HWND parent, const Rect& r, std::string_view caption = {}, bool bevel = false);
+};
+
+// A tooltip window for one top-level window; tools are child controls whose
+// window text is the tip.
+class ToolTip {
+public:
+    void Create(HWND owner);
+    void AddTool(HWND control, std::string_view text);
+    HWND Handle() const { return hwnd_; }
+    ~ToolTip();
+
+private:
+    HWND hwnd_ = nullptr;
+};
+
+// A 25 x 25 picture button: it draws its glyph (grey when disabled), its
+// window text is its hint, and the hint is its tooltip. Buttons with the
+// same non-zero group stay down when pressed and raise the others.
+class SpeedButton : public Window {
+public:
+    using Painter = std::function<void(HDC dc, const RECT& area, bool enabled)>;
+    void Create(HWND parent, const Rect& r, std::string_view hint, Painter glyph,
+                ToolTip* tips, int group = 0);
+    void Click();
+    bool Down() const { return down_; }
+    void SetDown(bool down);
+    int Group() const { return group_; }
+    Event OnClick;
+
+protected:
+    void OnCommand(WORD code) override;
+    bool OnDrawItem(DRAWITEMSTRUCT* dis) override;
+
+private:
+    Painter glyph_;
+    int group_ = 0;
+    bool down_ = false;
+};
+
+class PageControl;
+
+// One notebook page: a child window titled with the page's caption that
+// parents the page's controls.
+class TabSheet : public Window {
+public:
+    const std::string& Caption() const { return caption_; }
+    Event OnEnter;
+
+private:
+    friend class PageControl;
+    std::string caption_;
+};
+
+class PageControl : public Window {
+public:
+    void Create(HWND parent, const Rect& r);
+    TabSheet& AddPage(std::string_view caption);
+    int PageCount() const { return static_cast<int>(pages_.size()); }
+    TabSheet& Page(int index) { return *pages_[static_cast<size_t>(index)]; }
+    int ActivePageIndex() const;
+    void SetActivePage(int index);
+    void SetActivePage(const TabSheet& page);
+    TabSheet& ActivePage() { return Page(ActivePageIndex()); }
+    Event OnChange;
+
+protected:
+    bool OnNotify(NMHDR* hdr, LRESULT& result) override;
+
+private:
+    void LayoutPages();
+    std::vector<std::unique_ptr<TabSheet>> pages_;
+};
+
+class PopupMenu {
+public:
+    PopupMenu();
+    void AddItem(std::string_view caption, Event onClick);
+    void AddSeparator();
+    // Shows the menu at the screen point and runs the chosen item's event.
+    void Popup(HWND owner, int screenX, int screenY);
+
+private:
+    MenuHandle menu_;
+    std::vector<Event> items_;
+};
+
+// A static picture: shows an icon or a bitmap it owns.
+class Image : public Window {
+public:
+    void Create(HWND parent, const Rect& r);
+    void SetIcon(IconHandle icon);
+    void SetBitmap(BitmapHandle bitmap);
+    void Clear();
+
+private:
+    IconHandle icon_;
+    BitmapHandle bitmap_;
+};
+
+}  // namespace ui
+
+namespace ui {
+
+// Drive selector: one entry per logical drive, "c:" style.
+class DriveComboBox : public ComboBox {
+public:
+    void Create(HWND parent, const Rect& r);
+    char Drive() const;  // upper-case letter of the selected drive, 0 if none
+    void SetDrive(char letter);
+};
+
+// Filter drop-down: entries of a description and a mask each.
+class FilterComboBox : public ComboBox {
+public:
+    struct Entry {
+        std::string description;
+        std::string mask;
+    };
+    void Create(HWND parent, const Rect& r, std::vector<Entry> entries);
+    std::string Mask() const;  // of the selected entry; empty if none
+
+private:
+    std::vector<Entry> entries_;
+};
+
+}  // namespace ui

@@ -1,0 +1,138 @@
+#include "ui/Glyphs.h"
+
+#include <functional>
+
+namespace ui::glyphs {
+
+namespace {
+
+struct Pen {
+    HDC dc;
+    COLORREF color;
+    void Line(int x1, int y1, int x2, int y2, int width = 1) const {
+        PenHandle pen(::CreatePen(PS_SOLID, width, color));
+        SelectObjectScope scope(dc, pen.Get());
+        ::MoveToEx(dc, x1, y1, nullptr);
+        ::LineTo(dc, x2, y2);
+    }
+    void Box(int l, int t, int r, int b, COLORREF fill) const {
+        PenHandle pen(::CreatePen(PS_SOLID, 1, color));
+        BrushHandle brush(::CreateSolidBrush(fill));
+        SelectObjectScope p(dc, pen.Get());
+        SelectObjectScope s(dc, brush.Get());
+        ::Rectangle(dc, l, t, r, b);
+    }
+    void Circle(int l, int t, int r, int b) const {
+        PenHandle pen(::CreatePen(PS_SOLID, 2, color));
+        SelectObjectScope p(dc, pen.Get());
+        SelectObjectScope s(dc, ::GetStockObject(NULL_BRUSH));
+        ::Ellipse(dc, l, t, r, b);
+    }
+};
+
+using Drawing = std::function<void(const Pen&, int x, int y, bool enabled)>;
+
+SpeedButton::Painter Make(COLORREF color, Drawing draw) {
+    return [color, draw](HDC dc, const RECT& area, bool enabled) {
+        const COLORREF c = enabled ? color : ::GetSysColor(COLOR_GRAYTEXT);
+        const int x = area.left + (area.right - area.left - 15) / 2;
+        const int y = area.top + (area.bottom - area.top - 15) / 2;
+        draw(Pen{dc, c}, x, y, enabled);
+    };
+}
+
+COLORREF Paper(bool enabled) { return enabled ? RGB(255, 255, 255) : ::GetSysColor(COLOR_BTNFACE); }
+
+}  // namespace
+
+SpeedButton::Painter Build() {
+    return Make(RGB(0, 0, 128), [](const Pen& p, int x, int y, bool on) {
+        p.Box(x, y, x + 11, y + 15, Paper(on));
+        for (int i = 3; i < 13; i += 3) p.Line(x + 2, y + i, x + 9, y + i);
+        p.Line(x + 12, y + 4, x + 12, y + 11, 2);
+        p.Line(x + 9, y + 7, x + 16, y + 7, 2);
+    });
+}
+
+SpeedButton::Painter Analyze() {
+    return Make(RGB(0, 96, 0), [](const Pen& p, int x, int y, bool) {
+        p.Circle(x, y, x + 10, y + 10);
+        p.Line(x + 8, y + 8, x + 14, y + 14, 3);
+    });
+}
+
+SpeedButton::Painter Clear() {
+    return Make(RGB(192, 0, 0), [](const Pen& p, int x, int y, bool) {
+        p.Line(x + 1, y + 1, x + 14, y + 14, 3);
+        p.Line(x + 14, y + 1, x + 1, y + 14, 3);
+    });
+}
+
+SpeedButton::Painter Report() {
+    return Make(RGB(128, 0, 0), [](const Pen& p, int x, int y, bool on) {
+        p.Box(x + 2, y, x + 14, y + 15, Paper(on));
+        p.Line(x + 4, y + 3, x + 12, y + 3, 2);
+        for (int i = 7; i < 14; i += 3) p.Line(x + 4, y + i, x + 12, y + i);
+    });
+}
+
+SpeedButton::Painter About() { return Letters("?", RGB(0, 0, 160)); }
+
+SpeedButton::Painter Export() {
+    return Make(RGB(0, 0, 128), [](const Pen& p, int x, int y, bool on) {
+        p.Box(x, y, x + 9, y + 14, Paper(on));
+        p.Line(x + 5, y + 7, x + 15, y + 7, 2);
+        p.Line(x + 11, y + 3, x + 15, y + 7, 2);
+        p.Line(x + 11, y + 11, x + 15, y + 7, 2);
+    });
+}
+
+SpeedButton::Painter Tool() {
+    return Make(RGB(0, 0, 0), [](const Pen& p, int x, int y, bool on) {
+        p.Box(x + 1, y, x + 14, y + 15, Paper(on));
+        for (int i = 3; i < 14; i += 2) p.Line(x + 3, y + i, x + 12, y + i);
+    });
+}
+
+SpeedButton::Painter Compare() {
+    return Make(RGB(0, 0, 128), [](const Pen& p, int x, int y, bool on) {
+        p.Box(x, y, x + 7, y + 13, Paper(on));
+        p.Box(x + 8, y + 2, x + 15, y + 15, Paper(on));
+        p.Line(x + 2, y + 4, x + 5, y + 4);
+        p.Line(x + 10, y + 6, x + 13, y + 6);
+    });
+}
+
+SpeedButton::Painter Display() {
+    return Make(RGB(0, 0, 0), [](const Pen& p, int x, int y, bool on) {
+        p.Box(x, y, x + 15, y + 11, on ? RGB(0, 128, 128) : ::GetSysColor(COLOR_BTNFACE));
+        p.Line(x + 7, y + 11, x + 7, y + 14, 2);
+        p.Line(x + 3, y + 14, x + 12, y + 14, 2);
+    });
+}
+
+SpeedButton::Painter Quit() {
+    return Make(RGB(128, 0, 0), [](const Pen& p, int x, int y, bool on) {
+        p.Box(x, y, x + 8, y + 15, on ? RGB(192, 128, 64) : ::GetSysColor(COLOR_BTNFACE));
+        p.Line(x + 6, y + 7, x + 15, y + 7, 2);
+        p.Line(x + 12, y + 4, x + 15, y + 7, 2);
+        p.Line(x + 12, y + 10, x + 15, y + 7, 2);
+    });
+}
+
+SpeedButton::Painter Letters(const char* text, COLORREF color) {
+    return [text, color](HDC dc, const RECT& area, bool enabled) {
+        RECT rc = area;
+        LOGFONTA lf{};
+        lf.lfHeight = -14;
+        lf.lfWeight = FW_BOLD;
+        lstrcpynA(lf.lfFaceName, "Arial", LF_FACESIZE);
+        FontHandle font(::CreateFontIndirectA(&lf));
+        SelectObjectScope scope(dc, font.Get());
+        ::SetBkMode(dc, TRANSPARENT);
+        ::SetTextColor(dc, enabled ? color : ::GetSysColor(COLOR_GRAYTEXT));
+        ::DrawTextA(dc, text, -1, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    };
+}
+
+}  // namespace ui::glyphs

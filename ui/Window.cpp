@@ -1,0 +1,237 @@
+#include "ui/Window.h"
+
+#include <commctrl.h>
+
+#include <stdexcept>
+#include <utility>
+
+namespace ui {
+
+namespace {
+
+constexpr const char* kOwnClass = "ZarvikWindow";
+
+ErrorSink& Sink() {
+    static ErrorSink sink;
+    return sink;
+}
+
+}  // namespace
+
+void SetErrorSink(ErrorSink sink) { Sink() = std::move(sink); }
+
+void RunCommand(const std::function<void()>& handler) {
+    if (!handler) return;
+    std::string message;
+    try {
+        handler();
+        return;
+    } catch (const std::exception& e) {
+        message = e.what();
+    } catch (...) {
+        message = "Unknown error";
+    }
+    if (Sink()) {
+        Sink()(message);
+    } else {
+        ::MessageBoxA(nullptr, message.c_str(), nullptr, MB_OK | MB_ICONERROR);
+    }
+}
+
+HFONT DefaultGuiFont() {
+    // The dialog font: 8 point "MS Sans Serif" at 96 dpi.
+    static HFONT font = [] {
+        LOGFONTA lf{};
+        lf.lfHeight = -11;
+        lf.lfWeight = FW_NORMAL;
+        lf.lfCharSet = DEFAULT_CHARSET;
+        lstrcpynA(lf.lfFaceName, "MS Sans Serif", LF_FACESIZE);
+        return ::CreateFontIndirectA(&lf);
+    }();
+    return font;
+}
+
+Window::~Window() {
+    if (hwnd_ && ::IsWindow(hwnd_)) {
+        // Detach first so no message reaches a half-destroyed object.
+        ::SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+        HWND h = std::exchange(hwnd_, nullptr);
+        ::DestroyWindow(h);
+    }
+}
+
+Window* Window::FromHandle(HWND hwnd) noexcept {
+    if (!hwnd) return nullptr;
+    return reinterpret_cast<Window*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+}
+
+std::string Window::Text() const {
+    int len = ::GetWindowTextLengthA(hwnd_);
+    std::string s(static_cast<size_t>(len) + 1, '\0');
+    int got = ::GetWindowTextA(hwnd_, s.data(), len + 1);
+    s.resize(static_cast<size_t>(got < 0 ? 0 : got));
+    return s;
+}
+
+void Window::SetText(std::string_view text) {
+    std::string s(text);
+    ::SetWindowTextA(hwnd_, s.c_str());
+}
+
+bool Window::Visible() const { return ::IsWindowVisible(hwnd_) != FALSE; }
+
+void Window::SetVisible(bool visible) { ::ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE); }
+
+bool Window::Enabled() const { return ::IsWindowEnabled(hwnd_) != FALSE; }
+
+void Window::SetEnabled(bool enabled) { ::EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
+
+void Window::SetBounds(const Rect& r) { ::MoveWindow(hwnd_, r.x, r.y, r.w, r.h, TRUE); }
+
+Rect Window::Bounds() const {
+    RECT rc{};
+    ::GetWindowRect(hwnd_, &rc);
+    HWND parent = ::GetParent(hwnd_);
+    if (parent && (::GetWindowLongA(hwnd_, GWL_STYLE) & WS_CHILD)) {
+        ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rc), 2);
+    }
+    return {rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top};
+}
+
+void Window::SetFont(HFONT font) {
+    ::SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+void Window::SetFocus() { ::SetFocus(hwnd_); }
+
+void Window::Repaint() {
+    ::RedrawWindow(hwnd_, nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+}
+
+void Window::CreateOwn(HWND parent, const Rect& r, std::string_view text, DWORD style,
+                       DWORD exStyle) {
+    static const bool registered = [] {
+        WNDCLASSEXA wc{};
+        wc.cbSize = sizeof wc;
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = &Window::OwnWindowProc;
+        wc.hInstance = ::GetModuleHandleA(nullptr);
+        wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        wc.hIcon = ::LoadIconA(wc.hInstance, MAKEINTRESOURCEA(1));
+        wc.lpszClassName = kOwnClass;
+        return ::RegisterClassExA(&wc) != 0;
+    }();
+    if (!registered) throw std::runtime_error("Unable to register the window class");
+    std::string caption(text);
+    HWND h = ::CreateWindowExA(exStyle, kOwnClass, caption.c_str(), style, r.x, r.y, r.w, r.h,
+                               parent, nullptr, ::GetModuleHandleA(nullptr), this);
+    if (!h) throw std::runtime_error("Unable to create window \"" + caption + "\"");
+}
+
+void Window::CreateControl(const char* className, HWND parent, const Rect& r,
+                           std::string_view text, DWORD style, DWORD exStyle) {
+    std::string caption(text);
+    hwnd_ = ::CreateWindowExA(exStyle, className, caption.c_str(), style, r.x, r.y, r.w, r.h,
+                              parent, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    if (!hwnd_) throw std::runtime_error(std::string("Unable to create control ") + className);
+    ::SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetFont(DefaultGuiFont());
+}
+
+// Forwards a notification to the wrapper of the child that sent it.
+LRESULT ReflectToChild(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
+    handled = false;
+    switch (msg) {
+    case WM_COMMAND:
+        if (lp) {
+            if (Window* child = Window::FromHandle(reinterpret_cast<HWND>(lp))) {
+                handled = true;
+                child->OnCommand(HIWORD(wp));
+            }
+        }
+        return 0;
+    case WM_NOTIFY: {
+        auto* hdr = reinterpret_cast<NMHDR*>(lp);
+        if (Window* child = Window::FromHandle(hdr->hwndFrom)) {
+            LRESULT result = 0;
+            handled = child->OnNotify(hdr, result);
+            return result;
+        }
+        return 0;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+        if (Window* child = Window::FromHandle(reinterpret_cast<HWND>(lp))) {
+            if (HBRUSH brush = child->OnCtlColor(reinterpret_cast<HDC>(wp))) {
+                handled = true;
+                return reinterpret_cast<LRESULT>(brush);
+            }
+        }
+        return 0;
+    case WM_DRAWITEM: {
+        auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
+        if (Window* child = Window::FromHandle(dis->hwndItem)) {
+            handled = child->OnDrawItem(dis);
+            return TRUE;
+        }
+        return 0;
+    }
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        if (lp) {
+            if (Window* child = Window::FromHandle(reinterpret_cast<HWND>(lp))) {
+                handled = true;
+                child->OnScroll(LOWORD(wp));
+            }
+        }
+        return 0;
+    default:
+        return 0;
+    }
+}
+
+LRESULT Window::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    bool handled = false;
+    LRESULT r = ReflectToChild(msg, wp, lp, handled);
+    if (handled) return r;
+    return ::DefWindowProcA(hwnd_, msg, wp, lp);
+}
+
+LRESULT CALLBACK Window::OwnWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCCREATE) {
+        auto* cs = reinterpret_cast<CREATESTRUCTA*>(lp);
+        auto* self = static_cast<Window*>(cs->lpCreateParams);
+        self->hwnd_ = hwnd;
+        ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    Window* self = FromHandle(hwnd);
+    if (!self) return ::DefWindowProcA(hwnd, msg, wp, lp);
+    if (msg == WM_NCDESTROY) {
+        ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        LRESULT r = ::DefWindowProcA(hwnd, msg, wp, lp);
+        self->hwnd_ = nullptr;
+        self->OnDestroyed();
+        return r;
+    }
+    LRESULT result = 0;
+    bool ok = false;
+    std::string message;
+    try {
+        result = self->HandleMessage(msg, wp, lp);
+        ok = true;
+    } catch (const std::exception& e) {
+        message = e.what();
+    } catch (...) {
+        message = "Unknown error";
+    }
+    if (!ok) {
+        RunCommand([&] { throw std::runtime_error(message); });
+    }
+    return result;
+}
+
+}  // namespace ui

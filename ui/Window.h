@@ -1,0 +1,81 @@
+#pragma once
+// The base of the control layer: a non-owning view of an HWND with typed
+// accessors, and the one window procedure that dispatches messages to
+// member functions and reflects child notifications to the child's wrapper.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace ui {
+
+struct Rect {
+    int x = 0, y = 0, w = 0, h = 0;
+};
+
+// Where a command's exception ends up: set once by the application.
+using ErrorSink = std::function<void(const std::string& message)>;
+void SetErrorSink(ErrorSink sink);
+// Runs an event handler; an exception it throws is shown through the error
+// sink and does not unwind through the window procedure.
+void RunCommand(const std::function<void()>& handler);
+
+HFONT DefaultGuiFont();
+
+class Window {
+public:
+    Window() = default;
+    virtual ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    HWND Handle() const noexcept { return hwnd_; }
+    static Window* FromHandle(HWND hwnd) noexcept;
+
+    std::string Text() const;
+    void SetText(std::string_view text);
+    bool Visible() const;
+    void SetVisible(bool visible);
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+    bool Enabled() const;
+    void SetEnabled(bool enabled);
+    void SetBounds(const Rect& r);
+    Rect Bounds() const;  // relative to the parent's client area
+    void SetFont(HFONT font);
+    void SetFocus();
+    // Paints the window now, as a long command must between its steps.
+    void Repaint();
+
+protected:
+    // Windows of the program's own class (forms, pages, panels): registers the
+    // class once and keeps `this` on the window from WM_NCCREATE on.
+    void CreateOwn(HWND parent, const Rect& r, std::string_view text, DWORD style,
+                   DWORD exStyle = 0);
+    // Standard controls (BUTTON, LISTBOX...): `this` is kept in GWLP_USERDATA so
+    // the parent can reflect notifications back to it.
+    void CreateControl(const char* className, HWND parent, const Rect& r, std::string_view text,
+                       DWORD style, DWORD exStyle = 0);
+
+    // Messages for windows of our own class. The default handles reflection.
+    virtual LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+
+    // Reflected to a control from its parent.
+    virtual void OnCommand(WORD /*code*/) {}
+    virtual bool OnNotify(NMHDR* /*hdr*/, LRESULT& /*result*/) { return false; }
+    virtual HBRUSH OnCtlColor(HDC /*dc*/) { return nullptr; }
+    virtual bool OnDrawItem(DRAWITEMSTRUCT* /*dis*/) { return false; }
+    virtual void OnScroll(WORD /*code*/) {}
+
+    // The window is gone (WM_NCDESTROY); the handle is already cleared.
+    virtual void OnDestroyed() {}
+
+    HWND hwnd_ = nullptr;
+
+private:
+    static LRESULT CALLBACK OwnWindowProc(HWND, UINT, WPARAM, LPARAM);
+    friend LRESULT ReflectToChild(UINT msg, WPARAM wp, LPARAM lp, bool& handled);
+};
+
+}  // namespace ui
