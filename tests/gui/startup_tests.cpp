@@ -1,0 +1,175 @@
+// Start-up and the main window, driven through the real windows.
+#include <stdexcept>
+
+#include "gui/support/Harness.h"
+#include "ui/Form.h"
+
+using namespace testing_support;
+
+namespace {
+
+class Startup : public ProgramTest {};
+
+TEST_F(Startup, NormalModeCreatesAMissingLogAsAnEmptyFile) {
+    ASSERT_FALSE(Exists(LogPath()));
+    Start();
+    ASSERT_TRUE(Exists(LogPath()));
+    EXPECT_EQ(ReadFile(LogPath()), "");
+    EXPECT_EQ(App().LogFileName, LogPath());
+    EXPECT_EQ(App().WindowsPath, WindowsDir() + "\\");
+    EXPECT_EQ(App().SystemPath, SystemDir() + "\\");
+    EXPECT_FALSE(App().ExternalList);
+    EXPECT_EQ(prompts.Questions(),
+              std::vector<std::string>{"Do you wish to Open an External List File"});
+    EXPECT_EQ(prompts.asked.front().title, "Zarvik v1.1");
+}
+
+TEST_F(Startup, CancellingTheOpenDialogGivesNormalMode) {
+    StartWithExternalList(std::nullopt);
+    EXPECT_EQ(App().LogFileName, LogPath());
+    EXPECT_TRUE(Main().SpeedButton1.Enabled());
+    ASSERT_EQ(prompts.dialogs.size(), 1u);
+    EXPECT_EQ(prompts.dialogs[0].filter, "Ini File|*.ini");
+}
+
+TEST_F(Startup, AnExistingReadOnlyLogIsKeptAndMadeWritable) {
+    WriteFile(LogPath(), "[Windows]\r\nWIN.INI=431\r\n");
+    ::SetFileAttributesA(LogPath().c_str(), FILE_ATTRIBUTE_READONLY);
+    Start();
+    EXPECT_EQ(::GetFileAttributesA(LogPath().c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+    EXPECT_EQ(ReadFile(LogPath()), "[Windows]\r\nWIN.INI=431\r\n");
+    EXPECT_EQ(Main().Memo9.Lines(), (std::vector<std::string>{"[Windows]", "WIN.INI=431"}));
+    EXPECT_EQ(App().LogFile().ReadInteger("windows", "win.ini", 0), 431);
+}
+
+TEST_F(Startup, AnExternalListDisablesExactlyTheFourWritingCommands) {
+    TempDir other;
+    const std::string external = other / "other.ini";
+    WriteFile(external, "[Windows]\r\nNOTEPAD.EXE=1000\r\n");
+    StartWithExternalList(external);
+
+    EXPECT_TRUE(App().ExternalList);
+    EXPECT_EQ(App().LogFileName, external);
+    EXPECT_TRUE(Exists(LogPath())) << "the default log is created all the same";
+    auto& m = Main();
+    EXPECT_FALSE(m.SpeedButton1.Enabled());
+    EXPECT_FALSE(m.SpeedButton5.Enabled());
+    EXPECT_FALSE(m.SpeedButton7.Enabled());
+    EXPECT_FALSE(m.Button5.Enabled());
+    const std::vector<ui::Window*> others = {&m.SpeedButton2,  &m.SpeedButton3, &m.SpeedButton4,
+                                             &m.SpeedButton8,  &m.SpeedButton10, &m.SpeedButton11,
+                                             &m.Button1,       &m.Button2,       &m.Button3,
+                                             &m.Button4,       &m.Button14};
+    for (ui::Window* w : others)
+        EXPECT_TRUE(w->Enabled()) << w->Text();
+    EXPECT_FALSE(m.SpeedButton6.Enabled()) << "enabled only by the first analysis";
+    EXPECT_EQ(m.Memo9.Lines(), (std::vector<std::string>{"[Windows]", "NOTEPAD.EXE=1000"}));
+    EXPECT_EQ(App().LogFile().ReadInteger("Windows", "notepad.exe", 0), 1000);
+}
+
+TEST_F(Startup, AnExternalListThatCannotBeReadFallsBackToTheDefaultLog) {
+    const std::string missing = root / "nowhere\\gone.ini";
+    StartWithExternalList(missing);
+    ASSERT_EQ(prompts.Errors().size(), 1u);
+    EXPECT_NE(prompts.Errors()[0].find(missing), std::string::npos) << prompts.Errors()[0];
+    EXPECT_FALSE(App().ExternalList);
+    EXPECT_EQ(App().LogFileName, LogPath());
+    EXPECT_TRUE(Main().SpeedButton1.Enabled());
+    EXPECT_TRUE(Main().Button5.Enabled());
+    App().LogFile().WriteInteger("Windows", "A.DLL", 5);
+    EXPECT_EQ(ReadFile(LogPath()), "[Windows]\r\nA.DLL=5\r\n");
+}
+
+TEST_F(Startup, WithoutWinIniTheEditorKeepsItsTextAndSaveIsDisabled) {
+    Start();
+    EXPECT_EQ(Main().Memo21.Lines(), std::vector<std::string>{"Win.ini could not be loaded"});
+    EXPECT_FALSE(Main().Button53.Enabled());
+}
+
+TEST_F(Startup, WinIniIsLoadedIntoTheEditor) {
+    WriteFile(WindowsDir() + "\\win.ini", "[windows]\r\nload=\r\n");
+    Start();
+    EXPECT_EQ(Main().Memo21.Lines(), (std::vector<std::string>{"[windows]", "load="}));
+    EXPECT_TRUE(Main().Button53.Enabled());
+}
+
+TEST_F(Startup, OpensOnAdditionalWithProcessingHiddenAndABlankStatusLine) {
+    WriteFile(WindowsDir() + "\\b.txt", "b");
+    WriteFile(WindowsDir() + "\\A.txt", "a");
+    Start();
+    auto& m = Main();
+    EXPECT_EQ(m.PageControl1.ActivePage().Caption(), "Additional");
+    EXPECT_TRUE(m.TabSheet16->Visible());
+    EXPECT_FALSE(m.TabSheet1->Visible());
+    EXPECT_FALSE(m.Label14.Visible());
+    EXPECT_EQ(m.Label14.Text(), "Processing, Please Wait");
+    EXPECT_EQ(m.StatusBar1.SimpleText(), "");
+    EXPECT_EQ(m.PageControl1.PageCount(), 16);
+    EXPECT_EQ(m.TabSheet12->Text(), "File Browser");
+    EXPECT_EQ(::GetParent(m.FileListBox1.Handle()), m.TabSheet12->Handle());
+    EXPECT_EQ(m.FileListBox3.Items(), (std::vector<std::string>{"A.txt", "b.txt", "Zarvik.ini"}));
+    EXPECT_EQ(m.ListBox8.Items(), std::vector<std::string>{zarvik::kNoItemsYet});
+    EXPECT_EQ(m.SpeedButton1.Text(), "Build FileList");
+    EXPECT_EQ(m.Edit3.Text(), "*.*");
+    EXPECT_EQ(m.DirectoryListBox1.Directory(), "C:\\");
+    EXPECT_EQ(m.Edit1.Text(), "C:\\");
+
+    RECT rc{};
+    ::GetClientRect(m.Handle(), &rc);
+    EXPECT_EQ(rc.right, 791);
+    EXPECT_EQ(rc.bottom, 483);
+    const LONG style = ::GetWindowLongA(m.Handle(), GWL_STYLE);
+    EXPECT_FALSE(style & WS_THICKFRAME);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_EQ(m.Text(), std::string(86, ' ') + "Zarvik v1.1");
+}
+
+TEST_F(Startup, OtherWindowsAreCreatedHiddenAndShownModeless) {
+    Start();
+    HWND reporting = ::FindWindowA(nullptr, "Zarvik Reporting Tool");
+    ASSERT_NE(reporting, nullptr);
+    EXPECT_FALSE(::IsWindowVisible(reporting));
+    Click(Main().SpeedButton11);
+    EXPECT_TRUE(::IsWindowVisible(reporting));
+    Click(Main().SpeedButton10);
+    EXPECT_TRUE(::IsWindowVisible(::FindWindowA(nullptr, (std::string(99, ' ') + "Compare Reports").c_str())));
+    Click(Main().SpeedButton8);
+    EXPECT_TRUE(::IsWindowVisible(::FindWindowA(nullptr, "Display settings ")));
+    EXPECT_FALSE(::IsWindowVisible(::FindWindowA(nullptr, "Find Text")));
+}
+
+TEST_F(Startup, QuitAnsweredNoKeepsRunningAndYesCloses) {
+    Start();
+    prompts.answers = {false};
+    Click(Main().SpeedButton3);
+    EXPECT_TRUE(::IsWindow(Main().Handle()));
+    EXPECT_EQ(prompts.Questions().back(), "Do you really want to Exit Zarvik");
+
+    HWND main = Main().Handle();
+    prompts.answers = {true};
+    Click(Main().SpeedButton3);
+    EXPECT_FALSE(::IsWindow(main));
+    MSG msg;
+    EXPECT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the loop ends";
+}
+
+TEST_F(Startup, AboutShowsTheProductText) {
+    Start();
+    Click(Main().SpeedButton4);
+    ASSERT_EQ(prompts.Messages().size(), 1u);
+    EXPECT_EQ(prompts.Messages()[0].rfind("Zarvik builds a list of system files", 0), 0u);
+    EXPECT_EQ(prompts.asked.back().title.rfind("Zarvik v1.1", 0), 0u);
+}
+
+TEST_F(Startup, AnErrorInACommandIsShownAndTheProgramGoesOn) {
+    Start();
+    Main().Button4.OnClick = [] { throw std::runtime_error("Unable to write to C:\\x.ini"); };
+    Click(Main().Button4);
+    EXPECT_EQ(prompts.Errors(), std::vector<std::string>{"Unable to write to C:\\x.ini"});
+    EXPECT_EQ(prompts.asked.back().title, "Zarvik v1.1");
+    Click(Main().SpeedButton4);
+    EXPECT_EQ(prompts.Messages().size(), 1u);
+}
+
+}  // namespace
