@@ -1,0 +1,87 @@
+#include "app/TextHelpers.h"
+
+namespace zarvik {
+namespace {
+
+// Plain ASCII casing: the texts are single-byte and must not depend on the
+// locale in force.
+char ToLowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char ToUpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= 32; }
+
+std::string_view TrimBlanksAndControls(std::string_view text) {
+    while (!text.empty() && IsBlankOrControl(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlankOrControl(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+std::string LowerTrimmed(std::string_view text) {
+    std::string result(TrimBlanksAndControls(text));
+    for (char& c : result) c = ToLowerAscii(c);
+    return result;
+}
+
+}  // namespace
+
+std::string TextAfter(std::string_view text, std::string_view separator) {
+    const size_t at = text.find(separator);
+    if (at == std::string_view::npos) return std::string(text);
+    return std::string(text.substr(at + separator.size()));
+}
+
+std::string ListEntryPath(std::string_view entry) {
+    size_t end = entry.size();
+    for (size_t i = 0; i < entry.size(); ++i) {
+        if (entry[i] == '=') {
+            end = i;
+            break;
+        }
+        // Only these two spellings count; a mixed-case ".Exe" does not.
+        const std::string_view rest = entry.substr(i, 4);
+        if (rest == ".EXE" || rest == ".exe") {
+            end = i + 4;
+            break;
+        }
+    }
+    return LowerTrimmed(entry.substr(0, end));
+}
+
+std::string CommandPath(std::string_view commandLine) {
+    std::string text(commandLine);
+    for (char& c : text) c = ToUpperAscii(c);
+
+    size_t end = text.size();
+    for (size_t pos = 0; pos < text.size(); ++pos) {
+        // No period is required: a folder starting "EXE" cuts the path too.
+        if (pos > 5 && text.compare(pos - 3, 3, "EXE") == 0) {
+            end = pos;
+            break;
+        }
+        if (text[pos] == '/') {
+            end = pos;
+            break;
+        }
+        if (text[pos] == '"') text[pos] = ' ';
+    }
+    return LowerTrimmed(std::string_view(text).substr(0, end));
+}
+
+bool IsPathChar(char c) {
+    return c == ' ' || c == '\'' || c == '.' || c == '\\' || c == '/' || IsLetter(c) || IsDigit(c);
+}
+
+bool IsBlank(char c) { return c == ' '; }
+
+bool IsVowel(char c) {
+    switch (ToLowerAscii(c)) {
+        case 'a': case 'e': case 'i': case 'o': case 'u': return true;
+        default: return false;
+    }
+}
+
+bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace zarvik

@@ -1,0 +1,286 @@
+#include "filelist/LogStore.h"
+
+#include <charconv>
+#include <utility>
+
+namespace zarvik {
+namespace {
+
+constexpr std::string_view LineEnd = "\r\n";
+
+bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= 32; }
+
+// ASCII only: names are single-byte and must fold the same in every locale.
+std::string Folded(std::string_view name) {
+    std::string folded(name);
+    for (char& c : folded)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return folded;
+}
+
+struct Span {
+    size_t start;
+    size_t end;
+    bool Empty() const { return start == end; }
+    size_t Length() const { return end - start; }
+};
+
+Span Trimmed(const std::string& text, size_t start, size_t end) {
+    while (start < end && IsBlankOrControl(text[start])) ++start;
+    while (end > start && IsBlankOrControl(text[end - 1])) --end;
+    return {start, end};
+}
+
+template <typename Number>
+std::optional<Number> ParseWhole(std::string_view text, int base) {
+    Number value{};
+    const char* last = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), last, value, base);
+    if (text.empty() || error != std::errc() || stop != last) return std::nullopt;
+    return value;
+}
+
+// Hexadecimal spans the full 32 bits, so "0xFFFFFFFF" reads as -1.
+std::optional<int32_t> ParseInteger(std::string_view text) {
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        const std::optional<uint32_t> bits = ParseWhole<uint32_t>(text.substr(2), 16);
+        if (!bits) return std::nullopt;
+        return static_cast<int32_t>(*bits);
+    }
+    // from_chars takes "-" but not "+"; a "+" must be followed by a digit.
+    if (!text.empty() && text[0] == '+') {
+        text.remove_prefix(1);
+        if (text.empty() || text[0] < '0' || text[0] > '9') return std::nullopt;
+    }
+    return ParseWhole<int32_t>(text, 10);
+}
+
+std::string EntryLine(std::string_view key, std::string_view value) {
+    std::string line;
+    line.reserve(key.size() + value.size() + 3);
+    line.append(key).append("=").append(value).append(LineEnd);
+    return line;
+}
+
+}  // namespace
+
+LogWriteError::LogWriteError(const std::string& path) : std::runtime_error("Unable to write to " + path) {}
+
+LogStore::LogStore(std::string path, LogFileSystem& fileSystem) : path_(std::move(path)), fileSystem_(fileSystem) {}
+
+// ---- Reading the file ----
+
+LogStore::Index LogStore::Parse(const std::string& text) {
+    Index index;
+    std::optional<size_t> current;  // section the lines belong to; none before the first header
+    for (size_t lineStart = 0; lineStart < text.size();) {
+        const size_t newline = text.find('\n', lineStart);
+        const size_t lineEnd = newline == std::string::npos ? text.size() : newline + 1;
+        ParseLine(text, lineStart, lineEnd, index, current);
+        lineStart = lineEnd;
+    }
+    return index;
+}
+
+// Hand-edited files are read the forgiving way: blanks around names, "=" and
+// values, ";" comments, blank lines and lines without "=" are all allowed.
+void LogStore::ParseLine(const std::string& text, size_t lineStart, size_t lineEnd, Index& index,
+                         std::optional<size_t>& current) {
+    const Span line = Trimmed(text, lineStart, lineEnd);
+    if (line.Empty() || text[line.start] == ';') return;
+
+    const std::string_view content = std::string_view(text).substr(line.start, line.Length());
+    if (content.front() == '[') {
+        const size_t close = content.rfind(']');
+        if (close == std::string_view::npos) return;
+        const Span name = Trimmed(text, line.start + 1, line.start + close);
+        Section section{Folded(std::string_view(text).substr(name.start, name.Length())), lineStart, lineEnd, {}, {}};
+        current = index.sections.size();
+        index.sectionByName.emplace(section.foldedName, *current);
+        index.sections.push_back(std::move(section));
+        return;
+    }
+
+    const size_t equals = content.find('=');
+    if (!current || equals == std::string_view::npos) return;
+    const Span key = Trimmed(text, line.start, line.start + equals);
+    const Span value = Trimmed(text, line.start + equals + 1, line.end);
+    Section& section = index.sections[*current];
+    AddEntry(section, std::string_view(text).substr(key.start, key.Length()), value.start, value.Length());
+    section.end = lineEnd;
+}
+
+// A repeated key is not indexed: the first occurrence is the one read and rewritten.
+void LogStore::AddEntry(Section& section, std::string_view key, size_t valueStart, size_t valueLength) {
+    if (section.entryByKey.emplace(Folded(key), section.entries.size()).second)
+        section.entries.push_back(Entry{std::string(key), valueStart, valueStart + valueLength});
+}
+
+// The cheap stamp check that lets every operation trust the parsed copy.
+void LogStore::Refresh() {
+    const std::optional<FileStamp> stamp = fileSystem_.Stamp(path_);
+    if (cacheCurrent_ && stamp == stamp_) return;
+    Reload(stamp);
+}
+
+// Stamp first, then read: a change slipping in between leaves an old stamp
+// beside newer text, which the next check notices and reads again.
+void LogStore::Reload(const std::optional<FileStamp>& stamp) {
+    std::optional<std::string> text = stamp ? fileSystem_.ReadAll(path_) : std::optional<std::string>(std::string());
+    readable_ = text.has_value();
+    text_ = readable_ ? std::move(*text) : std::string();
+    index_ = Parse(text_);
+    stamp_ = stamp;
+    cacheCurrent_ = readable_;
+}
+
+// Writing on top of a file we could not read would destroy what it holds.
+void LogStore::PrepareWrite() {
+    Refresh();
+    if (!readable_) throw LogWriteError(path_);
+}
+
+const LogStore::Section* LogStore::FindSection(std::string_view section) const {
+    const auto found = index_.sectionByName.find(Folded(section));
+    return found == index_.sectionByName.end() ? nullptr : &index_.sections[found->second];
+}
+
+const LogStore::Entry* LogStore::FindEntry(std::string_view section, std::string_view key) const {
+    const Section* found = FindSection(section);
+    if (!found) return nullptr;
+    const auto entry = found->entryByKey.find(Folded(key));
+    return entry == found->entryByKey.end() ? nullptr : &found->entries[entry->second];
+}
+
+std::optional<std::string_view> LogStore::FindValue(std::string_view section, std::string_view key) {
+    Refresh();
+    const Entry* entry = FindEntry(section, key);
+    if (!entry) return std::nullopt;
+    return std::string_view(text_).substr(entry->valueStart, entry->valueEnd - entry->valueStart);
+}
+
+// ---- Operations ----
+
+int32_t LogStore::ReadInteger(std::string_view section, std::string_view key, int32_t def) {
+    const std::optional<std::string_view> value = FindValue(section, key);
+    if (!value) return def;
+    return ParseInteger(*value).value_or(def);
+}
+
+void LogStore::WriteInteger(std::string_view section, std::string_view key, int32_t value) {
+    WriteString(section, key, std::to_string(value));
+}
+
+std::string LogStore::ReadString(std::string_view section, std::string_view key, std::string_view def) {
+    const std::string_view value = FindValue(section, key).value_or(def);
+    return std::string(value.substr(0, MaxStringLength));
+}
+
+void LogStore::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    PrepareWrite();
+    const auto found = index_.sectionByName.find(Folded(section));
+    if (found == index_.sectionByName.end()) {
+        AppendSection(section, key, value);
+        return;
+    }
+    const Section& target = index_.sections[found->second];
+    const auto entry = target.entryByKey.find(Folded(key));
+    if (entry == target.entryByKey.end())
+        AppendEntry(found->second, key, value);
+    else
+        RewriteValue(target.entries[entry->second], value);
+}
+
+std::vector<std::string> LogStore::ReadSectionKeys(std::string_view section) {
+    Refresh();
+    std::vector<std::string> keys;
+    if (const Section* found = FindSection(section)) {
+        keys.reserve(found->entries.size());
+        for (const Entry& entry : found->entries) keys.push_back(entry.name);
+    }
+    return keys;
+}
+
+void LogStore::EraseSection(std::string_view section) {
+    PrepareWrite();
+    const std::string folded = Folded(section);
+    std::vector<Span> erased;
+    for (const Section& candidate : index_.sections)
+        if (candidate.foldedName == folded) erased.push_back({candidate.headerStart, candidate.end});
+    if (erased.empty()) return;
+
+    // One write from the first erased byte carries the rest of the file forward.
+    const size_t from = erased.front().start;
+    std::string kept;
+    size_t cursor = from;
+    for (const Span& span : erased) {
+        kept.append(text_, cursor, span.start - cursor);
+        cursor = span.end;
+    }
+    kept.append(text_, cursor, std::string::npos);
+    Splice(from, text_.size() - from, kept);
+    index_ = Parse(text_);
+}
+
+// ---- Writing the file ----
+
+void LogStore::AppendSection(std::string_view section, std::string_view key, std::string_view value) {
+    const size_t pos = text_.size();
+    std::string bytes = LineBreakBefore(pos);
+    const size_t headerStart = pos + bytes.size();
+    bytes.append("[").append(section).append("]").append(LineEnd);
+    const size_t valueStart = pos + bytes.size() + key.size() + 1;
+    bytes += EntryLine(key, value);
+    Splice(pos, 0, bytes);
+
+    Section added{Folded(section), headerStart, text_.size(), {}, {}};
+    AddEntry(added, key, valueStart, value.size());
+    index_.sectionByName.emplace(added.foldedName, index_.sections.size());
+    index_.sections.push_back(std::move(added));
+}
+
+void LogStore::AppendEntry(size_t sectionIndex, std::string_view key, std::string_view value) {
+    Section& section = index_.sections[sectionIndex];
+    const size_t pos = section.end;
+    std::string bytes = LineBreakBefore(pos);
+    const size_t valueStart = pos + bytes.size() + key.size() + 1;
+    bytes += EntryLine(key, value);
+    Splice(pos, 0, bytes);
+
+    // Only the last section can grow without moving what the index points at.
+    if (sectionIndex + 1 < index_.sections.size()) {
+        index_ = Parse(text_);
+        return;
+    }
+    section.end = pos + bytes.size();
+    AddEntry(section, key, valueStart, value.size());
+}
+
+void LogStore::RewriteValue(const Entry& entry, std::string_view value) {
+    const size_t oldLength = entry.valueEnd - entry.valueStart;
+    Splice(entry.valueStart, oldLength, value);
+    if (value.size() != oldLength) index_ = Parse(text_);
+}
+
+// A last line without its line end (hand-edited files) needs one before more is added.
+std::string LogStore::LineBreakBefore(size_t pos) const {
+    return (pos > 0 && text_[pos - 1] != '\n') ? std::string(LineEnd) : std::string();
+}
+
+// Puts `inserted` in place of `removed` bytes at pos, in the copy and in the
+// file. Equal lengths are overwritten in place; otherwise everything from pos
+// on has moved and is written out up to the new end of file, which for an
+// append is just the new bytes.
+void LogStore::Splice(size_t pos, size_t removed, std::string_view inserted) {
+    const bool sameLength = inserted.size() == removed;
+    text_.replace(pos, removed, inserted);
+    const std::string_view changed = std::string_view(text_).substr(pos, sameLength ? inserted.size() : std::string::npos);
+    if (!fileSystem_.Write(path_, pos, changed, sameLength ? EndOfFile::Keep : EndOfFile::SetAfterWrite)) {
+        cacheCurrent_ = false;  // the file may hold part of the change; read it again next time
+        throw LogWriteError(path_);
+    }
+    stamp_ = fileSystem_.Stamp(path_);
+    if (!stamp_) cacheCurrent_ = false;  // gone already: another program removed it
+}
+
+}  // namespace zarvik

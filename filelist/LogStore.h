@@ -1,0 +1,105 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "filelist/LogFileSystem.h"
+
+namespace zarvik {
+
+// A write or erase that the file system refused.
+class LogWriteError : public std::runtime_error {
+public:
+    explicit LogWriteError(const std::string& path);
+};
+
+// The log file: INI text of "[Section]" header lines, each followed by its
+// "key=value" lines, with CRLF line ends. Section and key names match without
+// regard to ASCII letter case; the first of several equal names wins.
+//
+// No stale copy: every write reaches the file before it returns, and every
+// operation first checks the file's stamp against the one its parsed copy was
+// made from, re-reading the file when another program has changed it.
+class LogStore {
+public:
+    static constexpr size_t MaxStringLength = 2047;
+
+    LogStore(std::string path, LogFileSystem& fileSystem);
+
+    const std::string& Path() const { return path_; }
+
+    // Decimal with an optional sign, or hexadecimal after "0x" / "0X". The
+    // whole value, blanks around it aside, must be the number: "12abc", "abc",
+    // an empty value or a missing key give def.
+    int32_t ReadInteger(std::string_view section, std::string_view key, int32_t def);
+    void WriteInteger(std::string_view section, std::string_view key, int32_t value);
+
+    // At most MaxStringLength characters of the value (or of def).
+    std::string ReadString(std::string_view section, std::string_view key, std::string_view def);
+    // Creates the section at the end of the file and the key at the end of its
+    // section when missing; rewrites the value in place otherwise.
+    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+
+    // Each key of the section once, in file order; empty for a missing section.
+    std::vector<std::string> ReadSectionKeys(std::string_view section);
+
+    // Removes every section of that name, header and entries; the lines after
+    // a section's last entry (blank lines, comments) stay.
+    void EraseSection(std::string_view section);
+
+private:
+    struct Entry {
+        std::string name;
+        size_t valueStart;
+        size_t valueEnd;
+    };
+
+    struct Section {
+        std::string foldedName;
+        size_t headerStart;
+        size_t end;  // just after its last entry line: where a new key goes
+        std::vector<Entry> entries;                          // first of each key, file order
+        std::unordered_map<std::string, size_t> entryByKey;  // folded key -> entries index
+    };
+
+    struct Index {
+        std::vector<Section> sections;                         // file order, repeats included
+        std::unordered_map<std::string, size_t> sectionByName;  // folded name -> first of them
+    };
+
+    static Index Parse(const std::string& text);
+    static void ParseLine(const std::string& text, size_t lineStart, size_t lineEnd, Index& index,
+                          std::optional<size_t>& current);
+    static void AddEntry(Section& section, std::string_view key, size_t valueStart, size_t valueLength);
+
+    void Refresh();
+    void Reload(const std::optional<FileStamp>& stamp);
+    void PrepareWrite();
+
+    const Section* FindSection(std::string_view section) const;
+    const Entry* FindEntry(std::string_view section, std::string_view key) const;
+    std::optional<std::string_view> FindValue(std::string_view section, std::string_view key);
+
+    void AppendSection(std::string_view section, std::string_view key, std::string_view value);
+    void AppendEntry(size_t sectionIndex, std::string_view key, std::string_view value);
+    void RewriteValue(const Entry& entry, std::string_view value);
+    std::string LineBreakBefore(size_t pos) const;
+    void Splice(size_t pos, size_t removed, std::string_view inserted);
+
+    std::string path_;
+    LogFileSystem& fileSystem_;
+
+    std::string text_;  // the file's bytes as last read or written
+    Index index_;
+    std::optional<FileStamp> stamp_;  // empty: the file did not exist
+    bool cacheCurrent_ = false;
+    bool readable_ = true;  // an existing file we could not read is never written
+};
+
+}  // namespace zarvik
