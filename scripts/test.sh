@@ -3,6 +3,8 @@
 # AddressSanitizer and UBSan, then the 32-bit program and its tests under
 # Wine, and a compile of the 64-bit program.
 set -euo pipefail
+# Quieter nested builds when started from make.
+unset MAKEFLAGS MFLAGS MAKELEVEL
 cd "$(dirname "$0")/.."
 root=$PWD
 jobs=$(nproc)
