@@ -4,9 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 bash scripts/deps.sh
-cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/i686-mingw.cmake" \
-      -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build/win32 -j "$(nproc)"
+bash scripts/build-win32.sh
 . scripts/xvfb.sh
 trap '[ -n "${ZARVIK_XVFB_PID:-}" ] && kill "$ZARVIK_XVFB_PID" 2>/dev/null || true' EXIT
 bash scripts/wine-prefix.sh "$root/build/win32/wineprefix"

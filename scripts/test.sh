@@ -18,9 +18,7 @@ cmake --build build/native -j "$jobs"
 (cd build/native && ctest --output-on-failure)
 
 echo "== 32-bit build"
-cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/i686-mingw.cmake" \
-      -DCMAKE_BUILD_TYPE=Release -DZARVIK_WERROR=ON >/dev/null
-cmake --build build/win32 -j "$jobs"
+bash scripts/build-win32.sh all -DZARVIK_WERROR=ON
 
 echo "== 64-bit build"
 cmake -S . -B build/win64 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/x86_64-mingw.cmake" \
