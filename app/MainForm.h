@@ -13,6 +13,7 @@
 namespace zarvik {
 
 class Application;
+class CommandProgress;
 
 inline constexpr const char* kProductTitle = "Zarvik v1.1";
 inline constexpr const char* kNoItemsYet = "No Items to list, Please Click the Analyze Button.";
@@ -144,6 +145,9 @@ public:
     void SetStatus(const std::string& text);
     // Reloads the log view from LogFileName; on failure the view keeps its text.
     void ReloadLogView();
+    // A size in K as the result lists show it, with the user's thousands
+    // separator.
+    std::string SizeText(int32_t bytes);
 
     // --- File list (filelist/) ---
     void SpeedButton1Click();  // Build FileList
@@ -213,6 +217,8 @@ private:
     void LoadWinIni();
 
     Application& app_;
+    CommandProgress* progress_ = nullptr;     // set while a long command runs
+    std::vector<std::string> unenterable_;    // optional directories it could not enter
     std::vector<std::unique_ptr<ui::Label>> titles_;
     ui::Rect pageArea_;  // client size of a notebook page
 };

@@ -39,6 +39,12 @@ public:
     // SetAfterWrite the file then ends right after them. False when the file
     // system refuses (missing directory, read-only or locked file).
     virtual bool Write(const std::string& path, uint64_t offset, std::string_view bytes, EndOfFile end) = 0;
+
+    // While a file is held, writes to it may go through one handle kept open
+    // instead of opening the file for each; other programs stay free to read
+    // and write it. Release closes that handle.
+    virtual void Hold(const std::string& path) { (void)path; }
+    virtual void Release() {}
 };
 
 // The file system of the platform the program is built for.

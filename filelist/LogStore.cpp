@@ -126,6 +126,12 @@ void LogStore::Refresh() {
 // Stamp first, then read: a change slipping in between leaves an old stamp
 // beside newer text, which the next check notices and reads again.
 void LogStore::Reload(const std::optional<FileStamp>& stamp) {
+    // Changed by another program, perhaps replaced: a held handle may point
+    // at the old file.
+    if (batches_ > 0) {
+        fileSystem_.Release();
+        fileSystem_.Hold(path_);
+    }
     std::optional<std::string> text = stamp ? fileSystem_.ReadAll(path_) : std::optional<std::string>(std::string());
     readable_ = text.has_value();
     text_ = readable_ ? std::move(*text) : std::string();
@@ -220,6 +226,14 @@ void LogStore::EraseSection(std::string_view section) {
     kept.append(text_, cursor, std::string::npos);
     Splice(from, text_.size() - from, kept);
     index_ = Parse(text_);
+}
+
+LogStore::Batch::Batch(LogStore& store) : store_(store) {
+    if (store_.batches_++ == 0) store_.fileSystem_.Hold(store_.path_);
+}
+
+LogStore::Batch::~Batch() {
+    if (--store_.batches_ == 0) store_.fileSystem_.Release();
 }
 
 // ---- Writing the file ----

@@ -53,6 +53,19 @@ public:
     // a section's last entry (blank lines, comments) stay.
     void EraseSection(std::string_view section);
 
+    // For a long run of writes (Build, Commit): the file stays open in
+    // between, so each write costs a write, not an open and a close.
+    class Batch {
+    public:
+        explicit Batch(LogStore& store);
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        LogStore& store_;
+    };
+
 private:
     struct Entry {
         std::string name;
@@ -100,6 +113,7 @@ private:
     std::optional<FileStamp> stamp_;  // empty: the file did not exist
     bool cacheCurrent_ = false;
     bool readable_ = true;  // an existing file we could not read is never written
+    int batches_ = 0;
 };
 
 }  // namespace zarvik

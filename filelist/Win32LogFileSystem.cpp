@@ -82,12 +82,38 @@ public:
     }
 
     bool Write(const std::string& path, uint64_t offset, std::string_view bytes, EndOfFile end) override {
+        if (held_ && path == heldPath_) {
+            if (!held_->IsOpen()) held_ = std::make_unique<FileHandle>(OpenShared(path, GENERIC_WRITE, OPEN_ALWAYS));
+            if (!held_->IsOpen()) {
+                held_ = std::make_unique<FileHandle>(INVALID_HANDLE_VALUE);
+                return false;
+            }
+            return WriteAt(held_->Get(), offset, bytes, end);
+        }
         FileHandle file(OpenShared(path, GENERIC_WRITE, OPEN_ALWAYS));
         if (!file.IsOpen()) return false;
-        if (!SeekTo(file.Get(), offset) || !WriteFully(file.Get(), bytes)) return false;
-        if (end == EndOfFile::SetAfterWrite && !SetEndOfFile(file.Get())) return false;
+        if (!WriteAt(file.Get(), offset, bytes, end)) return false;
         return file.Close();
     }
+
+    void Hold(const std::string& path) override {
+        heldPath_ = path;
+        held_ = std::make_unique<FileHandle>(INVALID_HANDLE_VALUE);  // opened by the first write
+    }
+
+    void Release() override {
+        held_.reset();
+        heldPath_.clear();
+    }
+
+private:
+    static bool WriteAt(HANDLE file, uint64_t offset, std::string_view bytes, EndOfFile end) {
+        if (!SeekTo(file, offset) || !WriteFully(file, bytes)) return false;
+        return end != EndOfFile::SetAfterWrite || SetEndOfFile(file);
+    }
+
+    std::string heldPath_;
+    std::unique_ptr<FileHandle> held_;
 };
 
 }  // namespace

@@ -16,7 +16,23 @@ void TForm1::Button25Click() { Edit3.SetText("*.sys"); }
 void TForm1::Button26Click() { Edit3.SetText("*.com"); }
 void TForm1::Button27Click() { Edit3.SetText("*.*"); }
 void TForm1::DirectoryListBox2Change() { FileListBox1.SetDirectory(DirectoryListBox2.Directory()); }
-void TForm1::DriveComboBox1Change() {}
+void TForm1::DriveComboBox1Change() {
+    const char drive = DriveComboBox1.Drive();
+    if (!drive) return;
+    // The drive's current directory, as the system remembers it per drive.
+    const char spec[] = {drive, ':', '\0'};
+    char full[MAX_PATH];
+    const DWORD n = ::GetFullPathNameA(spec, sizeof full, full, nullptr);
+    const std::string directory = n > 0 && n < sizeof full ? std::string(full) : std::string(spec) + "\\";
+    try {
+        DirectoryListBox2.SetDirectory(directory);
+    } catch (...) {
+        // A drive without a medium: the selector goes back to where the tree is.
+        DriveComboBox1.SetDrive(DirectoryListBox2.Directory()[0]);
+        throw;
+    }
+    DirectoryListBox2Change();
+}
 void TForm1::FilterComboBox1Change() { FileListBox1.SetMask(FilterComboBox1.Mask()); }
 
 }  // namespace zarvik

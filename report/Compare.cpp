@@ -2,10 +2,149 @@
 
 #include <string>
 
+#include "app/Application.h"
+#include "app/FileProbe.h"
+#include "report/CompareLists.h"
+#include "report/Unit2.h"
+
 namespace zarvik {
+
+namespace {
+
+std::string JoinParagraphs(const std::vector<std::string>& lines) {
+    std::string text;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (i) text += '\r';
+        text += lines[i];
+    }
+    return text;
+}
+
+void ReplaceContent(ui::RichEdit& box, const std::vector<std::string>& lines) {
+    box.Clear();
+    box.ReplaceSelection(JoinParagraphs(lines));
+    box.Select(0, 0);
+}
+
+}  // namespace
+
+std::vector<std::string> UpperCaseKeys(const std::vector<std::string>& lines) {
+    std::vector<std::string> keys = lines;
+    for (std::string& k : keys) {
+        if (!k.empty()) ::CharUpperBuffA(k.data(), static_cast<DWORD>(k.size()));
+    }
+    return keys;
+}
 
 void TForm9::Create() {
     CreateForm(std::string(99, ' ') + "Compare Reports", {.clientWidth = 772, .clientHeight = 474});
+    PageControl1.Create(Handle(), {0, 0, 772, 430});
+    TabSheet1 = &PageControl1.AddPage("List1");
+    TabSheet2 = &PageControl1.AddPage("List2");
+    CreatePage(*TabSheet1, 1,
+               {Label1, RichEdit1, Button1, Label3, RichEdit3, Button2, Label5, Edit2});
+    CreatePage(*TabSheet2, 2,
+               {Label2, RichEdit2, Button4, Label4, RichEdit4, Button5, Label6, Edit1});
+    Edit2.SetText("Edit2");
+    Edit1.SetText("Edit1");
+    PageControl1.SetActivePage(*TabSheet2);
+
+    Button3.Create(Handle(), {290, 440, 90, 25}, "Compare");
+    Button6.Create(Handle(), {392, 440, 90, 25}, "Close");
+    Button1.OnClick = [this] { Button1Click(); };
+    Button4.OnClick = [this] { Button4Click(); };
+    Button2.OnClick = [this] { Button2Click(); };
+    Button5.OnClick = [this] { Button5Click(); };
+    Button3.OnClick = [this] { Button3Click(); };
+    Button6.OnClick = [this] { Button6Click(); };
+}
+
+void TForm9::CreatePage(ui::TabSheet& page, int number, const PageControls& c) {
+    const std::string self = std::to_string(number);
+    const std::string other = std::to_string(3 - number);
+    HWND p = page.Handle();
+    c.listLabel.Create(p, {8, 6, 360, 16}, "List " + self);
+    c.list.Create(p, {8, 24, 370, 310}, {});
+    c.list.SetPlainText(kNoListLoaded);
+    c.load.Create(p, {8, 342, 75, 25}, "Load");
+    c.resultLabel.Create(p, {388, 6, 368, 16},
+                         "Items in List " + self + " which were NOT found in List " + other);
+    c.result.Create(p, {388, 24, 368, 310}, {});
+    c.result.SetPlainText(kNoFilesCompared);
+    c.save.Create(p, {388, 342, 75, 25}, "Save");
+    c.nameLabel.Create(p, {110, 346, 100, 16}, "Name for List " + self);
+    c.name.Create(p, {212, 342, 166, 21}, "");
+}
+
+void TForm9::LoadList(ui::RichEdit& box) {
+    const auto file = app_.Dialogs().OpenFile(Handle(), FileDialogOptions{});
+    if (!file) return;
+    // Read first: a file that cannot be read leaves the box as it was.
+    const std::string bytes = ReadWholeFile(*file);
+    box.LoadRtfOrText(bytes);
+}
+
+void TForm9::SaveResult(ui::RichEdit& box) {
+    const auto file = app_.Dialogs().SaveFile(Handle(), FileDialogOptions{});
+    if (!file) return;
+    WriteWholeFile(*file, box.Rtf());
+}
+
+void TForm9::Button1Click() { LoadList(RichEdit1); }
+void TForm9::Button4Click() { LoadList(RichEdit2); }
+void TForm9::Button2Click() { SaveResult(RichEdit3); }
+void TForm9::Button5Click() { SaveResult(RichEdit4); }
+void TForm9::Button3Click() { CompareLists(); }
+void TForm9::Button6Click() { Close(); }
+
+void TForm9::CompareLists() {
+    TForm2& tool = app_.Form2();
+    tool.ShowTool();
+    if (tool.AutoClear()) tool.ClearPage();
+    RichEdit3.Clear();
+    RichEdit4.Clear();
+
+    const std::string name1 = Edit2.Text();
+    const std::string name2 = Edit1.Text();
+    // Logical lines, so the result never depends on how wide the boxes are.
+    const std::vector<std::string> list1 = RichEdit1.Lines();
+    const std::vector<std::string> list2 = RichEdit2.Lines();
+    const LineComparison found = CompareLineKeys(UpperCaseKeys(list1), UpperCaseKeys(list2));
+
+    auto section = [&tool](const std::string& heading, std::vector<std::string> lines) {
+        tool.AppendLine(" ");
+        tool.BoldOn();
+        tool.AppendLine(heading);
+        tool.BoldOff();
+        tool.AppendLines(lines);
+    };
+    auto indented = [](const std::vector<std::string>& lines) {
+        std::vector<std::string> out;
+        out.reserve(lines.size());
+        for (const std::string& l : lines) out.push_back("  " + l);
+        return out;
+    };
+
+    std::vector<std::string> only1;
+    only1.reserve(found.onlyInFirst.size());
+    for (size_t i : found.onlyInFirst) only1.push_back(list1[i]);
+    ReplaceContent(RichEdit3, only1);
+    section("The following items were present in " + name1 + " and not present in " + name2,
+            indented(only1));
+
+    std::vector<std::string> only2;
+    only2.reserve(found.onlyInSecond.size());
+    for (size_t j : found.onlyInSecond) only2.push_back(list2[j]);
+    ReplaceContent(RichEdit4, only2);
+    section("The following items were present in " + name2 + " and not present in " + name1,
+            indented(only2));
+
+    std::vector<std::string> both;
+    for (const LineComparison::Shared& s : found.inBoth) {
+        for (size_t n = 0; n < s.times; ++n) both.push_back("  " + list2[s.second]);
+    }
+    section("The following items were present in " + name2 + " AND " + name1, std::move(both));
+    tool.AppendLine(" ");
 }
 
 }  // namespace zarvik

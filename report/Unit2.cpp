@@ -2,47 +2,171 @@
 
 #include <richedit.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <stdexcept>
+
 #include "app/Application.h"
+#include "app/FileProbe.h"
+#include "app/MainForm.h"
+#include "ui/Glyphs.h"
 
 namespace zarvik {
+
+namespace {
+
+FileDialogOptions ReportFileDialog() {
+    FileDialogOptions o;
+    o.filter = kReportFilter;
+    o.defaultExt = kReportExtension;
+    o.filterIndex = 1;
+    return o;
+}
+
+CHARFORMAT2A ReportDefaultFormat() {
+    CHARFORMAT2A cf{};
+    cf.cbSize = sizeof cf;
+    cf.dwMask = CFM_FACE | CFM_SIZE | CFM_CHARSET | CFM_COLOR | CFM_BOLD | CFM_ITALIC |
+                CFM_UNDERLINE | CFM_STRIKEOUT;
+    cf.dwEffects = CFE_AUTOCOLOR;
+    cf.yHeight = kReportFontTwips;
+    cf.bCharSet = DEFAULT_CHARSET;
+    cf.bPitchAndFamily = DEFAULT_PITCH | FF_SWISS;
+    lstrcpynA(cf.szFaceName, kReportFontName, LF_FACESIZE);
+    return cf;
+}
+
+int ScreenDpiY() {
+    HDC screen = ::GetDC(nullptr);
+    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
+    ::ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
+LOGFONTA FontOfFormat(const CHARFORMAT2A& cf) {
+    LOGFONTA lf{};
+    lf.lfHeight = -::MulDiv(cf.yHeight, ScreenDpiY(), 1440);
+    lf.lfWeight = (cf.dwEffects & CFE_BOLD) ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = (cf.dwEffects & CFE_ITALIC) ? TRUE : FALSE;
+    lf.lfUnderline = (cf.dwEffects & CFE_UNDERLINE) ? TRUE : FALSE;
+    lf.lfStrikeOut = (cf.dwEffects & CFE_STRIKEOUT) ? TRUE : FALSE;
+    lf.lfCharSet = cf.bCharSet;
+    lf.lfPitchAndFamily = cf.bPitchAndFamily;
+    lstrcpynA(lf.lfFaceName, cf.szFaceName, LF_FACESIZE);
+    return lf;
+}
+
+CHARFORMAT2A FormatOfFont(const LOGFONTA& lf, COLORREF color) {
+    CHARFORMAT2A cf{};
+    cf.cbSize = sizeof cf;
+    cf.dwMask = CFM_FACE | CFM_SIZE | CFM_CHARSET | CFM_COLOR | CFM_BOLD | CFM_ITALIC |
+                CFM_UNDERLINE | CFM_STRIKEOUT;
+    const int height = lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight;
+    cf.yHeight = ::MulDiv(height, 1440, ScreenDpiY());
+    if (lf.lfWeight >= FW_BOLD) cf.dwEffects |= CFE_BOLD;
+    if (lf.lfItalic) cf.dwEffects |= CFE_ITALIC;
+    if (lf.lfUnderline) cf.dwEffects |= CFE_UNDERLINE;
+    if (lf.lfStrikeOut) cf.dwEffects |= CFE_STRIKEOUT;
+    cf.crTextColor = color;
+    cf.bCharSet = lf.lfCharSet;
+    cf.bPitchAndFamily = lf.lfPitchAndFamily;
+    lstrcpynA(cf.szFaceName, lf.lfFaceName, LF_FACESIZE);
+    return cf;
+}
+
+}  // namespace
 
 void TForm2::Create() {
     CreateForm("Zarvik Reporting Tool", {.clientWidth = 523, .clientHeight = 490});
     Toolbar.Create(Handle(), {0, 0, 523, 41});
     Hints.Create(Handle());
-    CheckBox1.Create(Toolbar.Handle(), {380, 12, 80, 17}, "AutoClear");
+
+    struct Glyph {
+        ui::SpeedButton& button;
+        int x;
+        const char* hint;
+        ui::SpeedButton::Painter painter;
+        int group;
+        void (TForm2::*command)();
+    };
+    const Glyph glyphs[] = {
+        {SpeedButton5, 4, "Cut", ui::glyphs::Cut(), 0, &TForm2::SpeedButton5Click},
+        {SpeedButton6, 29, "Copy", ui::glyphs::Copy(), 0, &TForm2::SpeedButton6Click},
+        {SpeedButton7, 54, "Paste", ui::glyphs::Paste(), 0, &TForm2::SpeedButton7Click},
+        {SpeedButton9, 86, "Set Font", ui::glyphs::Font(), 0, &TForm2::SpeedButton9Click},
+        {SpeedButton12, 118, "Left Justify", ui::glyphs::AlignLeft(), 1,
+         &TForm2::SpeedButton12Click},
+        {SpeedButton10, 143, "Center", ui::glyphs::AlignCenter(), 1, &TForm2::SpeedButton10Click},
+        {SpeedButton11, 168, "Right Justify", ui::glyphs::AlignRight(), 1,
+         &TForm2::SpeedButton11Click},
+        {SpeedButton1, 252, "Open Report", ui::glyphs::Open(), 0, &TForm2::SpeedButton1Click},
+        {SpeedButton2, 277, "Save Report", ui::glyphs::Save(), 0, &TForm2::SpeedButton2Click},
+        {SpeedButton8, 309, "Clear Page", ui::glyphs::Clear(), 0, &TForm2::SpeedButton8Click},
+        {SpeedButton3, 341, "Print Report", ui::glyphs::Print(), 0, &TForm2::SpeedButton3Click},
+        {SpeedButton4, 490, "Exit Reporting Tool", ui::glyphs::Exit(), 0,
+         &TForm2::SpeedButton4Click},
+    };
+    for (const Glyph& g : glyphs) {
+        g.button.Create(Toolbar.Handle(), {g.x, 8, 25, 25}, g.hint, g.painter, &Hints, g.group);
+        g.button.OnClick = [this, command = g.command] { (this->*command)(); };
+    }
+    Button1.Create(Toolbar.Handle(), {200, 8, 44, 25}, "Tabs");
+    Button1.OnClick = [this] { Button1Click(); };
+    CheckBox1.Create(Toolbar.Handle(), {378, 12, 80, 17}, "AutoClear");
+
     RichEdit1.Create(Handle(), {0, 41, 523, 449},
                      {.wordWrap = false, .wantTab = true, .keepSelection = true});
+    const CHARFORMAT2A def = ReportDefaultFormat();
+    RichEdit1.SetDefaultFormat(def);
+    RichEdit1.Select(0, -1);
+    RichEdit1.SetSelectionFormat(def);
+    SetPageTabStops(kDefaultTabStops);
 }
 
 void TForm2::ShowTool() { ShowModeless(); }
 
 void TForm2::ClearPage() { RichEdit1.Clear(); }
 
-namespace {
-
-void SetBold(HWND edit, bool bold) {
-    CHARFORMAT2A cf{};
-    cf.cbSize = sizeof cf;
-    cf.dwMask = CFM_BOLD;
-    cf.dwEffects = bold ? CFE_BOLD : 0;
-    ::SendMessageA(edit, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+void TForm2::MoveToEnd() {
+    const int end = RichEdit1.TextLength();
+    const CHARRANGE sel = RichEdit1.Selection();
+    // Moving the insertion point resets its style to the text before it,
+    // which would lose a bold switched on for the next line.
+    if (sel.cpMin != end || sel.cpMax != end) RichEdit1.Select(end, end);
 }
 
-}  // namespace
+void TForm2::BoldOn() {
+    MoveToEnd();
+    CHARFORMAT2A cf{};
+    cf.dwMask = CFM_BOLD;
+    cf.dwEffects = CFE_BOLD;
+    RichEdit1.SetSelectionFormat(cf);
+}
 
-void TForm2::BoldOn() { SetBold(RichEdit1.Handle(), true); }
+void TForm2::BoldOff() {
+    MoveToEnd();
+    CHARFORMAT2A cf{};
+    cf.dwMask = CFM_BOLD;
+    cf.dwEffects = 0;
+    RichEdit1.SetSelectionFormat(cf);
+}
 
-void TForm2::BoldOff() { SetBold(RichEdit1.Handle(), false); }
+void TForm2::AppendLine(std::string_view text) { AppendLines({std::string(text)}); }
 
-void TForm2::AppendLine(std::string_view text) {
-    HWND h = RichEdit1.Handle();
-    const int end = ::GetWindowTextLengthA(h);
-    ::SendMessageA(h, EM_SETSEL, end, end);
-    std::string line;
-    if (end > 0) line = "\r";
-    line.append(text);
-    ::SendMessageA(h, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(line.c_str()));
+void TForm2::AppendLines(const std::vector<std::string>& lines) {
+    if (lines.empty()) return;
+    MoveToEnd();
+    size_t size = lines.size();
+    for (const std::string& l : lines) size += l.size();
+    std::string block;
+    block.reserve(size);
+    if (RichEdit1.TextLength() > 0) block += '\r';
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (i) block += '\r';
+        block += lines[i];
+    }
+    RichEdit1.ReplaceSelection(block);
+    ::SendMessageA(RichEdit1.Handle(), EM_SCROLLCARET, 0, 0);
 }
 
 void TForm2::AppendReportBlock(std::string_view heading, const std::vector<std::string>& entries) {
@@ -51,9 +175,77 @@ void TForm2::AppendReportBlock(std::string_view heading, const std::vector<std::
     BoldOn();
     AppendLine(heading);
     BoldOff();
-    for (const std::string& e : entries) AppendLine("   " + e);
-    AppendLine(" ");
+    std::vector<std::string> lines;
+    lines.reserve(entries.size() + 1);
+    for (const std::string& e : entries) lines.push_back("   " + e);
+    lines.emplace_back(" ");
+    AppendLines(lines);
 }
+
+void TForm2::SetPageTabStops(const std::array<int, 4>& points) {
+    RichEdit1.Select(0, -1);
+    RichEdit1.SetSelectionTabStops({points.begin(), points.end()});
+    RichEdit1.Select(0, 0);
+}
+
+void TForm2::SpeedButton5Click() {
+    RichEdit1.SetFocus();
+    RichEdit1.Cut();
+}
+
+void TForm2::SpeedButton6Click() {
+    RichEdit1.SetFocus();
+    RichEdit1.Copy();
+}
+
+void TForm2::SpeedButton7Click() {
+    RichEdit1.SetFocus();
+    RichEdit1.PasteText();
+}
+
+void TForm2::SpeedButton9Click() {
+    const CHARFORMAT2A current = RichEdit1.SelectionFormat();
+    LOGFONTA font = FontOfFormat(current);
+    COLORREF color = (current.dwEffects & CFE_AUTOCOLOR) ? ::GetSysColor(COLOR_WINDOWTEXT)
+                                                         : current.crTextColor;
+    if (!app_.Dialogs().ChooseFont(Handle(), font, color)) return;
+    RichEdit1.SetSelectionFormat(FormatOfFont(font, color));
+}
+
+void TForm2::SpeedButton12Click() { RichEdit1.SetSelectionAlignment(PFA_LEFT); }
+
+void TForm2::SpeedButton10Click() { RichEdit1.SetSelectionAlignment(PFA_CENTER); }
+
+void TForm2::SpeedButton11Click() { RichEdit1.SetSelectionAlignment(PFA_RIGHT); }
+
+void TForm2::Button1Click() { app_.Form4().ShowModeless(); }
+
+void TForm2::SpeedButton1Click() {
+    const auto file = app_.Dialogs().OpenFile(Handle(), ReportFileDialog());
+    if (!file) return;
+    // Read first: a file that cannot be read leaves the page as it was.
+    const std::string bytes = ReadWholeFile(*file);
+    RichEdit1.LoadRtfOrText(bytes);
+}
+
+void TForm2::SpeedButton2Click() {
+    const auto file = app_.Dialogs().SaveFile(Handle(), ReportFileDialog());
+    if (!file) return;
+    WriteWholeFile(*file, RichEdit1.Rtf());
+}
+
+void TForm2::SpeedButton8Click() {
+    if (app_.Dialogs().Ask(Handle(), "Do you want to Clear the page", kProductTitle)) ClearPage();
+}
+
+void TForm2::SpeedButton3Click() {
+    std::string error;
+    ui::OwnedDC printer = app_.Dialogs().DefaultPrinter(error);
+    if (!printer) throw std::runtime_error(error);
+    RichEdit1.Print(printer.Get(), kPrintJobTitle);
+}
+
+void TForm2::SpeedButton4Click() { Hide(); }
 
 void TForm3::Create(HWND owner) {
     CreateForm("Find Text", {.clientWidth = 280, .clientHeight = 129, .minimizeBox = false}, owner);
@@ -61,6 +253,39 @@ void TForm3::Create(HWND owner) {
 
 void TForm4::Create() {
     CreateForm("Tabs", {.clientWidth = 351, .clientHeight = 128, .sizeable = true});
+    const ui::Label::Style numberStyle{.color = RGB(255, 0, 0), .bold = true};
+    ui::Label* labels[] = {&Label1, &Label2, &Label3, &Label4};
+    ui::Edit* edits[] = {&Edit1, &Edit2, &Edit3, &Edit4};
+    ui::UpDown* spins[] = {&UpDown1, &UpDown2, &UpDown3, &UpDown4};
+    for (int i = 0; i < 4; ++i) {
+        const int x = 14 + i * 84;
+        labels[i]->Create(Handle(), {x, 16, 60, 16}, std::to_string(i + 1), numberStyle);
+        edits[i]->Create(Handle(), {x, 36, 50, 21}, std::to_string(values_[static_cast<size_t>(i)]));
+        spins[i]->Create(Handle(), {x + 50, 36, 16, 21}, *edits[i], 0, 500,
+                         values_[static_cast<size_t>(i)], false, false);
+    }
+    Button1.Create(Handle(), {92, 80, 75, 25}, "Set Tabs");
+    Button2.Create(Handle(), {184, 80, 75, 25}, "Cancel");
+    Button1.OnClick = [this] { Button1Click(); };
+    Button2.OnClick = [this] { Button2Click(); };
 }
+
+void TForm4::Button1Click() {
+    ui::Edit* edits[] = {&Edit1, &Edit2, &Edit3, &Edit4};
+    for (size_t i = 0; i < 4; ++i) {
+        // A field that holds no number keeps the value last set; numbers
+        // outside the spin range are brought into it.
+        const std::string text = edits[i]->Text();
+        char* end = nullptr;
+        const long value = std::strtol(text.c_str(), &end, 10);
+        if (end != text.c_str() && *end == '\0')
+            values_[i] = static_cast<int>(std::clamp<long>(value, 0, 500));
+        edits[i]->SetText(std::to_string(values_[i]));
+    }
+    app_.Form2().SetPageTabStops(values_);
+    Hide();
+}
+
+void TForm4::Button2Click() { Hide(); }
 
 }  // namespace zarvik

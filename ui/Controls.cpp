@@ -184,11 +184,17 @@ void ListBox::Add(std::string_view text) {
 }
 
 void ListBox::SetItems(const std::vector<std::string>& items) {
+    const bool visible = (::GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
     ::SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
     Clear();
+    size_t bytes = 0;
+    for (const std::string& s : items) bytes += s.size() + 1;
+    ::SendMessageA(hwnd_, LB_INITSTORAGE, items.size(), static_cast<LPARAM>(bytes));
     for (const std::string& s : items) Add(s);
     ::SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
-    ::InvalidateRect(hwnd_, nullptr, TRUE);
+    // Turning drawing back on may show a list that was meant to stay hidden.
+    if (!visible && (::GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE)) ::ShowWindow(hwnd_, SW_HIDE);
+    if (visible) ::InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void ListBox::Delete(int index) {
@@ -258,7 +264,25 @@ void FileListBox::SetMask(std::string_view mask) {
     Update();
 }
 
-void FileListBox::Update() { SetItems(ListPlainFiles(directory_, mask_)); }
+bool FileListBox::ChangeDirectory(std::string_view directory, std::string_view mask) {
+    std::string dir(directory);
+    char full[MAX_PATH * 2];
+    const DWORD n = ::GetFullPathNameA(dir.c_str(), sizeof full, full, nullptr);
+    if (n > 0 && n < sizeof full) dir = full;
+    while (dir.size() > 3 && dir.back() == '\\') dir.pop_back();
+    const DWORD attributes = dir.empty() ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesA(dir.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return false;
+    directory_ = dir;
+    mask_ = std::string(mask);
+    Update();
+    return true;
+}
+
+void FileListBox::Update() {
+    names_ = ListPlainFiles(directory_, mask_);
+    SetItems(names_);
+}
 
 void DirectoryListBox::Create(HWND parent, const Rect& r) {
     ListBox::Create(parent, r, Options{});

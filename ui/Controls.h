@@ -139,11 +139,19 @@ public:
     // Both re-read the directory from the disk.
     void SetDirectory(std::string_view directory);
     void SetMask(std::string_view mask);
+    // Moves into the directory with the mask, reading it once. The directory
+    // becomes the full path as the system spells it, without a trailing "\"
+    // except for a drive's root. False, with the list unchanged, when the
+    // directory does not exist.
+    bool ChangeDirectory(std::string_view directory, std::string_view mask);
     void Update();
+    // The entries as listed, without asking the control for each one.
+    const std::vector<std::string>& Names() const { return names_; }
 
 private:
     std::string directory_;
     std::string mask_ = "*.*";
+    std::vector<std::string> names_;
 };
 
 // A directory tree in list form: the drive root, each folder on the way

@@ -135,4 +135,85 @@ SpeedButton::Painter Letters(const char* text, COLORREF color) {
     };
 }
 
+SpeedButton::Painter Cut() {
+    return Make(RGB(0, 0, 0), [](const Pen& p, int x, int y, bool) {
+        p.Line(x + 4, y, x + 10, y + 9, 2);
+        p.Line(x + 11, y, x + 5, y + 9, 2);
+        p.Circle(x + 1, y + 9, x + 7, y + 15);
+        p.Circle(x + 8, y + 9, x + 14, y + 15);
+    });
+}
+
+SpeedButton::Painter Copy() {
+    return Make(RGB(0, 0, 128), [](const Pen& p, int x, int y, bool on) {
+        p.Box(x, y, x + 9, y + 11, Paper(on));
+        p.Box(x + 6, y + 4, x + 15, y + 15, Paper(on));
+        for (int i = 7; i < 14; i += 3) p.Line(x + 8, y + i, x + 13, y + i);
+    });
+}
+
+SpeedButton::Painter Paste() {
+    return Make(RGB(96, 64, 0), [](const Pen& p, int x, int y, bool on) {
+        p.Box(x, y + 1, x + 11, y + 15, on ? RGB(192, 160, 96) : ::GetSysColor(COLOR_BTNFACE));
+        p.Line(x + 3, y + 1, x + 8, y + 1, 3);
+        p.Box(x + 6, y + 6, x + 15, y + 15, Paper(on));
+    });
+}
+
+SpeedButton::Painter Font() { return Letters("Aa", RGB(0, 0, 128)); }
+
+namespace {
+
+// Five lines of alternating length; `where` places the short ones
+// (0 left, 1 centred, 2 right).
+SpeedButton::Painter Alignment(int where) {
+    return Make(RGB(0, 0, 0), [where](const Pen& p, int x, int y, bool) {
+        for (int i = 0; i < 5; ++i) {
+            const int len = i % 2 ? 9 : 15;
+            const int left = x + (where == 0 ? 0 : where == 1 ? (15 - len) / 2 : 15 - len);
+            p.Line(left, y + 1 + i * 3, left + len, y + 1 + i * 3);
+        }
+    });
+}
+
+}  // namespace
+
+SpeedButton::Painter AlignLeft() { return Alignment(0); }
+SpeedButton::Painter AlignCenter() { return Alignment(1); }
+SpeedButton::Painter AlignRight() { return Alignment(2); }
+
+SpeedButton::Painter Open() {
+    return Make(RGB(96, 64, 0), [](const Pen& p, int x, int y, bool on) {
+        const COLORREF folder = on ? RGB(255, 224, 96) : ::GetSysColor(COLOR_BTNFACE);
+        p.Box(x, y + 3, x + 13, y + 14, folder);
+        p.Line(x + 1, y + 2, x + 6, y + 2, 2);
+        p.Line(x + 3, y + 8, x + 15, y + 8, 2);
+    });
+}
+
+SpeedButton::Painter Save() {
+    return Make(RGB(0, 0, 96), [](const Pen& p, int x, int y, bool on) {
+        p.Box(x, y, x + 15, y + 15, on ? RGB(64, 64, 160) : ::GetSysColor(COLOR_BTNFACE));
+        p.Box(x + 3, y, x + 12, y + 6, Paper(on));
+        p.Box(x + 4, y + 9, x + 11, y + 15, Paper(on));
+    });
+}
+
+SpeedButton::Painter Print() {
+    return Make(RGB(0, 0, 0), [](const Pen& p, int x, int y, bool on) {
+        p.Box(x + 3, y, x + 12, y + 6, Paper(on));
+        p.Box(x, y + 5, x + 15, y + 12, on ? RGB(192, 192, 192) : ::GetSysColor(COLOR_BTNFACE));
+        p.Box(x + 3, y + 10, x + 12, y + 15, Paper(on));
+    });
+}
+
+SpeedButton::Painter Exit() {
+    return Make(RGB(0, 96, 0), [](const Pen& p, int x, int y, bool on) {
+        p.Box(x, y, x + 8, y + 15, on ? RGB(192, 128, 64) : ::GetSysColor(COLOR_BTNFACE));
+        p.Line(x + 6, y + 7, x + 15, y + 7, 2);
+        p.Line(x + 12, y + 4, x + 15, y + 7, 2);
+        p.Line(x + 12, y + 10, x + 15, y + 7, 2);
+    });
+}
+
 }  // namespace ui::glyphs

@@ -15,6 +15,18 @@ SpeedButton::Painter Tool();       // a page with lines
 SpeedButton::Painter Compare();    // two pages side by side
 SpeedButton::Painter Display();    // a monitor
 SpeedButton::Painter Quit();       // a door with an arrow
+// The Reporting Tool's commands.
+SpeedButton::Painter Cut();          // scissors
+SpeedButton::Painter Copy();         // two overlapping pages
+SpeedButton::Painter Paste();        // a clipboard with a page
+SpeedButton::Painter Font();         // a large and a small letter
+SpeedButton::Painter AlignLeft();    // lines flush left
+SpeedButton::Painter AlignCenter();  // lines centred
+SpeedButton::Painter AlignRight();   // lines flush right
+SpeedButton::Painter Open();         // an open folder
+SpeedButton::Painter Save();         // a diskette
+SpeedButton::Painter Print();        // a printer
+SpeedButton::Painter Exit();         // a door, as Quit, in green
 SpeedButton::Painter Letters(const char* text, COLORREF color);  // short text
 
 }  // namespace ui::glyphs

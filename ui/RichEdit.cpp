@@ -1,7 +1,10 @@
 #include "ui/RichEdit.h"
 
-#include <richedit.h>
+#include "ui/Handles.h"
 
+#include <algorithm>
+#include <cstring>
+#include <utility>
 #include <stdexcept>
 
 namespace ui {
@@ -12,6 +15,51 @@ bool LoadRichEditLibrary() {
                                ::LoadLibraryA("msftedit.dll") != nullptr;
     return loaded;
 }
+
+namespace {
+
+struct ReadCursor {
+    std::string_view bytes;
+    size_t offset = 0;
+};
+
+DWORD CALLBACK ReadFromBuffer(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* got) {
+    auto* in = reinterpret_cast<ReadCursor*>(cookie);
+    const size_t n = std::min(static_cast<size_t>(size), in->bytes.size() - in->offset);
+    std::copy_n(in->bytes.data() + in->offset, n, buffer);
+    in->offset += n;
+    *got = static_cast<LONG>(n);
+    return 0;
+}
+
+DWORD CALLBACK AppendToString(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* written) {
+    reinterpret_cast<std::string*>(cookie)->append(reinterpret_cast<const char*>(buffer),
+                                                   static_cast<size_t>(size));
+    *written = size;
+    return 0;
+}
+
+bool LooksLikeRtf(std::string_view bytes) {
+    return bytes.starts_with("{\\rtf") || bytes.starts_with("{\\urtf");
+}
+
+// Keeps the selection and the scroll position of a control across a
+// temporary selection.
+class SelectionScope {
+public:
+    explicit SelectionScope(HWND h) : h_(h) {
+        ::SendMessageA(h_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&saved_));
+    }
+    ~SelectionScope() { ::SendMessageA(h_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&saved_)); }
+    SelectionScope(const SelectionScope&) = delete;
+    SelectionScope& operator=(const SelectionScope&) = delete;
+
+private:
+    HWND h_;
+    CHARRANGE saved_{};
+};
+
+}  // namespace
 
 void RichEdit::Create(HWND parent, const Rect& r, const Options& o) {
     if (!LoadRichEditLibrary()) throw std::runtime_error("The rich edit control is not available");
@@ -54,8 +102,413 @@ std::vector<std::string> RichEdit::Lines() const {
     return lines;
 }
 
+int RichEdit::ParagraphStart(int paragraph) const {
+    const std::vector<std::string> lines = Lines();
+    int pos = 0;
+    for (int i = 0; i < paragraph && i < static_cast<int>(lines.size()); ++i)
+        pos += static_cast<int>(lines[static_cast<size_t>(i)].size()) + 1;
+    return pos;
+}
+
 void RichEdit::SetPlainText(std::string_view text) { SetText(text); }
 
-void RichEdit::Clear() { SetText(""); }
+void RichEdit::Clear() {
+    Select(0, -1);
+    const PARAFORMAT2 last = SelectionParagraph();
+    SetText("");
+    Select(0, -1);
+    PARAFORMAT2 keep = last;
+    keep.dwMask &= PFM_TABSTOPS | PFM_ALIGNMENT;
+    SetSelectionParagraph(keep);
+    CHARFORMAT2A def = DefaultFormat();
+    ::SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&def));
+    Select(0, 0);
+}
+
+int RichEdit::TextLength() const {
+    GETTEXTLENGTHEX gl{GTL_PRECISE | GTL_NUMCHARS, CP_ACP};
+    LRESULT len = ::SendMessageA(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&gl), 0);
+    return static_cast<int>(len > 0 ? len : 0);
+}
+
+CHARRANGE RichEdit::Selection() const {
+    CHARRANGE cr{};
+    ::SendMessageA(hwnd_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+    return cr;
+}
+
+void RichEdit::Select(int start, int end) {
+    CHARRANGE cr{start, end};
+    ::SendMessageA(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+}
+
+void RichEdit::SelectEnd() {
+    const int end = TextLength();
+    Select(end, end);
+}
+
+void RichEdit::ReplaceSelection(std::string_view text) {
+    const std::string copy(text);
+    ::SendMessageA(hwnd_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(copy.c_str()));
+}
+
+CHARFORMAT2A RichEdit::SelectionFormat() const {
+    CHARFORMAT2A cf{};
+    cf.cbSize = sizeof cf;
+    ::SendMessageA(hwnd_, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+    return cf;
+}
+
+void RichEdit::SetSelectionFormat(const CHARFORMAT2A& format) {
+    CHARFORMAT2A cf = format;
+    cf.cbSize = sizeof cf;
+    ::SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+}
+
+CHARFORMAT2A RichEdit::DefaultFormat() const {
+    CHARFORMAT2A cf{};
+    cf.cbSize = sizeof cf;
+    ::SendMessageA(hwnd_, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
+    return cf;
+}
+
+void RichEdit::SetDefaultFormat(const CHARFORMAT2A& format) {
+    CHARFORMAT2A cf = format;
+    cf.cbSize = sizeof cf;
+    ::SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
+}
+
+CHARFORMAT2A RichEdit::RangeFormat(int start, int end) const {
+    SelectionScope keep(hwnd_);
+    CHARRANGE cr{start, end};
+    ::SendMessageA(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+    return SelectionFormat();
+}
+
+PARAFORMAT2 RichEdit::RangeParagraph(int start, int end) const {
+    SelectionScope keep(hwnd_);
+    CHARRANGE cr{start, end};
+    ::SendMessageA(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+    return SelectionParagraph();
+}
+
+PARAFORMAT2 RichEdit::SelectionParagraph() const {
+    PARAFORMAT2 pf{};
+    pf.cbSize = sizeof pf;
+    ::SendMessageA(hwnd_, EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&pf));
+    return pf;
+}
+
+void RichEdit::SetSelectionParagraph(const PARAFORMAT2& format) {
+    PARAFORMAT2 pf = format;
+    pf.cbSize = sizeof pf;
+    ::SendMessageA(hwnd_, EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&pf));
+}
+
+void RichEdit::SetSelectionAlignment(WORD alignment) {
+    PARAFORMAT2 pf{};
+    pf.dwMask = PFM_ALIGNMENT;
+    pf.wAlignment = alignment;
+    SetSelectionParagraph(pf);
+}
+
+void RichEdit::SetSelectionTabStops(const std::vector<int>& points) {
+    PARAFORMAT2 pf{};
+    pf.dwMask = PFM_TABSTOPS;
+    pf.cTabCount = static_cast<SHORT>(std::min<size_t>(points.size(), MAX_TAB_STOPS));
+    for (int i = 0; i < pf.cTabCount; ++i) pf.rgxTabs[i] = points[static_cast<size_t>(i)] * 20;
+    SetSelectionParagraph(pf);
+}
+
+std::string RichEdit::Rtf() const {
+    std::string out;
+    EDITSTREAM es{};
+    es.dwCookie = reinterpret_cast<DWORD_PTR>(&out);
+    es.pfnCallback = AppendToString;
+    ::SendMessageA(hwnd_, EM_STREAMOUT, SF_RTF, reinterpret_cast<LPARAM>(&es));
+    if (es.dwError) throw std::runtime_error("The report could not be written as rich text");
+    return out;
+}
+
+bool RichEdit::LoadRtf(std::string_view rtf) {
+    // Checked here as well: a control that took non-RTF as text would not say so.
+    if (!LooksLikeRtf(rtf)) return false;
+    ReadCursor in{rtf};
+    EDITSTREAM es{};
+    es.dwCookie = reinterpret_cast<DWORD_PTR>(&in);
+    es.pfnCallback = ReadFromBuffer;
+    ::SendMessageA(hwnd_, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&es));
+    return es.dwError == 0;
+}
+
+void RichEdit::LoadText(std::string_view text) {
+    Clear();
+    ReadCursor in{text};
+    EDITSTREAM es{};
+    es.dwCookie = reinterpret_cast<DWORD_PTR>(&in);
+    es.pfnCallback = ReadFromBuffer;
+    ::SendMessageA(hwnd_, EM_STREAMIN, SF_TEXT | SFF_SELECTION, reinterpret_cast<LPARAM>(&es));
+    if (es.dwError) throw std::runtime_error("The text could not be read into the page");
+    Select(0, 0);
+}
+
+void RichEdit::LoadRtfOrText(std::string_view bytes) {
+    if (!LoadRtf(bytes)) LoadText(bytes);
+}
+
+namespace {
+
+// Lays the document out on a printer DC with GDI, for controls whose
+// EM_FORMATRANGE draws nothing (Wine's): paragraphs in their runs of
+// style, tab stops and alignment, broken at the right margin and across
+// pages.
+class PagePrinter {
+public:
+    PagePrinter(HDC dc, const RECT& area) : dc_(dc), area_(area) {
+        dpiX_ = ::GetDeviceCaps(dc, LOGPIXELSX);
+        dpiY_ = ::GetDeviceCaps(dc, LOGPIXELSY);
+        y_ = area.top;
+    }
+    PagePrinter(const PagePrinter&) = delete;
+    PagePrinter& operator=(const PagePrinter&) = delete;
+
+    struct Run {
+        std::string text;
+        CHARFORMAT2A format;
+    };
+
+    bool Paragraph(const std::vector<Run>& runs, const CHARFORMAT2A& endFormat,
+                   const PARAFORMAT2& para) {
+        line_.clear();
+        x_ = 0;
+        lineHeight_ = 0;
+        para_ = para;
+        for (const Run& run : runs) {
+            Use(run.format);
+            size_t pos = 0;
+            while (pos < run.text.size()) {
+                if (run.text[pos] == '\t') {
+                    x_ = NextTab(x_);
+                    if (x_ > Width() && !Flush(false)) return false;
+                    ++pos;
+                    continue;
+                }
+                const size_t tab = run.text.find('\t', pos);
+                const size_t stop = tab == std::string::npos ? run.text.size() : tab;
+                int fit = 0;
+                SIZE extent{};
+                const int count = static_cast<int>(stop - pos);
+                ::GetTextExtentExPointA(dc_, run.text.data() + pos, count, Width() - x_, &fit,
+                                        nullptr, &extent);
+                if (fit <= 0 && x_ == 0) fit = 1;  // a character wider than the page
+                if (fit > 0) {
+                    SIZE piece{};
+                    ::GetTextExtentPoint32A(dc_, run.text.data() + pos, fit, &piece);
+                    line_.push_back({run.text.substr(pos, static_cast<size_t>(fit)), font_, color_, x_});
+                    x_ += piece.cx;
+                    pos += static_cast<size_t>(fit);
+                }
+                if (fit < count && !Flush(false)) return false;
+            }
+        }
+        if (lineHeight_ == 0) Use(endFormat);
+        return Flush(true);
+    }
+
+    bool Finish() {
+        if (pageOpen_ && ::EndPage(dc_) <= 0) return false;
+        pageOpen_ = false;
+        return true;
+    }
+    bool StartIfNothingPrinted() {
+        if (pageOpen_ || printedAny_) return true;
+        pageOpen_ = ::StartPage(dc_) > 0;
+        return pageOpen_;
+    }
+
+private:
+    struct Piece {
+        std::string text;
+        HFONT font;
+        COLORREF color;
+        int x;
+    };
+
+    int Width() const { return area_.right - area_.left; }
+    int TwipsToX(int twips) const { return ::MulDiv(twips, dpiX_, 1440); }
+
+    int NextTab(int x) const {
+        for (int i = 0; i < para_.cTabCount; ++i) {
+            const int stop = TwipsToX(para_.rgxTabs[i] & 0x00FFFFFF);
+            if (stop > x) return stop;
+        }
+        const int step = TwipsToX(720);  // the platform's default stops, every half inch
+        return (x / step + 1) * step;
+    }
+
+    void Use(const CHARFORMAT2A& cf) {
+        LOGFONTA lf{};
+        lf.lfHeight = -::MulDiv(cf.yHeight > 0 ? cf.yHeight : 160, dpiY_, 1440);
+        lf.lfWeight = (cf.dwEffects & CFE_BOLD) ? FW_BOLD : FW_NORMAL;
+        lf.lfItalic = (cf.dwEffects & CFE_ITALIC) ? TRUE : FALSE;
+        lf.lfUnderline = (cf.dwEffects & CFE_UNDERLINE) ? TRUE : FALSE;
+        lf.lfStrikeOut = (cf.dwEffects & CFE_STRIKEOUT) ? TRUE : FALSE;
+        lf.lfCharSet = cf.bCharSet;
+        lf.lfPitchAndFamily = cf.bPitchAndFamily;
+        lstrcpynA(lf.lfFaceName, cf.szFaceName, LF_FACESIZE);
+        fonts_.emplace_back(::CreateFontIndirectA(&lf));
+        font_ = fonts_.back().Get();
+        color_ = (cf.dwEffects & CFE_AUTOCOLOR) ? RGB(0, 0, 0) : cf.crTextColor;
+        ::SelectObject(dc_, font_);
+        TEXTMETRICA tm{};
+        ::GetTextMetricsA(dc_, &tm);
+        lineHeight_ = std::max<int>(lineHeight_, tm.tmHeight + tm.tmExternalLeading);
+    }
+
+    bool Flush(bool paragraphEnd) {
+        if (!pageOpen_) {
+            if (::StartPage(dc_) <= 0) return false;
+            pageOpen_ = true;
+            printedAny_ = true;
+        }
+        if (y_ + lineHeight_ > area_.bottom && y_ > area_.top) {
+            if (::EndPage(dc_) <= 0 || ::StartPage(dc_) <= 0) return false;
+            y_ = area_.top;
+        }
+        int shift = 0;
+        if (para_.wAlignment == PFA_CENTER) shift = (Width() - x_) / 2;
+        if (para_.wAlignment == PFA_RIGHT) shift = Width() - x_;
+        shift = std::max(shift, 0);
+        ::SetBkMode(dc_, TRANSPARENT);
+        for (const Piece& p : line_) {
+            ::SelectObject(dc_, p.font);
+            ::SetTextColor(dc_, p.color);
+            ::TextOutA(dc_, area_.left + shift + p.x, y_, p.text.data(),
+                       static_cast<int>(p.text.size()));
+        }
+        y_ += lineHeight_;
+        line_.clear();
+        x_ = 0;
+        if (!paragraphEnd) {
+            // The next line of the same paragraph keeps the current font.
+            TEXTMETRICA tm{};
+            ::GetTextMetricsA(dc_, &tm);
+            lineHeight_ = tm.tmHeight + tm.tmExternalLeading;
+        } else {
+            lineHeight_ = 0;
+        }
+        return true;
+    }
+
+    HDC dc_;
+    RECT area_;
+    int dpiX_ = 96, dpiY_ = 96;
+    int x_ = 0, y_ = 0, lineHeight_ = 0;
+    bool pageOpen_ = false;
+    bool printedAny_ = false;
+    PARAFORMAT2 para_{};
+    HFONT font_ = nullptr;
+    COLORREF color_ = 0;
+    std::vector<Piece> line_;
+    std::vector<FontHandle> fonts_;
+};
+
+constexpr DWORD kStyleMask = CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT | CFM_FACE |
+                             CFM_SIZE | CFM_COLOR;
+
+}  // namespace
+
+void RichEdit::AppendRuns(int start, const std::string& text,
+                          std::vector<std::pair<std::string, CHARFORMAT2A>>& runs) const {
+    if (text.empty()) return;
+    const int end = start + static_cast<int>(text.size());
+    const CHARFORMAT2A cf = RangeFormat(start, end);
+    if ((cf.dwMask & kStyleMask) == kStyleMask || text.size() == 1) {
+        if (!runs.empty() && std::memcmp(&runs.back().second, &cf, sizeof cf) == 0)
+            runs.back().first += text;
+        else
+            runs.emplace_back(text, cf);
+        return;
+    }
+    const size_t half = text.size() / 2;
+    AppendRuns(start, text.substr(0, half), runs);
+    AppendRuns(start + static_cast<int>(half), text.substr(half), runs);
+}
+
+void RichEdit::Print(HDC printer, const std::string& title) const {
+    // Whole page in twips, printed inside margins of half an inch.
+    const int dpiX = ::GetDeviceCaps(printer, LOGPIXELSX);
+    const int dpiY = ::GetDeviceCaps(printer, LOGPIXELSY);
+    const int pageW = ::MulDiv(::GetDeviceCaps(printer, HORZRES), 1440, dpiX);
+    const int pageH = ::MulDiv(::GetDeviceCaps(printer, VERTRES), 1440, dpiY);
+    FORMATRANGE fr{};
+    fr.hdc = printer;
+    fr.hdcTarget = printer;
+    fr.rcPage = {0, 0, pageW, pageH};
+    fr.rc = {720, 720, pageW - 720, pageH - 720};
+    fr.chrg = {0, -1};
+    const int length = TextLength();
+    // A control that lays out nothing when asked to measure cannot print.
+    const bool platformLayout =
+        length == 0 || ::SendMessageA(hwnd_, EM_FORMATRANGE, FALSE, reinterpret_cast<LPARAM>(&fr)) > 0;
+    ::SendMessageA(hwnd_, EM_FORMATRANGE, FALSE, 0);
+
+    DOCINFOA doc{};
+    doc.cbSize = sizeof doc;
+    doc.lpszDocName = title.c_str();
+    if (::StartDocA(printer, &doc) <= 0)
+        throw std::runtime_error("The printer did not accept the report");
+    bool failed = false;
+    if (platformLayout) {
+        do {
+            if (::StartPage(printer) <= 0) {
+                failed = true;
+                break;
+            }
+            const LRESULT next =
+                ::SendMessageA(hwnd_, EM_FORMATRANGE, TRUE, reinterpret_cast<LPARAM>(&fr));
+            if (::EndPage(printer) <= 0) {
+                failed = true;
+                break;
+            }
+            if (next <= fr.chrg.cpMin) break;  // nothing more fits: avoid an endless job
+            fr.chrg.cpMin = static_cast<LONG>(next);
+        } while (fr.chrg.cpMin < length);
+        ::SendMessageA(hwnd_, EM_FORMATRANGE, FALSE, 0);
+    } else {
+        const RECT area{::MulDiv(720, dpiX, 1440), ::MulDiv(720, dpiY, 1440),
+                        ::GetDeviceCaps(printer, HORZRES) - ::MulDiv(720, dpiX, 1440),
+                        ::GetDeviceCaps(printer, VERTRES) - ::MulDiv(720, dpiY, 1440)};
+        PagePrinter pages(printer, area);
+        const std::vector<std::string> paragraphs = Lines();
+        int start = 0;
+        for (const std::string& text : paragraphs) {
+            std::vector<std::pair<std::string, CHARFORMAT2A>> pieces;
+            AppendRuns(start, text, pieces);
+            std::vector<PagePrinter::Run> runs;
+            for (auto& [t, f] : pieces) runs.push_back({std::move(t), f});
+            const int end = start + static_cast<int>(text.size());
+            const CHARFORMAT2A endFormat = RangeFormat(end, end + 1);
+            const PARAFORMAT2 para = RangeParagraph(start, start);
+            if (!pages.Paragraph(runs, endFormat, para)) {
+                failed = true;
+                break;
+            }
+            start = end + 1;
+        }
+        if (!failed && (!pages.StartIfNothingPrinted() || !pages.Finish())) failed = true;
+    }
+    if (failed) {
+        ::AbortDoc(printer);
+        throw std::runtime_error("The report could not be printed");
+    }
+    ::EndDoc(printer);
+}
+
+void RichEdit::Cut() { ::SendMessageA(hwnd_, WM_CUT, 0, 0); }
+
+void RichEdit::Copy() { ::SendMessageA(hwnd_, WM_COPY, 0, 0); }
+
+void RichEdit::PasteText() { ::SendMessageA(hwnd_, EM_PASTESPECIAL, CF_TEXT, 0); }
 
 }  // namespace ui

@@ -1,0 +1,47 @@
+#pragma once
+// How a measured file compares with its log entry, and how its size is shown.
+// Plain C++ so the rules are tested without windows.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace zarvik {
+
+// The size shown in the result lists: bytes / 1000 (not 1024), at least 1,
+// at most 32,767; -1 (a file that cannot be opened) shows as 1 too.
+int32_t SizeInK(int32_t bytes);
+
+// Decimal text with `separator` between groups of three digits from the right.
+std::string GroupThousands(int32_t value, std::string_view separator);
+
+// The Files Added / Files Changed form: path, " = ", size text, "K".
+std::string SizedEntry(std::string_view path, std::string_view sizeText);
+
+struct Verdict {
+    bool zeroLength = false;
+    bool changed = false;
+    bool added = false;
+};
+
+// `current` is the size probe now, `logged` the log's size (0 = not logged).
+Verdict Compare(int32_t current, int32_t logged);
+
+// Paces forced repaints during a long command: true at most once per
+// interval. Times are milliseconds of a wrapping 32-bit tick counter.
+class RepaintPacer {
+public:
+    explicit RepaintPacer(uint32_t intervalMs) : interval_(intervalMs) {}
+    bool Due(uint32_t nowMs) {
+        if (started_ && nowMs - last_ < interval_) return false;
+        started_ = true;
+        last_ = nowMs;
+        return true;
+    }
+
+private:
+    uint32_t interval_;
+    uint32_t last_ = 0;
+    bool started_ = false;
+};
+
+}  // namespace zarvik

@@ -1,0 +1,214 @@
+// The change report and Compare Reports through the real windows: the
+// report against one stream-in of the same text, the Compare command on
+// large lists, and the comparison against the pairwise definition. Prints
+// figures and checks outputs; asserts no times.
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Application.h"
+#include "app/MainForm.h"
+#include "gui/support/Harness.h"
+#include "report/Compare.h"
+#include "report/CompareLists.h"
+#include "report/Unit2.h"
+#include "tests/core/AllPairsCompare.h"
+#include "ui/Form.h"
+
+using namespace testing_support;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double MsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+struct Program {
+    TempDir root;
+    ScriptedPrompts prompts;
+    FixedPaths paths;
+    std::unique_ptr<zarvik::Application> app;
+
+    Program() {
+        paths.windows = root / "windows";
+        paths.system = paths.windows + "\\system";
+        MakeDirectory(paths.windows);
+        MakeDirectory(paths.system);
+        prompts.answers.push_back(false);  // no external list
+        app = std::make_unique<zarvik::Application>(prompts, paths);
+        app->CreateForms();
+        ::ShowWindow(app->Form1().Handle(), SW_SHOW);
+        ui::PumpMessages();
+    }
+    ~Program() {
+        app.reset();
+        ui::PumpMessages();
+    }
+};
+
+void Press(ui::Window& w) { ::SendMessageA(w.Handle(), BM_CLICK, 0, 0); }
+
+Lines Numbered(const char* pattern, int from, int count) {
+    Lines lines;
+    char buf[160];
+    for (int i = from; i < from + count; ++i) {
+        std::snprintf(buf, sizeof buf, pattern, i, (i * 7919) % 3000 + 1);
+        lines.emplace_back(buf);
+    }
+    return lines;
+}
+
+std::string Joined(const Lines& lines, const char* end) {
+    std::string text;
+    for (const std::string& l : lines) text += l + end;
+    return text;
+}
+
+void ChangeReport(Program& p, int entries) {
+    zarvik::TForm1& main = p.app->Form1();
+    zarvik::TForm2& tool = p.app->Form2();
+    const int each = entries / 4;
+    main.ListBox8.SetItems(Numbered("C:\\WINDOWS\\ZERO%06d.TXT", 0, each));
+    main.ListBox4.SetItems(Numbered("C:\\WINDOWS\\SYSTEM\\ADDED%06d.DLL = %dK", 0, each));
+    main.ListBox2.SetItems(Numbered("C:\\WINDOWS\\GONE%06d.EXE", 0, each));
+    main.ListBox3.SetItems(Numbered("C:\\WINDOWS\\SYSTEM\\CHANGED%06d.DLL = %dK", 0, each));
+    main.ListBox6.SetItems(Numbered("C:\\PROGRA~1\\MISSING%06d.OCX", 0, entries - 4 * each));
+    main.SpeedButton6.SetEnabled(true);
+
+    double report = 1e30, streamIn = 1e30;
+    Lines page;
+    for (int round = 0; round < 3; ++round) {
+        tool.ClearPage();
+        auto start = Clock::now();
+        Press(main.SpeedButton6);
+        report = std::min(report, MsSince(start));
+        ui::PumpMessages();
+        page = tool.RichEdit1.Lines();
+
+        const std::string text = Joined(page, "\r\n");
+        tool.ClearPage();
+        start = Clock::now();
+        tool.RichEdit1.LoadText(text);
+        streamIn = std::min(streamIn, MsSince(start));
+        ui::PumpMessages();
+        if (tool.RichEdit1.Lines() != page) std::printf("  check: the stream-in gave other lines\n");
+    }
+    std::printf("Change report of %d entries (%zu lines on the page)\n", entries, page.size());
+    std::printf("  Generate Change Report %9.1f ms   one stream-in of its text %9.1f ms   ratio %.2f"
+                " (target 3)\n",
+                report, streamIn, report / streamIn);
+}
+
+// The comparison's three sections as the Compare command leaves them.
+ComparedLines CompareOutput(Program& p) {
+    zarvik::TForm9& form = p.app->Form9();
+    ComparedLines out;
+    out.onlyInFirst = form.RichEdit3.Lines();
+    out.onlyInSecond = form.RichEdit4.Lines();
+    const Lines page = p.app->Form2().RichEdit1.Lines();
+    // Third section: after its heading, up to the closing line of one space.
+    size_t i = 0;
+    for (size_t seen = 0; i < page.size(); ++i) {
+        if (page[i].starts_with("The following items were present in ") && ++seen == 3) break;
+    }
+    for (++i; i + 1 < page.size(); ++i) out.inBoth.push_back(page[i].substr(2));
+    return out;
+}
+
+void LoadList(Program& p, ui::Button& button, const std::string& file, const Lines& lines) {
+    WriteFile(file, Joined(lines, "\r\n"));
+    p.prompts.files.push_back(file);
+    Press(button);
+}
+
+bool PlatformEqual(const std::string& a, const std::string& b) {
+    // Both folded afresh for every comparison, as the pairwise definition does.
+    static std::vector<char> x, y;
+    x.assign(a.begin(), a.end());
+    y.assign(b.begin(), b.end());
+    if (!x.empty()) ::CharUpperBuffA(x.data(), static_cast<DWORD>(x.size()));
+    if (!y.empty()) ::CharUpperBuffA(y.data(), static_cast<DWORD>(y.size()));
+    return x == y;
+}
+
+Lines MixedCase(Lines lines) {
+    for (size_t i = 0; i < lines.size(); i += 3)
+        ::CharLowerBuffA(lines[i].data(), static_cast<DWORD>(lines[i].size()));
+    return lines;
+}
+
+void CompareBench(Program& p, int n, bool againstPairwise) {
+    zarvik::TForm9& form = p.app->Form9();
+    p.app->Form2().CheckBox1.SetChecked(true);
+    Press(p.app->Form1().SpeedButton10);
+    // Half of each list is shared, a third of the shared lines differ in case.
+    Lines first = Numbered("C:\\WINDOWS\\SYSTEM\\FILE%06d.DLL = %dK", 0, n);
+    Lines second = MixedCase(Numbered("C:\\WINDOWS\\SYSTEM\\FILE%06d.DLL = %dK", n / 2, n));
+    first[1] = first[0];  // one duplicate in each list
+    second[n - 1] = second[n - 2];
+
+    auto start = Clock::now();
+    LoadList(p, form.Button1, p.root / "first.txt", first);
+    LoadList(p, form.Button4, p.root / "second.txt", second);
+    const double load = MsSince(start);
+    ui::PumpMessages();
+
+    start = Clock::now();
+    Press(form.Button3);
+    const double command = MsSince(start);
+    ui::PumpMessages();
+    const ComparedLines shown = CompareOutput(p);
+
+    start = Clock::now();
+    const zarvik::LineComparison fast =
+        zarvik::CompareLineKeys(zarvik::UpperCaseKeys(first), zarvik::UpperCaseKeys(second));
+    const double comparison = MsSince(start);
+    const ComparedLines fastLines = LinesOf(fast, first, second);
+
+    std::printf("Compare of two %d-line lists sharing half their lines\n", n);
+    std::printf("  Load both lists %9.1f ms; Compare command %9.1f ms; comparison alone %9.1f ms\n",
+                load, command, comparison);
+    std::printf("  sections: %zu only in List 1, %zu only in List 2, %zu in both\n",
+                shown.onlyInFirst.size(), shown.onlyInSecond.size(), shown.inBoth.size());
+    std::printf("  check: the command's output %s the comparison's\n",
+                shown == fastLines ? "equals" : "DIFFERS FROM");
+    if (againstPairwise) {
+        start = Clock::now();
+        const ComparedLines reference = AllPairsCompare(first, second, PlatformEqual);
+        const double pairwise = MsSince(start);
+        std::printf("  pairwise definition %9.1f ms   (%.0fx the comparison alone)\n", pairwise,
+                    pairwise / std::max(comparison, 0.001));
+        std::printf("  check: the output %s the pairwise definition's\n",
+                    reference == shown && reference == fastLines ? "equals" : "DIFFERS FROM");
+    }
+}
+
+}  // namespace
+
+int main() {
+    {
+        Program p;
+        ChangeReport(p, 20000);
+    }
+    std::fflush(stdout);
+    {
+        Program p;
+        CompareBench(p, 5000, true);
+    }
+    std::fflush(stdout);
+    {
+        Program p;
+        CompareBench(p, 100000, false);
+        std::printf("  target: under 5000 ms for the Compare command\n");
+    }
+    return 0;
+}

@@ -1,0 +1,99 @@
+#include "filelist/CommandProgress.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "app/MainForm.h"
+
+namespace zarvik {
+
+CommandProgress::CommandProgress(TForm1& form, bool usesBrowser)
+    : form_(form), usesBrowser_(usesBrowser) {
+    form_.BeginProcessing();
+}
+
+CommandProgress::~CommandProgress() {
+    if (finished_) return;
+    // Ended by an error: what was reached stays on screen.
+    try {
+        Release();
+    } catch (...) {
+        // Putting the browser back failed as well; the first error is the one shown.
+    }
+}
+
+void CommandProgress::Finish() {
+    if (finished_) return;
+    finished_ = true;
+    Release();
+}
+
+void CommandProgress::Release() {
+    ShowStatus();
+    for (ui::ListBox* list : lists_) {
+        ::SendMessageA(list->Handle(), WM_SETREDRAW, TRUE, 0);
+        ::InvalidateRect(list->Handle(), nullptr, TRUE);
+    }
+    lists_.clear();
+    form_.EndProcessing();
+    if (usesBrowser_) {
+        form_.FileListBox1.SetMask(form_.Edit3.Text());
+        // The folder tree follows the file list to the last scanned directory.
+        if (browserMoved_ && form_.FileListBox1.Directory() != form_.DirectoryListBox2.Directory()) {
+            form_.DirectoryListBox2.SetDirectory(form_.FileListBox1.Directory());
+            form_.DriveComboBox1.SetDrive(form_.DirectoryListBox2.Directory()[0]);
+        }
+    }
+}
+
+void CommandProgress::Watch(ui::ListBox& list) {
+    if (std::find(lists_.begin(), lists_.end(), &list) != lists_.end()) return;
+    ::SendMessageA(list.Handle(), WM_SETREDRAW, FALSE, 0);
+    lists_.push_back(&list);
+}
+
+// The status bar repaints itself on every text (over a millisecond under
+// Wine), so the path goes to it only when a repaint is due; the last one
+// always does.
+void CommandProgress::Status(std::string_view text) {
+    status_.assign(text);
+    statusShown_ = false;
+    Tick();
+}
+
+void CommandProgress::ShowStatus() {
+    if (statusShown_) return;
+    form_.StatusBar1.SetSimpleText(status_);
+    statusShown_ = true;
+}
+
+void CommandProgress::Clear(ui::ListBox& list) {
+    Watch(list);
+    list.Clear();
+}
+
+void CommandProgress::Append(ui::ListBox& list, std::string_view text) {
+    Watch(list);
+    list.Add(text);
+    Tick();
+}
+
+void CommandProgress::Tick() {
+    if (pacer_.Due(::GetTickCount())) Paint();
+}
+
+// The window is not otherwise repainted while the command runs.
+void CommandProgress::Paint() {
+    for (ui::ListBox* list : lists_) {
+        const HWND h = list->Handle();
+        ::SendMessageA(h, WM_SETREDRAW, TRUE, 0);
+        ::InvalidateRect(h, nullptr, TRUE);
+        ::UpdateWindow(h);
+        ::SendMessageA(h, WM_SETREDRAW, FALSE, 0);
+    }
+    ShowStatus();
+    ::UpdateWindow(form_.StatusBar1.Handle());
+}
+
+}  // namespace zarvik

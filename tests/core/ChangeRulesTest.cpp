@@ -1,0 +1,73 @@
+// The comparison and size rules of the analysis.
+#include <gtest/gtest.h>
+
+#include "analysis/ChangeRules.h"
+
+using namespace zarvik;
+
+TEST(SizeInK, DividesByThousandAndClamps) {
+    EXPECT_EQ(SizeInK(999), 1);
+    EXPECT_EQ(SizeInK(0), 1);
+    EXPECT_EQ(SizeInK(-1), 1);
+    EXPECT_EQ(SizeInK(1999), 1);
+    EXPECT_EQ(SizeInK(3000), 3);
+    EXPECT_EQ(SizeInK(1500000), 1500);
+    EXPECT_EQ(SizeInK(32767999), 32767);
+    EXPECT_EQ(SizeInK(32768000), 32767);
+    EXPECT_EQ(SizeInK(50000000), 32767);
+    EXPECT_EQ(SizeInK(INT32_MAX), 32767);
+}
+
+TEST(GroupThousands, PutsTheSeparatorBetweenGroupsOfThree) {
+    EXPECT_EQ(GroupThousands(7, ","), "7");
+    EXPECT_EQ(GroupThousands(999, ","), "999");
+    EXPECT_EQ(GroupThousands(1000, ","), "1,000");
+    EXPECT_EQ(GroupThousands(32767, ","), "32,767");
+    EXPECT_EQ(GroupThousands(1234567, "."), "1.234.567");
+    EXPECT_EQ(GroupThousands(123456, " "), "123 456");
+    EXPECT_EQ(GroupThousands(-1500, ","), "-1,500");
+}
+
+TEST(SizedEntry, PathThenEqualsThenSize) {
+    EXPECT_EQ(SizedEntry("C:\\WINDOWS\\SYSTEM\\EXAMPLE.DLL", "1,234"),
+              "C:\\WINDOWS\\SYSTEM\\EXAMPLE.DLL = 1,234K");
+}
+
+TEST(Compare, ChangedAndAddedExcludeEachOther) {
+    struct Case {
+        int32_t current, logged;
+        bool zero, changed, added;
+    } cases[] = {
+        {2048, 2048, false, false, false},  // unchanged
+        {3000, 2048, false, true, false},   // grown
+        {0, 2048, true, true, false},       // emptied since logged: listed twice
+        {0, 0, true, false, false},         // empty and never logged
+        {999, 0, false, false, true},       // new
+        {-1, -1, false, false, false},      // locked then and now
+        {-1, 500, false, true, false},      // locked now
+        {-1, 0, false, false, true},        // locked and new
+        {500, -1, false, true, false},      // was locked, now readable
+    };
+    for (const Case& c : cases) {
+        const Verdict v = Compare(c.current, c.logged);
+        EXPECT_EQ(v.zeroLength, c.zero) << c.current << " vs " << c.logged;
+        EXPECT_EQ(v.changed, c.changed) << c.current << " vs " << c.logged;
+        EXPECT_EQ(v.added, c.added) << c.current << " vs " << c.logged;
+    }
+}
+
+TEST(RepaintPacer, AllowsOneRepaintPerInterval) {
+    RepaintPacer pacer(33);
+    EXPECT_TRUE(pacer.Due(1000));
+    EXPECT_FALSE(pacer.Due(1000));
+    EXPECT_FALSE(pacer.Due(1032));
+    EXPECT_TRUE(pacer.Due(1033));
+    EXPECT_FALSE(pacer.Due(1040));
+}
+
+TEST(RepaintPacer, SurvivesTheTickCounterWrapping) {
+    RepaintPacer pacer(33);
+    EXPECT_TRUE(pacer.Due(0xFFFFFFF0u));
+    EXPECT_FALSE(pacer.Due(0x00000005u));  // 21 ms later
+    EXPECT_TRUE(pacer.Due(0x00000020u));   // 48 ms later
+}

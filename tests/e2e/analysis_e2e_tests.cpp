@@ -1,0 +1,102 @@
+// Build FileList and Analyze FileList in the real program, worked from
+// another process: the message boxes answered, the result read back.
+#include <windows.h>
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "e2e/Driver.h"
+
+namespace {
+
+std::string g_exe;
+
+std::string WindowsDirectory() {
+    char buf[MAX_PATH] = {};
+    ::GetWindowsDirectoryA(buf, sizeof buf);
+    return buf;
+}
+
+// The first list box on the page of that caption.
+HWND ListOnPage(HWND main, const std::string& caption) {
+    HWND page = e2e::Driver::FindChild(main, caption);
+    return page ? ::FindWindowExA(page, nullptr, "ListBox", nullptr) : nullptr;
+}
+
+bool WaitForStatus(HWND main, const std::string& text) {
+    HWND status = ::FindWindowExA(main, nullptr, "msctls_statusbar32", nullptr);
+    for (int i = 0; i < 400; ++i) {
+        if (status && e2e::Driver::TextOf(status) == text) return true;
+        ::Sleep(50);
+    }
+    return false;
+}
+
+TEST(RealProgram, BuildThenAnalyzeListsANewFileUnderFilesAdded) {
+    const std::string windows = WindowsDirectory();
+    const std::string log = windows + "\\Zarvik.ini";
+    const std::string added = windows + "\\zk_e2e_added_" + std::to_string(::GetCurrentProcessId()) + ".txt";
+    ::DeleteFileA(log.c_str());  // the prefix keeps it between runs
+
+    e2e::Driver program(g_exe);
+    HWND question = program.WaitForWindow("Zarvik v1.1", true);
+    ASSERT_NE(question, nullptr);
+    e2e::Driver::Answer(question, IDNO);
+    HWND main = program.WaitForMainWindow("Zarvik v1.1");
+    ASSERT_NE(main, nullptr);
+
+    e2e::Driver::Press(e2e::Driver::FindChild(main, "Build FileList"));
+    HWND build = program.WaitForWindow("Zarvik v1.1", true);
+    ASSERT_NE(build, nullptr) << "no Build question";
+    EXPECT_NE(e2e::Driver::FindChild(build, "Do you wish to Build FileList now"), nullptr);
+    e2e::Driver::Answer(build, IDYES);
+    ASSERT_TRUE(WaitForStatus(main, "<------FileList Built----->"));
+
+    HANDLE f = ::CreateFileA(added.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    ::WriteFile(f, std::string(2500, 'a').data(), 2500, &written, nullptr);
+    ::CloseHandle(f);
+    // The Windows Files list was read at start-up, so this file is not in it.
+    e2e::Driver::Press(e2e::Driver::FindChild(main, "Analyze FileList"));
+    ASSERT_TRUE(WaitForStatus(main, "<------FileList Analyzed----->"));
+
+    HWND zero = ListOnPage(main, "Zero Length Files");
+    ASSERT_NE(zero, nullptr);
+    HWND changed = ListOnPage(main, "Files Changed");
+    ASSERT_NE(changed, nullptr);
+    // Build logged the log file itself while it was being written, so the
+    // analysis finds it changed: its full path, " = ", "1K" or more.
+    bool found = false;
+    for (int i = 0; i < e2e::Driver::ListCount(changed); ++i) {
+        const std::string entry = e2e::Driver::ListItem(changed, i);
+        if (entry.rfind(log + " = ", 0) == 0 && entry.back() == 'K') found = true;
+    }
+    EXPECT_TRUE(found) << "the log itself grew after it was measured";
+
+    HWND addedList = ListOnPage(main, "Files Added");
+    ASSERT_NE(addedList, nullptr);
+    for (int i = 0; i < e2e::Driver::ListCount(addedList); ++i)
+        EXPECT_NE(e2e::Driver::ListItem(addedList, i), added + " = 2K")
+            << "a file made after start-up is not in the Windows Files list";
+
+    e2e::Driver::Press(e2e::Driver::FindChild(main, "Quit Zarvik v1.1"));
+    HWND confirm = program.WaitForWindow("Zarvik v1.1", true);
+    ASSERT_NE(confirm, nullptr);
+    e2e::Driver::Answer(confirm, IDYES);
+    EXPECT_EQ(program.WaitForExit(), 0);
+    ::DeleteFileA(added.c_str());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    if (argc < 2) {
+        fprintf(stderr, "usage: %s path-to-zarvik.exe\n", argv[0]);
+        return 2;
+    }
+    g_exe = argv[1];
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,323 @@
+// Analyze FileList and the Shared DLL check, driven through the real windows
+// on temporary directories and the test prefix's registry. Every test that
+// changes SharedDlls lives here, so parallel test programs never race on it.
+#include <string>
+#include <vector>
+
+#include "gui/FileListTestSupport.h"
+
+using namespace testing_support;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+class Analyze : public ProgramTest {
+protected:
+    void Build() {
+        prompts.answers.push_back(true);
+        Click(Main().SpeedButton1);
+    }
+    void Run() { Click(Main().SpeedButton2); }
+    std::string Win(const std::string& name) const { return WindowsDir() + "\\" + name; }
+    std::string Sys(const std::string& name) const { return SystemDir() + "\\" + name; }
+    Lines Added() { return Main().ListBox4.Items(); }
+    Lines Changed() { return Main().ListBox3.Items(); }
+    Lines Deleted() { return Main().ListBox2.Items(); }
+    Lines Zero() { return Main().ListBox8.Items(); }
+    // The log logs itself, since it lies in the Windows directory.
+    Lines WithoutLog(Lines lines) {
+        std::erase_if(lines, [&](const std::string& l) { return l.rfind(LogPath(), 0) == 0; });
+        return lines;
+    }
+};
+
+TEST_F(Analyze, AnEmptyLogListsEveryFileAsAddedWithItsSizeInK) {
+    WriteFileOfSize(Win("NEW.TXT"), 999);
+    MakeFileOfLength(Win("MID.DAT"), 1500000);
+    MakeFileOfLength(Sys("HUGE.DAT"), 50000000);
+    Start();
+    EXPECT_FALSE(Main().SpeedButton6.Enabled());
+    Run();
+    EXPECT_EQ(Added(), (Lines{Win("MID.DAT") + " = 1,500K", Win("NEW.TXT") + " = 1K",
+                              Sys("HUGE.DAT") + " = 32,767K"}));
+    EXPECT_EQ(Zero(), Lines{LogPath()});
+    EXPECT_TRUE(Changed().empty());
+    EXPECT_TRUE(Deleted().empty());
+    EXPECT_TRUE(Main().SpeedButton6.Enabled());
+    EXPECT_EQ(Main().StatusBar1.SimpleText(), "<------FileList Analyzed----->");
+    EXPECT_FALSE(Main().Label14.Visible());
+}
+
+TEST_F(Analyze, ComparesSizesWithTheLogAndFindsDeletedFiles) {
+    WriteFileOfSize(Win("SAME.TXT"), 2048);
+    WriteFileOfSize(Win("GROWN.TXT"), 2048);
+    WriteFileOfSize(Win("EMPTIED.TXT"), 500);
+    WriteFileOfSize(Win("GONE.TXT"), 10);
+    WriteFileOfSize(Sys("GONE.DLL"), 10);
+    WriteFileOfSize(Sys("KEEP.DLL"), 10);
+    Start();
+    Build();
+    const std::string logBefore = ReadFile(LogPath());
+    WriteFileOfSize(Win("GROWN.TXT"), 3000);
+    WriteFileOfSize(Win("EMPTIED.TXT"), 0);
+    ::DeleteFileA(Win("GONE.TXT").c_str());
+    ::DeleteFileA(Sys("GONE.DLL").c_str());
+    WriteFileOfSize(Sys("ADDED.DLL"), 1000);
+    Main().FileListBox3.Update();
+    Main().FileListBox4.Update();
+    Run();
+
+    EXPECT_EQ(WithoutLog(Changed()), (Lines{Win("EMPTIED.TXT") + " = 1K", Win("GROWN.TXT") + " = 3K"}));
+    EXPECT_EQ(Added(), Lines{Sys("ADDED.DLL") + " = 1K"});
+    EXPECT_EQ(Zero(), Lines{Win("EMPTIED.TXT")}) << "an emptied file is listed twice";
+    EXPECT_EQ(Deleted(), (Lines{Win("GONE.TXT"), Sys("GONE.DLL")}));
+    EXPECT_EQ(ReadFile(LogPath()), logBefore) << "the analysis never writes the log";
+
+    // A second run gives the same lists: nothing accumulates.
+    const Lines changed = Changed(), added = Added(), deleted = Deleted(), zero = Zero();
+    Run();
+    EXPECT_EQ(Changed(), changed);
+    EXPECT_EQ(Added(), added);
+    EXPECT_EQ(Deleted(), deleted);
+    EXPECT_EQ(Zero(), zero);
+}
+
+TEST_F(Analyze, NamesMatchAcrossLetterCase) {
+    WriteFileOfSize(Win("WIN.INI"), 431);
+    WriteFile(LogPath(), "[windows]\r\nwin.ini=431\r\n[WINDOWS\\SYSTEM]\r\nkernel.dll=5\r\n");
+    WriteFileOfSize(Sys("Kernel.DLL"), 5);
+    Start();
+    Run();
+    EXPECT_EQ(WithoutLog(Added()), Lines{});
+    EXPECT_TRUE(Deleted().empty());
+    EXPECT_TRUE(WithoutLog(Changed()).empty());
+}
+
+TEST_F(Analyze, LockedFilesFollowTheSizeMinusOne) {
+    WriteFileOfSize(Win("LOCKEDTHEN.DAT"), 100);
+    WriteFileOfSize(Win("LOCKEDNOW.DAT"), 100);
+    WriteFileOfSize(Win("LOCKEDNEW.DAT"), 100);
+    WriteFile(LogPath(), "[Windows]\r\nLOCKEDTHEN.DAT=-1\r\nLOCKEDNOW.DAT=500\r\n");
+    Start();
+    LockedFile a(Win("LOCKEDTHEN.DAT")), b(Win("LOCKEDNOW.DAT")), c(Win("LOCKEDNEW.DAT"));
+    Run();
+    EXPECT_EQ(WithoutLog(Changed()), Lines{Win("LOCKEDNOW.DAT") + " = 1K"});
+    EXPECT_EQ(WithoutLog(Added()), Lines{Win("LOCKEDNEW.DAT") + " = 1K"});
+    EXPECT_EQ(Deleted(), (Lines{Win("LOCKEDTHEN.DAT"), Win("LOCKEDNOW.DAT")}))
+        << "a file nobody may read counts as absent";
+}
+
+TEST_F(Analyze, EntriesComeInWindowsSystemOptionalOrder) {
+    const std::string d0 = root / "d0", d1 = root / "d1";
+    MakeDirectory(d0);
+    MakeDirectory(d1);
+    WriteFile(LogPath(), "[Windows]\r\nW_GONE=1\r\n[Windows\\System]\r\nS_GONE=1\r\n"
+                         "[Optional]\r\nCount=2\r\nDirectory0=" + d0 + "\r\nDirectory1=" + d1 +
+                         "\r\n[Dir0]\r\n" + d0 + "\\D0_GONE=1\r\n[Dir1]\r\n" + d1 + "\\D1_GONE=1\r\n");
+    for (const std::string& p : {Win("W.TXT"), Sys("S.TXT"), d0 + "\\A.TXT", d1 + "\\B.TXT"})
+        WriteFileOfSize(p, 5);
+    for (const std::string& p : {Win("WZ"), Sys("SZ"), d0 + "\\Z0", d1 + "\\Z1"}) WriteFileOfSize(p, 0);
+    Start();
+    Type(Main().Edit3, "*.ini");
+    Run();
+    EXPECT_EQ(WithoutLog(Added()), (Lines{Win("W.TXT") + " = 1K", Sys("S.TXT") + " = 1K",
+                                          d0 + "\\A.TXT = 1K", d1 + "\\B.TXT = 1K"}));
+    EXPECT_EQ(Deleted(), (Lines{Win("W_GONE"), Sys("S_GONE"), d0 + "\\D0_GONE", d1 + "\\D1_GONE"}));
+    EXPECT_EQ(Zero(), (Lines{Win("WZ"), Sys("SZ"), d0 + "\\Z0", d1 + "\\Z1"}));
+    // The browser is left on the last directory, its mask back from Edit3.
+    EXPECT_EQ(Main().FileListBox1.Directory(), d1);
+    EXPECT_EQ(Main().FileListBox1.Mask(), "*.ini");
+    EXPECT_EQ(Main().DirectoryListBox2.Directory(), d1);
+}
+
+TEST_F(Analyze, AVanishedOptionalDirectoryListsAllItsFilesAsDeletedAndGoesOn) {
+    const std::string gone = root / "gone", next = root / "next";
+    MakeDirectory(gone);
+    MakeDirectory(next);
+    WriteFileOfSize(gone + "\\ONE.DLL", 5);
+    WriteFileOfSize(gone + "\\TWO.DLL", 5);
+    WriteFileOfSize(next + "\\N.TXT", 5);
+    Start();
+    Main().ListBox11.Add(gone);
+    Main().ListBox11.Add(next);
+    Click(Main().Button5);
+    RemoveTree(gone);
+    WriteFileOfSize(next + "\\NEW.TXT", 5);
+    Run();
+    EXPECT_EQ(Deleted(), (Lines{gone + "\\ONE.DLL", gone + "\\TWO.DLL"}));
+    EXPECT_EQ(WithoutLog(Added()), Lines{next + "\\NEW.TXT = 1K"}) << "the next directory is analysed";
+    ASSERT_EQ(prompts.Messages().size(), 1u);
+    EXPECT_NE(prompts.Messages()[0].find(gone), std::string::npos);
+    EXPECT_EQ(Main().StatusBar1.SimpleText(), "<------FileList Analyzed----->");
+    EXPECT_FALSE(Main().Label14.Visible());
+    EXPECT_EQ(Main().FileListBox1.Mask(), "*.*");
+}
+
+TEST_F(Analyze, AMissingDirectoryKeyTestsTheKeysButComparesNoDirectory) {
+    const std::string d = root / "d";
+    MakeDirectory(d);
+    WriteFileOfSize(d + "\\HERE.TXT", 5);
+    WriteFile(LogPath(), "[Optional]\r\nCount=2\r\nDirectory1=\r\n[Dir0]\r\n" + d +
+                             "\\GONE0=1\r\n" + d + "\\HERE.TXT=5\r\n[Dir1]\r\n" + d + "\\GONE1=1\r\n");
+    Start();
+    Main().FileListBox1.SetDirectory(d);
+    Run();
+    EXPECT_EQ(Deleted(), (Lines{d + "\\GONE0", d + "\\GONE1"}));
+    EXPECT_EQ(WithoutLog(Added()), Lines{}) << "the browser's directory is not compared";
+    EXPECT_TRUE(prompts.Messages().empty());
+}
+
+TEST_F(Analyze, EveryKeyOfALongSectionIsTestedForDeletion) {
+    std::string log = "[Windows]\r\n";
+    const int n = 1500;  // far more than 16384 bytes of names
+    for (int i = 0; i < n; ++i) log += "A_LONG_NAME_OF_A_FILE_THAT_IS_GONE_" + std::to_string(i) + ".DLL=1\r\n";
+    WriteFile(LogPath(), log);
+    Start();
+    Run();
+    ASSERT_EQ(Deleted().size(), static_cast<size_t>(n));
+    EXPECT_EQ(Deleted().back(), Win("A_LONG_NAME_OF_A_FILE_THAT_IS_GONE_1499.DLL"));
+    EXPECT_FALSE(Main().ListBox5.Visible()) << "the scratch list stays hidden";
+}
+
+TEST_F(Analyze, ARootDirectoryMatchesItsDoubleBackslashKeys) {
+    const std::string name = "zk_an_" + std::to_string(::GetCurrentProcessId()) + ".txt";
+    WriteFileOfSize("C:\\" + name, 2000);
+    Start();
+    Main().ListBox11.Add("C:\\");
+    Click(Main().Button5);
+    WriteFileOfSize("C:\\" + name, 3500);
+    Run();
+    ::DeleteFileA(("C:\\" + name).c_str());
+    EXPECT_EQ(WithoutLog(Changed()), Lines{"C:\\\\" + name + " = 3K"});
+    for (const std::string& a : Added()) EXPECT_EQ(a.find(name), std::string::npos) << a;
+}
+
+TEST_F(Analyze, AnExternalListIsLeftByteForByteUnchanged) {
+    TempDir other;
+    const std::string external = other / "other.ini";
+    const std::string text = "[windows]\r\nOLD.TXT=5\r\n\r\n; a comment\r\n[Optional]\r\nCount=0\r\n";
+    WriteFile(external, text);
+    WriteFileOfSize(Win("NEW.TXT"), 5);
+    StartWithExternalList(external);
+    Run();
+    EXPECT_EQ(ReadFile(external), text);
+    EXPECT_EQ(Deleted(), Lines{Win("OLD.TXT")});
+    EXPECT_EQ(WithoutLog(Added()), Lines{Win("NEW.TXT") + " = 1K"});
+}
+
+TEST_F(Analyze, TheThousandsSeparatorComesFromTheUserLocale) {
+    char saved[8] = {};
+    ::GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, saved, sizeof saved);
+    ASSERT_TRUE(::SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, "."));
+    MakeFileOfLength(Win("MID.DAT"), 1500000);
+    Start();
+    Run();
+    ::SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, saved);
+    EXPECT_EQ(WithoutLog(Added()), Lines{Win("MID.DAT") + " = 1.500K"});
+}
+
+// --- Shared DLLs -------------------------------------------------------------
+
+constexpr const char* kSharedDlls = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDlls";
+
+// Saves the prefix's SharedDlls values and puts them back afterwards.
+class SharedDlls : public Analyze {
+protected:
+    struct Value {
+        std::string name;
+        DWORD type;
+        std::string data;
+    };
+    void SetUp() override {
+        HKEY key;
+        existed_ = ::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSharedDlls, 0, KEY_READ, &key) == ERROR_SUCCESS;
+        if (!existed_) return;
+        for (DWORD i = 0;; ++i) {
+            char name[1024];
+            BYTE data[4096];
+            DWORD nameLen = sizeof name, dataLen = sizeof data, type = 0;
+            if (::RegEnumValueA(key, i, name, &nameLen, nullptr, &type, data, &dataLen) != ERROR_SUCCESS)
+                break;
+            saved_.push_back({std::string(name, nameLen), type,
+                              std::string(reinterpret_cast<char*>(data), dataLen)});
+        }
+        ::RegCloseKey(key);
+    }
+    void TearDown() override {
+        ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, kSharedDlls);
+        if (!existed_) return;
+        HKEY key = Create();
+        for (const Value& v : saved_)
+            ::RegSetValueExA(key, v.name.c_str(), 0, v.type,
+                             reinterpret_cast<const BYTE*>(v.data.data()),
+                             static_cast<DWORD>(v.data.size()));
+        ::RegCloseKey(key);
+    }
+    static HKEY Create() {
+        HKEY key = nullptr;
+        ::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSharedDlls, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                          &key, nullptr);
+        return key;
+    }
+    // Leaves exactly these values in the key.
+    static void Register(const Lines& names) {
+        ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, kSharedDlls);
+        HKEY key = Create();
+        for (const std::string& n : names) {
+            DWORD count = 1;
+            ::RegSetValueExA(key, n.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&count),
+                             sizeof count);
+        }
+        ::RegCloseKey(key);
+    }
+
+private:
+    bool existed_ = false;
+    std::vector<Value> saved_;
+};
+
+TEST_F(SharedDlls, PresentFilesAreListedOnceMissingOnesOnBothPages) {
+    WriteFileOfSize(Sys("SHARED.DLL"), 5);
+    const std::string missing = Sys("REMOVED.DLL");
+    Start();
+    Register({Sys("SHARED.DLL"), missing, "relative.dll"});
+    Run();
+    Lines listed = Main().ListBox1.Items();
+    std::sort(listed.begin(), listed.end());
+    Lines expected{Sys("SHARED.DLL"), missing, "relative.dll"};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(listed, expected);
+    // Missing ones keep the registry's order and text.
+    Lines missingExpected;
+    for (const std::string& n : Main().ListBox1.Items())
+        if (n != Sys("SHARED.DLL")) missingExpected.push_back(n);
+    EXPECT_EQ(Main().ListBox6.Items(), missingExpected);
+
+    // Registered later: listed where the registry enumerates it.
+    HKEY key = Create();
+    DWORD one = 1;
+    ::RegSetValueExA(key, "C:\\LATER.DLL", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&one), 4);
+    ::RegCloseKey(key);
+    Run();
+    EXPECT_EQ(Main().ListBox1.Count(), 4);
+    EXPECT_EQ(Main().ListBox6.Count(), 3);
+}
+
+TEST_F(SharedDlls, AnEmptyKeyAndAMissingKeyLeaveBothListsEmpty) {
+    Start();
+    Register({});
+    Run();
+    EXPECT_EQ(Main().ListBox1.Count(), 0);
+    EXPECT_EQ(Main().ListBox6.Count(), 0);
+
+    Register({"C:\\X.DLL"});
+    Run();
+    EXPECT_EQ(Main().ListBox1.Count(), 1);
+    ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, kSharedDlls);
+    Run();
+    EXPECT_EQ(Main().ListBox1.Count(), 0) << "never the values of CurrentVersion";
+    EXPECT_EQ(Main().ListBox6.Count(), 0);
+    EXPECT_FALSE(App().Registry.HasOpenKey()) << "no key left open";
+}
+
+}  // namespace
