@@ -68,6 +68,10 @@ void TForm1::SpeedButton2Click() {
     } detach{progress_};
     CheckSharedDlls();
 
+    // Held open for the whole comparison: one log lookup per file then costs
+    // no path lookup of its own.
+    LogStore::Batch batch(app_.LogFile());
+
     CompareDirectory(*this, progress, FileListBox3.Names(), app_.WindowsPath, "Windows", false);
     CompareDirectory(*this, progress, FileListBox4.Names(), app_.SystemPath, "Windows\\System",
                      false);

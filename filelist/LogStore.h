@@ -53,8 +53,10 @@ public:
     // a section's last entry (blank lines, comments) stay.
     void EraseSection(std::string_view section);
 
-    // For a long run of writes (Build, Commit): the file stays open in
-    // between, so each write costs a write, not an open and a close.
+    // For a long command (Build, Commit, Analyze): the file stays open in
+    // between, so an operation costs no open, close or path lookup. Changes
+    // that other programs write into the file are still seen at once; a
+    // program that replaces the file with another is seen after the batch.
     class Batch {
     public:
         explicit Batch(LogStore& store);

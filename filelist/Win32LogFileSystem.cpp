@@ -1,6 +1,7 @@
-#include "filelist/LogFileSystem.h"
-
 #include <windows.h>
+
+#include "filelist/LogFileSystem.h"
+#include "ui/Handles.h"
 
 namespace zarvik {
 namespace {
@@ -8,28 +9,6 @@ namespace {
 int64_t Ticks(const FILETIME& t) {
     return static_cast<int64_t>((static_cast<uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime);
 }
-
-// Closes the handle on every way out.
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE handle) : handle_(handle) {}
-    ~FileHandle() {
-        if (IsOpen()) CloseHandle(handle_);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-
-    HANDLE Get() const { return handle_; }
-    bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
-    bool Close() {
-        const HANDLE handle = handle_;
-        handle_ = INVALID_HANDLE_VALUE;
-        return CloseHandle(handle) != FALSE;
-    }
-
-private:
-    HANDLE handle_;
-};
 
 // Other programs may read and write the log while we have it open; FILE_SHARE_DELETE
 // is left out because Windows 9x rejects it.
@@ -56,9 +35,23 @@ bool WriteFully(HANDLE file, std::string_view bytes) {
 
 class Win32LogFileSystem final : public LogFileSystem {
 public:
-    // Asked by name, not through an open handle, so it works even while
-    // another program holds the file without sharing it.
     std::optional<FileStamp> Stamp(const std::string& path) override {
+        // While a command holds the log, its handle answers without a path
+        // lookup (the costly part of every call by name).
+        if (Holding(path)) {
+            // Size and times only: GetFileInformationByHandle also asks for
+            // the name, which costs a path lookup again.
+            FILETIME created{}, written{};
+            DWORD high = 0;
+            const DWORD low = GetFileSize(held_.Get(), &high);
+            if (!(low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) &&
+                GetFileTime(held_.Get(), &created, nullptr, &written)) {
+                const uint64_t size = (static_cast<uint64_t>(high) << 32) | low;
+                return FileStamp{size, Ticks(written), Ticks(created)};
+            }
+        }
+        // Otherwise asked by name, not through an open handle, so it works
+        // even while another program holds the file without sharing it.
         WIN32_FILE_ATTRIBUTE_DATA data{};
         if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
         if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return std::nullopt;
@@ -67,8 +60,8 @@ public:
     }
 
     std::optional<std::string> ReadAll(const std::string& path) override {
-        FileHandle file(OpenShared(path, GENERIC_READ, OPEN_EXISTING));
-        if (!file.IsOpen()) return std::nullopt;
+        ui::FileHandle file(OpenShared(path, GENERIC_READ, OPEN_EXISTING));
+        if (!file) return std::nullopt;
         std::string text;
         char buffer[65536];
         // Read to the end rather than trusting a size taken earlier: the file
@@ -82,38 +75,50 @@ public:
     }
 
     bool Write(const std::string& path, uint64_t offset, std::string_view bytes, EndOfFile end) override {
-        if (held_ && path == heldPath_) {
-            if (!held_->IsOpen()) held_ = std::make_unique<FileHandle>(OpenShared(path, GENERIC_WRITE, OPEN_ALWAYS));
-            if (!held_->IsOpen()) {
-                held_ = std::make_unique<FileHandle>(INVALID_HANDLE_VALUE);
-                return false;
+        if (!heldPath_.empty() && path == heldPath_) {
+            if (!heldForWriting_) {
+                held_.Reset(OpenShared(path, GENERIC_READ | GENERIC_WRITE, OPEN_ALWAYS));
+                heldForWriting_ = static_cast<bool>(held_);
+                position_ = UINT64_MAX;
             }
-            return WriteAt(held_->Get(), offset, bytes, end);
+            if (!held_) return false;
+            // Appends follow each other: no seek needed between them.
+            if (offset != position_ && !SeekTo(held_.Get(), offset)) return false;
+            position_ = UINT64_MAX;
+            if (!WriteFully(held_.Get(), bytes)) return false;
+            if (end == EndOfFile::SetAfterWrite && !SetEndOfFile(held_.Get())) return false;
+            position_ = offset + bytes.size();
+            return true;
         }
-        FileHandle file(OpenShared(path, GENERIC_WRITE, OPEN_ALWAYS));
-        if (!file.IsOpen()) return false;
-        if (!WriteAt(file.Get(), offset, bytes, end)) return false;
-        return file.Close();
+        ui::FileHandle file(OpenShared(path, GENERIC_WRITE, OPEN_ALWAYS));
+        if (!file) return false;
+        if (!SeekTo(file.Get(), offset) || !WriteFully(file.Get(), bytes)) return false;
+        if (end == EndOfFile::SetAfterWrite && !SetEndOfFile(file.Get())) return false;
+        return CloseHandle(file.Release()) != FALSE;
     }
 
+    // An existing file is held for reading at once; writing access comes
+    // with the first write, so holding never creates the file.
     void Hold(const std::string& path) override {
+        held_.Reset(OpenShared(path, GENERIC_READ, OPEN_EXISTING));
+        heldForWriting_ = false;
         heldPath_ = path;
-        held_ = std::make_unique<FileHandle>(INVALID_HANDLE_VALUE);  // opened by the first write
+        position_ = UINT64_MAX;
     }
 
     void Release() override {
-        held_.reset();
+        held_.Reset();
+        heldForWriting_ = false;
         heldPath_.clear();
     }
 
 private:
-    static bool WriteAt(HANDLE file, uint64_t offset, std::string_view bytes, EndOfFile end) {
-        if (!SeekTo(file, offset) || !WriteFully(file, bytes)) return false;
-        return end != EndOfFile::SetAfterWrite || SetEndOfFile(file);
-    }
+    bool Holding(const std::string& path) const { return held_ && path == heldPath_; }
 
     std::string heldPath_;
-    std::unique_ptr<FileHandle> held_;
+    ui::FileHandle held_;
+    bool heldForWriting_ = false;
+    uint64_t position_ = UINT64_MAX;  // where the held handle's file pointer stands
 };
 
 }  // namespace

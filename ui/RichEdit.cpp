@@ -73,6 +73,7 @@ void RichEdit::Create(HWND parent, const Rect& r, const Options& o) {
     CreateControl(RICHEDIT_CLASSA, parent, r, "", style, WS_EX_CLIENTEDGE);
     ::SendMessageA(hwnd_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
     if (!o.wordWrap) ::SendMessageA(hwnd_, EM_SETTARGETDEVICE, 0, 1);
+    wordWrap_ = o.wordWrap;
 }
 
 std::vector<std::string> RichEdit::Lines() const {
@@ -115,14 +116,45 @@ void RichEdit::SetPlainText(std::string_view text) { SetText(text); }
 void RichEdit::Clear() {
     Select(0, -1);
     const PARAFORMAT2 last = SelectionParagraph();
-    SetText("");
+    const CHARFORMAT2A def = DefaultFormat();
+    // Wine's control deletes in time that grows with the square of the
+    // paragraphs (minutes for a long report); a fresh control is empty at once.
+    if (::SendMessageA(hwnd_, EM_GETLINECOUNT, 0, 0) > kRecreateAbove)
+        Recreate(def);
+    else
+        SetText("");
     Select(0, -1);
     PARAFORMAT2 keep = last;
     keep.dwMask &= PFM_TABSTOPS | PFM_ALIGNMENT;
     SetSelectionParagraph(keep);
-    CHARFORMAT2A def = DefaultFormat();
-    ::SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&def));
+    CHARFORMAT2A all = def;
+    ::SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&all));
     Select(0, 0);
+}
+
+void RichEdit::Recreate(const CHARFORMAT2A& defaultFormat) {
+    HWND old = hwnd_;
+    HWND parent = ::GetParent(old);
+    const Rect r = Bounds();
+    const DWORD style = static_cast<DWORD>(::GetWindowLongPtrA(old, GWL_STYLE));
+    const DWORD exStyle = static_cast<DWORD>(::GetWindowLongPtrA(old, GWL_EXSTYLE));
+    const LRESULT events = ::SendMessageA(old, EM_GETEVENTMASK, 0, 0);
+    HWND before = ::GetWindow(old, GW_HWNDPREV);
+    const bool focused = ::GetFocus() == old;
+    HFONT font = reinterpret_cast<HFONT>(::SendMessageA(old, WM_GETFONT, 0, 0));
+    ::SetWindowLongPtrA(old, GWLP_USERDATA, 0);
+    hwnd_ = nullptr;
+    ::DestroyWindow(old);
+    CreateControl(RICHEDIT_CLASSA, parent, r, "", style, exStyle);
+    // Same place among the siblings, so the Tab order stays.
+    ::SetWindowPos(hwnd_, before ? before : HWND_TOP, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (font) ::SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    ::SendMessageA(hwnd_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+    if (!wordWrap_) ::SendMessageA(hwnd_, EM_SETTARGETDEVICE, 0, 1);
+    ::SendMessageA(hwnd_, EM_SETEVENTMASK, 0, events);
+    SetDefaultFormat(defaultFormat);
+    if (focused) ::SetFocus(hwnd_);
 }
 
 int RichEdit::TextLength() const {
@@ -148,8 +180,21 @@ void RichEdit::SelectEnd() {
 }
 
 void RichEdit::ReplaceSelection(std::string_view text) {
-    const std::string copy(text);
-    ::SendMessageA(hwnd_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(copy.c_str()));
+    // One insertion costs more than in proportion to its paragraphs in Wine's
+    // control; pieces of a bounded number of paragraphs keep it linear.
+    size_t start = 0;
+    std::string piece;
+    do {
+        size_t end = start;
+        for (int n = 0; n < kParagraphsPerInsert && end < text.size(); ++n) {
+            const size_t cr = text.find('\r', end);
+            end = cr == std::string_view::npos ? text.size() : cr + 1;
+            if (end < text.size() && text[end] == '\n') ++end;  // a CR LF stays whole
+        }
+        piece.assign(text.substr(start, end - start));
+        ::SendMessageA(hwnd_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(piece.c_str()));
+        start = end;
+    } while (start < text.size());
 }
 
 CHARFORMAT2A RichEdit::SelectionFormat() const {
@@ -242,8 +287,16 @@ bool RichEdit::LoadRtf(std::string_view rtf) {
 }
 
 void RichEdit::LoadText(std::string_view text) {
+    // One paragraph mark per line end: a CR LF split between two reads of
+    // the stream would otherwise count as two.
+    std::string lines;
+    lines.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        lines += text[i] == '\n' ? '\r' : text[i];
+    }
     Clear();
-    ReadCursor in{text};
+    ReadCursor in{lines};
     EDITSTREAM es{};
     es.dwCookie = reinterpret_cast<DWORD_PTR>(&in);
     es.pfnCallback = ReadFromBuffer;
