@@ -3,6 +3,7 @@
 // the platform's profile functions. Prints figures; asserts nothing.
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -114,12 +115,17 @@ Figures RunCommands(int n) {
         for (int i = 0; i < 5000; ++i) (void)::GetTickCount();
         std::printf("  ticks %.0f ms\n", MsSince(t));
     }
-    auto start = Clock::now();
-    for (const std::string& p : files) Probe(p);
-    f.buildFloor = MsSince(start);
+    // The first pass over fresh files warms the caches; the floor is the
+    // faster of two passes, so the ratios are not flattered by a cold floor.
+    f.buildFloor = 1e300;
+    for (int pass = 0; pass < 2; ++pass) {
+        auto start = Clock::now();
+        for (const std::string& p : files) Probe(p);
+        f.buildFloor = std::min(f.buildFloor, MsSince(start));
+    }
 
     prompts.answers.push_back(true);
-    start = Clock::now();
+    auto start = Clock::now();
     ::SendMessageA(main.SpeedButton1.Handle(), BM_CLICK, 0, 0);
     f.build = MsSince(start);
     if (std::getenv("ZARVIK_BENCH_TRACE")) std::printf("  build %.0f ms\n", f.build);
@@ -134,10 +140,13 @@ Figures RunCommands(int n) {
     std::vector<std::string> logged;
     for (const std::string& k : app->LogFile().ReadSectionKeys("Windows")) logged.push_back(app->WindowsPath + k);
     for (const std::string& k : app->LogFile().ReadSectionKeys("Windows\\System")) logged.push_back(app->SystemPath + k);
-    start = Clock::now();
-    for (const std::string& p : files) Probe(p);
-    for (const std::string& p : logged) Presence(p);
-    f.analyzeFloor = MsSince(start);
+    f.analyzeFloor = 1e300;
+    for (int pass = 0; pass < 2; ++pass) {
+        auto start = Clock::now();
+        for (const std::string& p : files) Probe(p);
+        for (const std::string& p : logged) Presence(p);
+        f.analyzeFloor = std::min(f.analyzeFloor, MsSince(start));
+    }
 
     start = Clock::now();
     ::SendMessageA(main.SpeedButton2.Handle(), BM_CLICK, 0, 0);

@@ -195,7 +195,8 @@ void CompareBench(Program& p, int n, bool againstPairwise) {
 
 }  // namespace
 
-// With an argument, only that part runs: "report", "compare", "compare100k".
+// With an argument, only that part runs: "report", "compare", "compare100k"
+// (the last only when asked for).
 int main(int argc, char** argv) {
     const std::string only = argc > 1 ? argv[1] : "";
     if (only.empty() || only == "report") {
@@ -208,7 +209,9 @@ int main(int argc, char** argv) {
         CompareBench(p, 5000, true);
     }
     std::fflush(stdout);
-    if (only.empty() || only == "compare100k") {
+    // Not run by default: Wine's rich edit control takes time that grows with
+    // the square of the lines it is given (minutes for 100,000).
+    if (only == "compare100k") {
         Program p;
         CompareBench(p, 100000, false);
         std::printf("  target: under 5000 ms for the Compare command\n");

@@ -125,16 +125,19 @@ void TForm9::CompareLists() {
         return out;
     };
 
-    std::vector<std::string> only1;
-    only1.reserve(found.onlyInFirst.size());
-    for (size_t i : found.onlyInFirst) only1.push_back(list1[i]);
+    auto pick = [](const std::vector<std::string>& list, const std::vector<size_t>& which) {
+        std::vector<std::string> out;
+        out.reserve(which.size());
+        for (size_t i : which) out.push_back(list[i]);
+        return out;
+    };
+
+    const std::vector<std::string> only1 = pick(list1, found.onlyInFirst);
     ReplaceContent(RichEdit3, only1);
     section("The following items were present in " + name1 + " and not present in " + name2,
             indented(only1));
 
-    std::vector<std::string> only2;
-    only2.reserve(found.onlyInSecond.size());
-    for (size_t j : found.onlyInSecond) only2.push_back(list2[j]);
+    const std::vector<std::string> only2 = pick(list2, found.onlyInSecond);
     ReplaceContent(RichEdit4, only2);
     section("The following items were present in " + name2 + " and not present in " + name1,
             indented(only2));

@@ -37,23 +37,9 @@ CHARFORMAT2A ReportDefaultFormat() {
 }
 
 int ScreenDpiY() {
-    HDC screen = ::GetDC(nullptr);
-    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
-    ::ReleaseDC(nullptr, screen);
+    ui::WindowDC screen(nullptr);
+    const int dpi = ::GetDeviceCaps(screen.Get(), LOGPIXELSY);
     return dpi > 0 ? dpi : 96;
-}
-
-LOGFONTA FontOfFormat(const CHARFORMAT2A& cf) {
-    LOGFONTA lf{};
-    lf.lfHeight = -::MulDiv(cf.yHeight, ScreenDpiY(), 1440);
-    lf.lfWeight = (cf.dwEffects & CFE_BOLD) ? FW_BOLD : FW_NORMAL;
-    lf.lfItalic = (cf.dwEffects & CFE_ITALIC) ? TRUE : FALSE;
-    lf.lfUnderline = (cf.dwEffects & CFE_UNDERLINE) ? TRUE : FALSE;
-    lf.lfStrikeOut = (cf.dwEffects & CFE_STRIKEOUT) ? TRUE : FALSE;
-    lf.lfCharSet = cf.bCharSet;
-    lf.lfPitchAndFamily = cf.bPitchAndFamily;
-    lstrcpynA(lf.lfFaceName, cf.szFaceName, LF_FACESIZE);
-    return lf;
 }
 
 CHARFORMAT2A FormatOfFont(const LOGFONTA& lf, COLORREF color) {
@@ -205,7 +191,7 @@ void TForm2::SpeedButton7Click() {
 
 void TForm2::SpeedButton9Click() {
     const CHARFORMAT2A current = RichEdit1.SelectionFormat();
-    LOGFONTA font = FontOfFormat(current);
+    LOGFONTA font = ui::FontOfCharFormat(current, ScreenDpiY());
     COLORREF color = (current.dwEffects & CFE_AUTOCOLOR) ? ::GetSysColor(COLOR_WINDOWTEXT)
                                                          : current.crTextColor;
     if (!app_.Dialogs().ChooseFont(Handle(), font, color)) return;

@@ -197,30 +197,38 @@ void RichEdit::ReplaceSelection(std::string_view text) {
     } while (start < text.size());
 }
 
-CHARFORMAT2A RichEdit::SelectionFormat() const {
+CHARFORMAT2A RichEdit::Format(WPARAM scope) const {
     CHARFORMAT2A cf{};
     cf.cbSize = sizeof cf;
-    ::SendMessageA(hwnd_, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+    ::SendMessageA(hwnd_, EM_GETCHARFORMAT, scope, reinterpret_cast<LPARAM>(&cf));
     return cf;
 }
 
-void RichEdit::SetSelectionFormat(const CHARFORMAT2A& format) {
+void RichEdit::SetFormat(WPARAM scope, const CHARFORMAT2A& format) {
     CHARFORMAT2A cf = format;
     cf.cbSize = sizeof cf;
-    ::SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+    ::SendMessageA(hwnd_, EM_SETCHARFORMAT, scope, reinterpret_cast<LPARAM>(&cf));
 }
 
-CHARFORMAT2A RichEdit::DefaultFormat() const {
-    CHARFORMAT2A cf{};
-    cf.cbSize = sizeof cf;
-    ::SendMessageA(hwnd_, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
-    return cf;
-}
+CHARFORMAT2A RichEdit::SelectionFormat() const { return Format(SCF_SELECTION); }
 
-void RichEdit::SetDefaultFormat(const CHARFORMAT2A& format) {
-    CHARFORMAT2A cf = format;
-    cf.cbSize = sizeof cf;
-    ::SendMessageA(hwnd_, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
+void RichEdit::SetSelectionFormat(const CHARFORMAT2A& format) { SetFormat(SCF_SELECTION, format); }
+
+CHARFORMAT2A RichEdit::DefaultFormat() const { return Format(SCF_DEFAULT); }
+
+void RichEdit::SetDefaultFormat(const CHARFORMAT2A& format) { SetFormat(SCF_DEFAULT, format); }
+
+LOGFONTA FontOfCharFormat(const CHARFORMAT2A& cf, int dpiY) {
+    LOGFONTA lf{};
+    lf.lfHeight = -::MulDiv(cf.yHeight > 0 ? cf.yHeight : 160, dpiY, 1440);
+    lf.lfWeight = (cf.dwEffects & CFE_BOLD) ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = (cf.dwEffects & CFE_ITALIC) ? TRUE : FALSE;
+    lf.lfUnderline = (cf.dwEffects & CFE_UNDERLINE) ? TRUE : FALSE;
+    lf.lfStrikeOut = (cf.dwEffects & CFE_STRIKEOUT) ? TRUE : FALSE;
+    lf.lfCharSet = cf.bCharSet;
+    lf.lfPitchAndFamily = cf.bPitchAndFamily;
+    lstrcpynA(lf.lfFaceName, cf.szFaceName, LF_FACESIZE);
+    return lf;
 }
 
 CHARFORMAT2A RichEdit::RangeFormat(int start, int end) const {
@@ -400,15 +408,7 @@ private:
     }
 
     void Use(const CHARFORMAT2A& cf) {
-        LOGFONTA lf{};
-        lf.lfHeight = -::MulDiv(cf.yHeight > 0 ? cf.yHeight : 160, dpiY_, 1440);
-        lf.lfWeight = (cf.dwEffects & CFE_BOLD) ? FW_BOLD : FW_NORMAL;
-        lf.lfItalic = (cf.dwEffects & CFE_ITALIC) ? TRUE : FALSE;
-        lf.lfUnderline = (cf.dwEffects & CFE_UNDERLINE) ? TRUE : FALSE;
-        lf.lfStrikeOut = (cf.dwEffects & CFE_STRIKEOUT) ? TRUE : FALSE;
-        lf.lfCharSet = cf.bCharSet;
-        lf.lfPitchAndFamily = cf.bPitchAndFamily;
-        lstrcpynA(lf.lfFaceName, cf.szFaceName, LF_FACESIZE);
+        const LOGFONTA lf = FontOfCharFormat(cf, dpiY_);
         fonts_.emplace_back(::CreateFontIndirectA(&lf));
         font_ = fonts_.back().Get();
         color_ = (cf.dwEffects & CFE_AUTOCOLOR) ? RGB(0, 0, 0) : cf.crTextColor;

@@ -77,6 +77,8 @@ public:
     void PasteText();
 
 private:
+    CHARFORMAT2A Format(WPARAM scope) const;
+    void SetFormat(WPARAM scope, const CHARFORMAT2A& format);
     static constexpr int kRecreateAbove = 200;         // paragraphs
     static constexpr int kParagraphsPerInsert = 5000;
     void Recreate(const CHARFORMAT2A& defaultFormat);
@@ -89,5 +91,8 @@ private:
 
 // Makes the rich-edit window class available; false when no library has it.
 bool LoadRichEditLibrary();
+
+// The font a character format describes, for a device of `dpiY` dots per inch.
+LOGFONTA FontOfCharFormat(const CHARFORMAT2A& format, int dpiY);
 
 }  // namespace ui

@@ -1,7 +1,10 @@
 // Start-up and the main window, driven through the real windows.
 #include <stdexcept>
 
+#include "display/Display.h"
 #include "gui/support/Harness.h"
+#include "report/Compare.h"
+#include "report/Unit2.h"
 #include "ui/Form.h"
 
 using namespace testing_support;
@@ -127,16 +130,21 @@ TEST_F(Startup, OpensOnAdditionalWithProcessingHiddenAndABlankStatusLine) {
 
 TEST_F(Startup, OtherWindowsAreCreatedHiddenAndShownModeless) {
     Start();
-    HWND reporting = ::FindWindowA(nullptr, "Zarvik Reporting Tool");
-    ASSERT_NE(reporting, nullptr);
+    // Looked up through the program, not by title: other test programs on
+    // the same desktop have windows of the same titles.
+    HWND reporting = App().Form2().Handle();
+    EXPECT_EQ(App().Form2().Text(), "Zarvik Reporting Tool");
     EXPECT_FALSE(::IsWindowVisible(reporting));
     Click(Main().SpeedButton11);
     EXPECT_TRUE(::IsWindowVisible(reporting));
     Click(Main().SpeedButton10);
-    EXPECT_TRUE(::IsWindowVisible(::FindWindowA(nullptr, (std::string(99, ' ') + "Compare Reports").c_str())));
+    EXPECT_TRUE(App().Form9().Visible());
+    EXPECT_EQ(App().Form9().Text(), std::string(99, ' ') + "Compare Reports");
     Click(Main().SpeedButton8);
-    EXPECT_TRUE(::IsWindowVisible(::FindWindowA(nullptr, "Display settings ")));
-    EXPECT_FALSE(::IsWindowVisible(::FindWindowA(nullptr, "Find Text")));
+    EXPECT_TRUE(App().Form6().Visible());
+    EXPECT_EQ(App().Form6().Text(), "Display settings ");
+    EXPECT_FALSE(App().Form3().Visible());
+    EXPECT_EQ(App().Form3().Text(), "Find Text");
 }
 
 TEST_F(Startup, QuitAnsweredNoKeepsRunningAndYesCloses) {
