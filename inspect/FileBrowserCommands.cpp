@@ -20,10 +20,10 @@ void TForm1::DriveComboBox1Change() {
     const char drive = DriveComboBox1.Drive();
     if (!drive) return;
     // The drive's current directory, as the system remembers it per drive.
-    const char spec[] = {drive, ':', '\0'};
+    const char driveOnly[] = {drive, ':', '\0'};
     char full[MAX_PATH];
-    const DWORD n = ::GetFullPathNameA(spec, sizeof full, full, nullptr);
-    const std::string directory = n > 0 && n < sizeof full ? std::string(full) : std::string(spec) + "\\";
+    const DWORD n = ::GetFullPathNameA(driveOnly, sizeof full, full, nullptr);
+    const std::string directory = n > 0 && n < sizeof full ? std::string(full) : std::string(driveOnly) + "\\";
     try {
         DirectoryListBox2.SetDirectory(directory);
     } catch (...) {
