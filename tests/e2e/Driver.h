@@ -7,6 +7,9 @@
 
 namespace e2e {
 
+// The zarvik.exe under test, as given on the command line.
+const std::string& ProgramPath();
+
 class Driver {
 public:
     // Starts the program; `exe` may be a Unix path (Wine maps it to Z:).

@@ -10,7 +10,6 @@
 
 namespace {
 
-std::string g_exe;
 
 std::string WindowsDirectory() {
     char buf[MAX_PATH] = {};
@@ -39,7 +38,7 @@ TEST(RealProgram, BuildThenAnalyzeListsANewFileUnderFilesAdded) {
     const std::string added = windows + "\\zk_e2e_added_" + std::to_string(::GetCurrentProcessId()) + ".txt";
     ::DeleteFileA(log.c_str());  // the prefix keeps it between runs
 
-    e2e::Driver program(g_exe);
+    e2e::Driver program(e2e::ProgramPath());
     HWND question = program.WaitForWindow("Zarvik v1.1", true);
     ASSERT_NE(question, nullptr);
     e2e::Driver::Answer(question, IDNO);
@@ -90,13 +89,3 @@ TEST(RealProgram, BuildThenAnalyzeListsANewFileUnderFilesAdded) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    if (argc < 2) {
-        fprintf(stderr, "usage: %s path-to-zarvik.exe\n", argv[0]);
-        return 2;
-    }
-    g_exe = argv[1];
-    return RUN_ALL_TESTS();
-}

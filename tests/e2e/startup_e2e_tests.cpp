@@ -5,10 +5,9 @@
 
 namespace {
 
-std::string g_exe;
 
 TEST(RealProgram, AnswersStartQuestionFindsControlsAndQuits) {
-    e2e::Driver program(g_exe);
+    e2e::Driver program(e2e::ProgramPath());
 
     HWND question = program.WaitForWindow("Zarvik v1.1", true);
     ASSERT_NE(question, nullptr) << "no start-up question";
@@ -36,13 +35,3 @@ TEST(RealProgram, AnswersStartQuestionFindsControlsAndQuits) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    if (argc < 2) {
-        fprintf(stderr, "usage: %s path-to-zarvik.exe\n", argv[0]);
-        return 2;
-    }
-    g_exe = argv[1];
-    return RUN_ALL_TESTS();
-}
