@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
-
 #include "app/MainForm.h"
 
 namespace zarvik {
@@ -31,9 +29,9 @@ void CommandProgress::Finish() {
 
 void CommandProgress::Release() {
     ShowStatus();
-    for (ui::ListBox* list : lists_) {
-        ::SendMessageA(list->Handle(), WM_SETREDRAW, TRUE, 0);
-        ::InvalidateRect(list->Handle(), nullptr, TRUE);
+    for (const Watched& w : lists_) {
+        ::SendMessageA(w.list->Handle(), WM_SETREDRAW, TRUE, 0);
+        ::InvalidateRect(w.list->Handle(), nullptr, TRUE);
     }
     lists_.clear();
     form_.EndProcessing();
@@ -47,10 +45,15 @@ void CommandProgress::Release() {
     }
 }
 
-void CommandProgress::Watch(ui::ListBox& list) {
-    if (std::find(lists_.begin(), lists_.end(), &list) != lists_.end()) return;
+void CommandProgress::Touch(ui::ListBox& list) {
+    for (Watched& w : lists_) {
+        if (w.list == &list) {
+            w.changed = true;
+            return;
+        }
+    }
     ::SendMessageA(list.Handle(), WM_SETREDRAW, FALSE, 0);
-    lists_.push_back(&list);
+    lists_.push_back({&list, true});
 }
 
 // The status bar repaints itself on every text (over a millisecond under
@@ -69,12 +72,12 @@ void CommandProgress::ShowStatus() {
 }
 
 void CommandProgress::Clear(ui::ListBox& list) {
-    Watch(list);
+    Touch(list);
     list.Clear();
 }
 
 void CommandProgress::Append(ui::ListBox& list, std::string_view text) {
-    Watch(list);
+    Touch(list);
     list.Add(text);
     Tick();
 }
@@ -83,15 +86,20 @@ void CommandProgress::Tick() {
     if (pacer_.Due(::GetTickCount())) Paint();
 }
 
-// The window is not otherwise repainted while the command runs.
+// The window is not otherwise repainted while the command runs. Only what
+// changed since the last paint is painted again: painting is most of what a
+// long command costs beyond its file opens.
 void CommandProgress::Paint() {
-    for (ui::ListBox* list : lists_) {
-        const HWND h = list->Handle();
+    for (Watched& w : lists_) {
+        if (!w.changed) continue;
+        const HWND h = w.list->Handle();
         ::SendMessageA(h, WM_SETREDRAW, TRUE, 0);
         ::InvalidateRect(h, nullptr, TRUE);
         ::UpdateWindow(h);
         ::SendMessageA(h, WM_SETREDRAW, FALSE, 0);
+        w.changed = false;
     }
+    if (statusShown_) return;
     ShowStatus();
     ::UpdateWindow(form_.StatusBar1.Handle());
 }

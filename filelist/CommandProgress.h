@@ -37,7 +37,8 @@ public:
     void Finish();
 
 private:
-    void Watch(ui::ListBox& list);
+    // Suspends the list's drawing and notes that it has changed.
+    void Touch(ui::ListBox& list);
     void Tick();
     void Paint();
     void Release();
@@ -49,7 +50,11 @@ private:
     bool finished_ = false;
     std::string status_;
     bool statusShown_ = true;
-    std::vector<ui::ListBox*> lists_;  // drawing suspended until Paint or Release
+    struct Watched {
+        ui::ListBox* list;
+        bool changed;  // since it was last painted
+    };
+    std::vector<Watched> lists_;  // drawing suspended until Paint or Release
     RepaintPacer pacer_{33};
 };
 

@@ -119,8 +119,26 @@ void LogStore::AddEntry(Section& section, std::string_view key, size_t valueStar
 // The cheap stamp check that lets every operation trust the parsed copy.
 void LogStore::Refresh() {
     const std::optional<FileStamp> stamp = fileSystem_.Stamp(path_);
+    if (ownWritePending_) {
+        // The file as our last write left it: its stamp is ours. Another
+        // program's change in between shows as a different size, like a
+        // change within one tick of the file system's clock, not at all.
+        ownWritePending_ = false;
+        if (stamp && stamp->size == ownWriteSize_) stamp_ = stamp;
+    }
     if (cacheCurrent_ && stamp == stamp_) return;
     Reload(stamp);
+}
+
+void LogStore::SettleOwnWrite() {
+    if (!ownWritePending_) return;
+    ownWritePending_ = false;
+    const std::optional<FileStamp> stamp = fileSystem_.Stamp(path_);
+    if (stamp && stamp->size == ownWriteSize_) {
+        stamp_ = stamp;
+    } else {
+        cacheCurrent_ = false;
+    }
 }
 
 // Stamp first, then read: a change slipping in between leaves an old stamp
@@ -233,7 +251,11 @@ LogStore::Batch::Batch(LogStore& store) : store_(store) {
 }
 
 LogStore::Batch::~Batch() {
-    if (--store_.batches_ == 0) store_.fileSystem_.Release();
+    if (--store_.batches_ == 0) {
+        // Stamped through the held handle while it is still open.
+        store_.SettleOwnWrite();
+        store_.fileSystem_.Release();
+    }
 }
 
 // ---- Writing the file ----
@@ -292,6 +314,12 @@ void LogStore::Splice(size_t pos, size_t removed, std::string_view inserted) {
     if (!fileSystem_.Write(path_, pos, changed, sameLength ? EndOfFile::Keep : EndOfFile::SetAfterWrite)) {
         cacheCurrent_ = false;  // the file may hold part of the change; read it again next time
         throw LogWriteError(path_);
+    }
+    if (batches_ > 0) {
+        // Saves two queries per write in a long command; see Refresh.
+        ownWritePending_ = true;
+        ownWriteSize_ = text_.size();
+        return;
     }
     stamp_ = fileSystem_.Stamp(path_);
     if (!stamp_) cacheCurrent_ = false;  // gone already: another program removed it

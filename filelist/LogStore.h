@@ -94,6 +94,7 @@ private:
     static void AddEntry(Section& section, std::string_view key, size_t valueStart, size_t valueLength);
 
     void Refresh();
+    void SettleOwnWrite();
     void Reload(const std::optional<FileStamp>& stamp);
     void PrepareWrite();
 
@@ -116,6 +117,10 @@ private:
     bool cacheCurrent_ = false;
     bool readable_ = true;  // an existing file we could not read is never written
     int batches_ = 0;
+    // Inside a batch the stamp after our own write is taken by the next
+    // operation's check, which then expects the size we wrote.
+    bool ownWritePending_ = false;
+    uint64_t ownWriteSize_ = 0;
 };
 
 }  // namespace zarvik

@@ -1,6 +1,8 @@
 // A batch of log writes keeps the file open, yet every write is in the file
 // when it returns and a file rewritten by another program is read anew.
+#include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -54,6 +56,25 @@ TEST(LogStoreBatch, AFileRewrittenDuringTheBatchIsReadAnew) {
     EXPECT_EQ(store.ReadInteger("Windows", "A.TXT", 0), 0);
     store.WriteInteger("Windows", "B.TXT", 2);
     EXPECT_EQ(Slurp(path), "[Optional]\r\nCount=0\r\n; replaced by another program\r\n[Windows]\r\nB.TXT=2\r\n");
+    std::remove(path.c_str());
+}
+
+TEST(LogStoreBatch, AfterTheBatchASameSizeChangeIsSeen) {
+    const std::string path = TempName("settle");
+    std::remove(path.c_str());
+    auto fs = zarvik::MakePlatformLogFileSystem();
+    zarvik::LogStore store(path, *fs);
+    {
+        zarvik::LogStore::Batch batch(store);
+        store.WriteInteger("Windows", "A.TXT", 1);
+    }
+    const auto before = std::filesystem::last_write_time(path);
+    {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out << "[Windows]\r\nA.TXT=7\r\n";  // the same length as ours
+    }
+    std::filesystem::last_write_time(path, before + std::chrono::seconds(2));
+    EXPECT_EQ(store.ReadInteger("Windows", "A.TXT", 0), 7);
     std::remove(path.c_str());
 }
 
