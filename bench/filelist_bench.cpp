@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -174,28 +175,22 @@ struct StoreFigures {
 StoreFigures RunStore(int n) {
     TempDir dir;
     StoreFigures f{};
-    {
+    // N integer writes, then N reads, optionally inside a batch.
+    auto writeThenRead = [&](const std::string& path, bool batched) {
         auto fs = zarvik::MakePlatformLogFileSystem();
-        zarvik::LogStore store(dir / "store.ini", *fs);
+        zarvik::LogStore store(path, *fs);
+        std::optional<zarvik::LogStore::Batch> batch;
+        if (batched) batch.emplace(store);
         auto start = Clock::now();
         for (int i = 0; i < n; ++i) store.WriteInteger("Windows", "FILE" + std::to_string(i) + ".DLL", i + 1);
         long sum = 0;
         for (int i = 0; i < n; ++i) sum += store.ReadInteger("Windows", "FILE" + std::to_string(i) + ".DLL", 0);
-        f.store = MsSince(start);
+        const double ms = MsSince(start);
         if (sum == 0) std::printf("  (nothing read)\n");
-    }
-    {
-        // The same inside a batch, as Build and Analyze run it.
-        auto fs = zarvik::MakePlatformLogFileSystem();
-        zarvik::LogStore store(dir / "batch.ini", *fs);
-        zarvik::LogStore::Batch batch(store);
-        auto start = Clock::now();
-        for (int i = 0; i < n; ++i) store.WriteInteger("Windows", "FILE" + std::to_string(i) + ".DLL", i + 1);
-        long sum = 0;
-        for (int i = 0; i < n; ++i) sum += store.ReadInteger("Windows", "FILE" + std::to_string(i) + ".DLL", 0);
-        f.batched = MsSince(start);
-        if (sum == 0) std::printf("  (nothing read)\n");
-    }
+        return ms;
+    };
+    f.store = writeThenRead(dir / "store.ini", false);
+    f.batched = writeThenRead(dir / "batch.ini", true);  // as Build and Analyze run it
     const std::string profile = dir / "profile.ini";
     std::string text = "[Windows]\r\n";
     for (int i = 0; i < n; ++i) text += "FILE" + std::to_string(i) + ".DLL=" + std::to_string(i + 1) + "\r\n";
