@@ -55,8 +55,10 @@ public:
 
     // For a long command (Build, Commit, Analyze): the file stays open in
     // between, so an operation costs no open, close or path lookup. Changes
-    // that other programs write into the file are still seen at once; a
-    // program that replaces the file with another is seen after the batch.
+    // that other programs write into the file are still seen at once, but
+    // for one that keeps the size and lands between one of our writes and
+    // our next operation; a program that replaces the file with another is
+    // seen after the batch.
     class Batch {
     public:
         explicit Batch(LogStore& store);
