@@ -43,6 +43,16 @@ SpeedButton::Painter Make(COLORREF color, Drawing draw) {
 
 COLORREF Paper(bool enabled) { return enabled ? RGB(255, 255, 255) : ::GetSysColor(COLOR_BTNFACE); }
 
+// A door with an arrow leaving it: quitting the program, leaving a window.
+SpeedButton::Painter DoorWithArrow(COLORREF color) {
+    return Make(color, [](const Pen& p, int x, int y, bool on) {
+        p.Box(x, y, x + 8, y + 15, on ? RGB(192, 128, 64) : ::GetSysColor(COLOR_BTNFACE));
+        p.Line(x + 6, y + 7, x + 15, y + 7, 2);
+        p.Line(x + 12, y + 4, x + 15, y + 7, 2);
+        p.Line(x + 12, y + 10, x + 15, y + 7, 2);
+    });
+}
+
 }  // namespace
 
 SpeedButton::Painter Build() {
@@ -111,14 +121,7 @@ SpeedButton::Painter Display() {
     });
 }
 
-SpeedButton::Painter Quit() {
-    return Make(RGB(128, 0, 0), [](const Pen& p, int x, int y, bool on) {
-        p.Box(x, y, x + 8, y + 15, on ? RGB(192, 128, 64) : ::GetSysColor(COLOR_BTNFACE));
-        p.Line(x + 6, y + 7, x + 15, y + 7, 2);
-        p.Line(x + 12, y + 4, x + 15, y + 7, 2);
-        p.Line(x + 12, y + 10, x + 15, y + 7, 2);
-    });
-}
+SpeedButton::Painter Quit() { return DoorWithArrow(RGB(128, 0, 0)); }
 
 SpeedButton::Painter Letters(const char* text, COLORREF color) {
     return [text, color](HDC dc, const RECT& area, bool enabled) {
@@ -207,13 +210,6 @@ SpeedButton::Painter Print() {
     });
 }
 
-SpeedButton::Painter Exit() {
-    return Make(RGB(0, 96, 0), [](const Pen& p, int x, int y, bool on) {
-        p.Box(x, y, x + 8, y + 15, on ? RGB(192, 128, 64) : ::GetSysColor(COLOR_BTNFACE));
-        p.Line(x + 6, y + 7, x + 15, y + 7, 2);
-        p.Line(x + 12, y + 4, x + 15, y + 7, 2);
-        p.Line(x + 12, y + 10, x + 15, y + 7, 2);
-    });
-}
+SpeedButton::Painter Exit() { return DoorWithArrow(RGB(0, 96, 0)); }
 
 }  // namespace ui::glyphs
