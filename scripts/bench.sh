@@ -1,21 +1,27 @@
 #!/usr/bin/env bash
 # Builds the benchmark programs and runs them under Wine; they print figures.
+# They measure the 32-bit build where the host runs 32-bit code, the 64-bit
+# one otherwise (ZARVIK_ARCH=64 forces it).
 # Usage: bench.sh [NAME [ARGS...]]   NAME: filelist or report; ARGS go to it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 bash scripts/deps.sh
-bash scripts/build-win32.sh
+. scripts/arch.sh
+arch=$ZARVIK_RUN_ARCH
+dir="$root/$(zarvik_build_dir "$arch")"
+echo "Measuring the $arch-bit build."
+bash scripts/build-windows.sh "$arch"
 . scripts/xvfb.sh
 trap '[ -n "${ZARVIK_XVFB_PID:-}" ] && kill "$ZARVIK_XVFB_PID" 2>/dev/null || true' EXIT
-bash scripts/wine-prefix.sh "$root/build/win32/wineprefix"
+bash scripts/wine-prefix.sh "$dir/wineprefix" "$arch"
 if [ $# -gt 0 ]; then
-    programs=("build/win32/bench/$1_bench.exe")
+    programs=("$dir/bench/$1_bench.exe")
     shift
 else
-    programs=(build/win32/bench/*_bench.exe)
+    programs=("$dir"/bench/*_bench.exe)
 fi
 for exe in "${programs[@]}"; do
-    echo "== $(basename "$exe" .exe)"
-    scripts/wine-exec.sh "$root/build/win32/wineprefix" "$exe" "$@"
+    echo "== $(basename "$exe" .exe) ($arch-bit)"
+    scripts/wine-exec.sh "$dir/wineprefix" "$exe" "$@"
 done

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the plain C++ code natively under
-# AddressSanitizer and UBSan, then the 32-bit program and its tests under
-# Wine, and a compile of the 64-bit program.
+# AddressSanitizer and UBSan, then the Windows program and its tests under
+# Wine for each arch this host runs (64-bit everywhere, 32-bit where the
+# kernel can), each arch in its own prefix. ZARVIK_ARCH=32|64|both overrides.
 set -euo pipefail
 # Quieter nested builds when started from make.
 unset MAKEFLAGS MFLAGS MAKELEVEL
@@ -11,22 +12,45 @@ jobs=$(nproc)
 
 bash scripts/deps.sh
 bash scripts/printer.sh
+. scripts/arch.sh
+zarvik_say_arches
 
 echo "== native build (sanitizers)"
 cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Debug -DZARVIK_WERROR=ON -DZARVIK_SANITIZE=ON >/dev/null
 cmake --build build/native -j "$jobs"
 (cd build/native && ctest --output-on-failure)
 
-echo "== 32-bit build"
-bash scripts/build-win32.sh all -DZARVIK_WERROR=ON
+for arch in $ZARVIK_ARCHES; do
+    echo "== $arch-bit build"
+    bash scripts/build-windows.sh "$arch" all -DZARVIK_WERROR=ON
+done
 
-echo "== 64-bit build"
-cmake -S . -B build/win64 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/x86_64-mingw.cmake" \
-      -DCMAKE_BUILD_TYPE=Release -DZARVIK_WERROR=ON -DZARVIK_TESTS=OFF >/dev/null
-cmake --build build/win64 -j "$jobs" --target zarvik
-
-echo "== tests under Wine"
 . scripts/xvfb.sh
-trap '[ -n "${ZARVIK_XVFB_PID:-}" ] && kill "$ZARVIK_XVFB_PID" 2>/dev/null; WINEPREFIX="$root/build/win32/wineprefix" wineserver -k 2>/dev/null || true' EXIT
-bash scripts/wine-prefix.sh "$root/build/win32/wineprefix"
-(cd build/win32 && ctest --output-on-failure -j "$jobs")
+cleanup() {
+    set +e
+    [ -n "${ZARVIK_XVFB_PID:-}" ] && kill "$ZARVIK_XVFB_PID" 2>/dev/null
+    for arch in $ZARVIK_ARCHES; do
+        WINEPREFIX="$root/$(zarvik_build_dir "$arch")/wineprefix" \
+            "$(dirname "$ZARVIK_WINE64")/wineserver" -k 2>/dev/null || true
+    done
+}
+trap cleanup EXIT
+
+# Each arch's suite runs to its end even when the other failed; the summary
+# lines of both are repeated last.
+summaries=()
+failed=0
+for arch in $ZARVIK_ARCHES; do
+    dir="$root/$(zarvik_build_dir "$arch")"
+    echo "== $arch-bit tests under Wine"
+    bash scripts/wine-prefix.sh "$dir/wineprefix" "$arch"
+    set +e
+    (cd "$dir" && ctest --output-on-failure -j "$jobs") | tee "$dir/ctest.log"
+    status=${PIPESTATUS[0]}
+    set -e
+    [ "$status" -eq 0 ] || failed=1
+    summaries+=("$arch-bit: $(grep -E 'tests passed' "$dir/ctest.log" | tail -n 1)")
+done
+echo "== summary"
+printf '%s\n' "${summaries[@]}"
+exit "$failed"
