@@ -3,138 +3,134 @@
 #include <vector>
 
 #include "analysis/ChangeRules.h"
+#include "analysis/SharedDllPages.h"
 #include "app/Application.h"
 #include "app/FileProbe.h"
 #include "app/MainForm.h"
 #include "filelist/CommandProgress.h"
+#include "filelist/ListPages.h"
+#include "filelist/ResultPages.h"
+#include "inspect/FileBrowserPage.h"
 
 namespace zarvik {
 
 namespace {
 
-// Measures the listed files of one directory against one log section.
-void CompareDirectory(TForm1& form, CommandProgress& progress, const std::vector<std::string>& names,
-                      const std::string& directory, const std::string& section, bool keyIsPath) {
-    LogStore& log = form.App().LogFile();
-    for (const std::string& name : names) {
-        const std::string path = directory + name;
-        progress.Status(path);
-        const int32_t size = ProbeFileSize(path);
-        const int32_t logged = log.ReadInteger(section, keyIsPath ? path : name, 0);
-        const Verdict verdict = Compare(size, logged);
-        if (verdict.zeroLength) progress.Append(form.ListBox8, path);
-        if (verdict.changed) progress.Append(form.ListBox3, SizedEntry(path, form.SizeText(size)));
-        if (verdict.added) progress.Append(form.ListBox4, SizedEntry(path, form.SizeText(size)));
-    }
-}
-
-// Every logged name that cannot be opened now is deleted, however many keys
-// the section has.
-void FindDeleted(TForm1& form, CommandProgress& progress, const std::string& section,
-                 const std::string& prefix) {
-    const std::vector<std::string> keys = form.App().LogFile().ReadSectionKeys(section);
-    form.ListBox5.SetItems(keys);
-    for (const std::string& key : keys) {
-        const std::string path = prefix + key;
-        progress.Status(path);
-        if (!FilePresent(path)) progress.Append(form.ListBox2, path);
-    }
-}
-
-}  // namespace
-
-std::string TForm1::SizeText(int32_t bytes) {
-    // The separator is read for every entry, so a change in the regional
-    // settings shows at once (the up-down control caches it under Wine).
+// A size in K as the result lists show it. The separator is read for every
+// entry, so a change in the regional settings shows at once.
+std::string SizeText(int32_t bytes) {
     char separator[8] = ",";
     if (::GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, separator, sizeof separator) <= 0)
         lstrcpyA(separator, ",");
     return GroupThousands(SizeInK(bytes), separator);
 }
 
+class Analysis {
+public:
+    Analysis(TForm1& form, CommandProgress& progress)
+        : form_(form),
+          progress_(progress),
+          log_(form.App().LogFile()),
+          added_(form.Page<FilesAddedPage>().ListBox4),
+          deleted_(form.Page<FilesDeletedPage>().ListBox2),
+          changed_(form.Page<FilesChangedPage>().ListBox3) {}
+
+    // Measures the listed files of one directory against one log section.
+    void CompareDirectory(const std::string& prefix, const std::vector<std::string>& names,
+                          const std::string& section, bool keyIsPath) {
+        progress_.MeasureFiles(prefix, names, [&](const std::string& path, const std::string& name,
+                                                  int32_t size) {
+            const int32_t logged = log_.ReadInteger(section, keyIsPath ? path : name, 0);
+            const Verdict verdict = Compare(size, logged);
+            if (verdict.changed) progress_.Append(changed_, SizedEntry(path, SizeText(size)));
+            if (verdict.added) progress_.Append(added_, SizedEntry(path, SizeText(size)));
+        });
+    }
+
+    // Every logged name that cannot be opened now is deleted, however many
+    // keys the section has.
+    void FindDeleted(const std::string& section, const std::string& prefix) {
+        const std::vector<std::string> keys = log_.ReadSectionKeys(section);
+        form_.ListBox5.SetItems(keys);
+        for (const std::string& key : keys) {
+            const std::string path = prefix + key;
+            progress_.Status(path);
+            if (!FilePresent(path)) progress_.Append(deleted_, path);
+        }
+    }
+
+    void CheckSharedDlls() {
+        RegistryAccessor& registry = form_.App().Registry;
+        registry.SetRootKey(HKEY_LOCAL_MACHINE);
+        // Any level missing or refused: nothing is listed, never a parent's values.
+        bool opened = true;
+        for (const char* level : {"SOFTWARE", "Microsoft", "Windows", "CurrentVersion", "SharedDlls"}) {
+            if (!registry.OpenKey(level)) {
+                opened = false;
+                break;
+            }
+        }
+        const std::vector<std::string> names =
+            opened ? registry.ValueNames() : std::vector<std::string>{};
+        registry.CloseKey();
+        form_.Page<SharedDllFilesPage>().ListBox1.SetItems(names);
+        ui::ListBox& missing = form_.Page<MissingSharedDllFilesPage>().ListBox6;
+        for (const std::string& name : names) {
+            progress_.Status(name);
+            if (!FilePresent(name)) progress_.Append(missing, name);
+        }
+    }
+
+private:
+    TForm1& form_;
+    CommandProgress& progress_;
+    LogStore& log_;
+    ui::ListBox& added_;
+    ui::ListBox& deleted_;
+    ui::ListBox& changed_;
+};
+
+}  // namespace
+
 void TForm1::SpeedButton2Click() {
     CommandProgress progress(*this, true);
-    progress.Clear(ListBox3);
-    progress.Clear(ListBox4);
-    progress.Clear(ListBox2);
-    progress.Clear(ListBox8);
-    progress.Clear(ListBox6);
+    Analysis analysis(*this, progress);
+    ui::FileListBox& windows = Page<WindowsFilesPage>().FileListBox3;
+    ui::FileListBox& system = Page<SystemFilesPage>().FileListBox4;
+    progress.Clear(Page<FilesChangedPage>().ListBox3);
+    progress.Clear(Page<FilesAddedPage>().ListBox4);
+    progress.Clear(Page<FilesDeletedPage>().ListBox2);
+    progress.Clear(Page<ZeroLengthFilesPage>().ListBox8);
+    progress.Clear(Page<MissingSharedDllFilesPage>().ListBox6);
     SpeedButton6.SetEnabled(true);
-
-    progress_ = &progress;
-    struct Detach {
-        CommandProgress*& slot;
-        ~Detach() { slot = nullptr; }
-    } detach{progress_};
-    CheckSharedDlls();
+    analysis.CheckSharedDlls();
 
     // Held open for the whole comparison: one log lookup per file then costs
     // no path lookup of its own.
-    LogStore::Batch batch(app_.LogFile());
-
-    CompareDirectory(*this, progress, FileListBox3.Names(), app_.WindowsPath, "Windows", false);
-    CompareDirectory(*this, progress, FileListBox4.Names(), app_.SystemPath, "Windows\\System",
-                     false);
-    FindDeleted(*this, progress, "Windows", app_.WindowsPath);
-    FindDeleted(*this, progress, "Windows\\System", app_.SystemPath);
-
-    std::vector<std::string> unenterable;
     LogStore& log = app_.LogFile();
+    LogStore::Batch batch(log);
+
+    analysis.CompareDirectory(app_.WindowsPath, windows.Names(), "Windows", false);
+    analysis.CompareDirectory(app_.SystemPath, system.Names(), "Windows\\System", false);
+    analysis.FindDeleted("Windows", app_.WindowsPath);
+    analysis.FindDeleted("Windows\\System", app_.SystemPath);
+
+    const ui::FileListBox& browser = Page<FileBrowserPage>().FileListBox1;
     const int count = log.ReadInteger("Optional", "Count", 0);
     for (int i = 0; i < count; ++i) {
         const std::string index = std::to_string(i);
         const std::string section = "Dir" + index;
         // The keys are full paths; a directory that has gone lists them all.
-        FindDeleted(*this, progress, section, "");
+        analysis.FindDeleted(section, "");
         const std::string directory = log.ReadString("Optional", "Directory" + index, "");
         // A damaged entry names no directory: nothing to compare its keys with.
-        if (directory.empty()) continue;
-        if (!FileListBox1.ChangeDirectory(directory, "*.*")) {
-            unenterable.push_back(directory);
-            continue;
-        }
-        progress.BrowserMoved();
-        CompareDirectory(*this, progress, FileListBox1.Names(), FileListBox1.Directory() + "\\",
-                         section, true);
+        if (directory.empty() || !progress.EnterDirectory(directory)) continue;
+        analysis.CompareDirectory(browser.Directory() + "\\", browser.Names(), section, true);
     }
 
     progress.Finish();
     SetStatus("<------FileList Analyzed----->");
-    if (!unenterable.empty()) {
-        std::string text = "These optional directories could not be entered; their logged files "
-                           "are listed as deleted:";
-        for (const std::string& d : unenterable) text += "\r\n" + d;
-        app_.Dialogs().Tell(Handle(), text, kProductTitle);
-    }
-}
-
-void TForm1::CheckSharedDlls() {
-    RegistryAccessor& registry = app_.Registry;
-    registry.SetRootKey(HKEY_LOCAL_MACHINE);
-    // Any level missing or refused: nothing is listed, never a parent's values.
-    bool opened = true;
-    for (const char* level : {"SOFTWARE", "Microsoft", "Windows", "CurrentVersion", "SharedDlls"}) {
-        if (!registry.OpenKey(level)) {
-            opened = false;
-            break;
-        }
-    }
-    const std::vector<std::string> names = opened ? registry.ValueNames() : std::vector<std::string>{};
-    registry.CloseKey();
-    ListBox1.SetItems(names);
-    for (const std::string& name : names) {
-        if (progress_) {
-            progress_->Status(name);
-        } else {
-            SetStatus(name);
-        }
-        if (FilePresent(name)) continue;
-        if (progress_) {
-            progress_->Append(ListBox6, name);
-        } else {
-            ListBox6.Add(name);
-        }
-    }
+    progress.TellUnentered("; their logged files are listed as deleted");
 }
 
 }  // namespace zarvik

@@ -2,8 +2,10 @@
 // fresh document in the Reporting Tool.
 #include <vector>
 
+#include "analysis/SharedDllPages.h"
 #include "app/Application.h"
 #include "app/MainForm.h"
+#include "filelist/ResultPages.h"
 #include "report/Unit2.h"
 
 namespace zarvik {
@@ -34,11 +36,13 @@ void TForm1::SpeedButton6Click() {
     // A change report always replaces the page, AutoClear or not.
     tool.ClearPage();
     const Section sections[] = {
-        {ListBox8, "The following files have a ZERO BYTE file length:", false, true},
-        {ListBox4, "The following files have been ADDED:", true, true},
-        {ListBox2, "The following files have been REMOVED:", false, true},
-        {ListBox3, "The following files have been CHANGED:", true, true},
-        {ListBox6, "The following SharedDLLs Registered Files are Missing:", false, false},
+        {Page<ZeroLengthFilesPage>().ListBox8, "The following files have a ZERO BYTE file length:",
+         false, true},
+        {Page<FilesAddedPage>().ListBox4, "The following files have been ADDED:", true, true},
+        {Page<FilesDeletedPage>().ListBox2, "The following files have been REMOVED:", false, true},
+        {Page<FilesChangedPage>().ListBox3, "The following files have been CHANGED:", true, true},
+        {Page<MissingSharedDllFilesPage>().ListBox6,
+         "The following SharedDLLs Registered Files are Missing:", false, false},
     };
     for (const Section& s : sections) {
         const std::vector<std::string> entries = s.list.Items();

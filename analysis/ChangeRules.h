@@ -26,22 +26,4 @@ struct Verdict {
 // `current` is the size probe now, `logged` the log's size (0 = not logged).
 Verdict Compare(int32_t current, int32_t logged);
 
-// Paces forced repaints during a long command: true at most once per
-// interval. Times are milliseconds of a wrapping 32-bit tick counter.
-class RepaintPacer {
-public:
-    explicit RepaintPacer(uint32_t intervalMs) : interval_(intervalMs) {}
-    bool Due(uint32_t nowMs) {
-        if (started_ && nowMs - last_ < interval_) return false;
-        started_ = true;
-        last_ = nowMs;
-        return true;
-    }
-
-private:
-    uint32_t interval_;
-    uint32_t last_ = 0;
-    bool started_ = false;
-};
-
 }  // namespace zarvik

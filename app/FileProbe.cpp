@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "app/Prompts.h"
+#include "app/TextHelpers.h"
 #include "ui/Handles.h"
 
 namespace zarvik {
@@ -19,22 +20,6 @@ ui::FileHandle OpenForReading(const std::string& path) {
 
 [[noreturn]] void ThrowFileError(const char* what, const std::string& path, DWORD code) {
     throw std::runtime_error(std::string(what) + " \"" + path + "\". " + SystemErrorText(code));
-}
-
-std::vector<std::string> SplitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string::npos) {
-            lines.push_back(text.substr(start));
-            break;
-        }
-        lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-        if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
-    }
-    return lines;
 }
 
 }  // namespace

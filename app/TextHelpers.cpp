@@ -67,6 +67,22 @@ std::string CommandPath(std::string_view commandLine) {
     return LowerTrimmed(std::string_view(text).substr(0, end));
 }
 
+std::vector<std::string> SplitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        const size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            lines.emplace_back(text.substr(start));
+            break;
+        }
+        lines.emplace_back(text.substr(start, end - start));
+        start = end + 1;
+        if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
+    }
+    return lines;
+}
+
 bool IsPathChar(char c) {
     return c == ' ' || c == '\'' || c == '.' || c == '\\' || c == '/' || IsLetter(c) || IsDigit(c);
 }

@@ -5,7 +5,7 @@
 #include <exception>
 
 #include "app/Application.h"
-#include "app/MainForm.h"
+#include "app/ProductTexts.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     zarvik::Win32Prompts prompts;

@@ -98,8 +98,10 @@ Figures RunCommands(int n) {
 
     auto listed = [&] {
         std::vector<std::string> all;
-        for (const std::string& name : main.FileListBox3.Names()) all.push_back(app->WindowsPath + name);
-        for (const std::string& name : main.FileListBox4.Names()) all.push_back(app->SystemPath + name);
+        for (const std::string& name : main.Page<zarvik::WindowsFilesPage>().FileListBox3.Names())
+            all.push_back(app->WindowsPath + name);
+        for (const std::string& name : main.Page<zarvik::SystemFilesPage>().FileListBox4.Names())
+            all.push_back(app->SystemPath + name);
         return all;
     };
 
@@ -109,8 +111,8 @@ Figures RunCommands(int n) {
         for (const std::string& p : files) main.StatusBar1.SetSimpleText(p);
         std::printf("  status texts %.0f ms\n", MsSince(t));
         t = Clock::now();
-        for (const std::string& p : files) main.ListBox8.Add(p);
-        main.ListBox8.Clear();
+        for (const std::string& p : files) main.Page<zarvik::ZeroLengthFilesPage>().ListBox8.Add(p);
+        main.Page<zarvik::ZeroLengthFilesPage>().ListBox8.Clear();
         std::printf("  list adds %.0f ms\n", MsSince(t));
         t = Clock::now();
         for (int i = 0; i < 5000; ++i) (void)::GetTickCount();
@@ -132,15 +134,15 @@ Figures RunCommands(int n) {
     if (std::getenv("ZARVIK_BENCH_TRACE")) {
         std::printf("  build %.0f ms\n", f.build);
         auto t = Clock::now();
-        main.ReloadLogView();
+        main.Page<zarvik::LogViewPage>().ReloadLogView();
         std::printf("  of which reloading the log view %.0f ms\n", MsSince(t));
     }
     ui::PumpMessages();
 
     ChangeFiles(paths.windows, n);
     ChangeFiles(paths.system, n);
-    main.FileListBox3.Update();
-    main.FileListBox4.Update();
+    main.Page<zarvik::WindowsFilesPage>().FileListBox3.Update();
+    main.Page<zarvik::SystemFilesPage>().FileListBox4.Update();
 
     files = listed();
     std::vector<std::string> logged;

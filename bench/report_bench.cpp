@@ -77,11 +77,16 @@ void ChangeReport(Program& p, int entries) {
     zarvik::TForm1& main = p.app->Form1();
     zarvik::TForm2& tool = p.app->Form2();
     const int each = entries / 4;
-    main.ListBox8.SetItems(Numbered("C:\\WINDOWS\\ZERO%06d.TXT", 0, each));
-    main.ListBox4.SetItems(Numbered("C:\\WINDOWS\\SYSTEM\\ADDED%06d.DLL = %dK", 0, each));
-    main.ListBox2.SetItems(Numbered("C:\\WINDOWS\\GONE%06d.EXE", 0, each));
-    main.ListBox3.SetItems(Numbered("C:\\WINDOWS\\SYSTEM\\CHANGED%06d.DLL = %dK", 0, each));
-    main.ListBox6.SetItems(Numbered("C:\\PROGRA~1\\MISSING%06d.OCX", 0, entries - 4 * each));
+    main.Page<zarvik::ZeroLengthFilesPage>().ListBox8.SetItems(
+        Numbered("C:\\WINDOWS\\ZERO%06d.TXT", 0, each));
+    main.Page<zarvik::FilesAddedPage>().ListBox4.SetItems(
+        Numbered("C:\\WINDOWS\\SYSTEM\\ADDED%06d.DLL = %dK", 0, each));
+    main.Page<zarvik::FilesDeletedPage>().ListBox2.SetItems(
+        Numbered("C:\\WINDOWS\\GONE%06d.EXE", 0, each));
+    main.Page<zarvik::FilesChangedPage>().ListBox3.SetItems(
+        Numbered("C:\\WINDOWS\\SYSTEM\\CHANGED%06d.DLL = %dK", 0, each));
+    main.Page<zarvik::MissingSharedDllFilesPage>().ListBox6.SetItems(
+        Numbered("C:\\PROGRA~1\\MISSING%06d.OCX", 0, entries - 4 * each));
     main.SpeedButton6.SetEnabled(true);
 
     double report = 1e30, streamIn = 1e30;

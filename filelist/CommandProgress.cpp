@@ -2,12 +2,20 @@
 
 #include <windows.h>
 
+#include "app/Application.h"
+#include "app/FileProbe.h"
 #include "app/MainForm.h"
+#include "app/ProductTexts.h"
+#include "filelist/ResultPages.h"
+#include "inspect/FileBrowserPage.h"
 
 namespace zarvik {
 
 CommandProgress::CommandProgress(TForm1& form, bool usesBrowser)
-    : form_(form), usesBrowser_(usesBrowser) {
+    : form_(form),
+      zeroLength_(form.Page<ZeroLengthFilesPage>().ListBox8),
+      browser_(form.Page<FileBrowserPage>()),
+      usesBrowser_(usesBrowser) {
     form_.BeginProcessing();
 }
 
@@ -35,14 +43,35 @@ void CommandProgress::Release() {
     }
     lists_.clear();
     form_.EndProcessing();
-    if (usesBrowser_) {
-        form_.FileListBox1.SetMask(form_.Edit3.Text());
-        // The folder tree follows the file list to the last scanned directory.
-        if (browserMoved_ && form_.FileListBox1.Directory() != form_.DirectoryListBox2.Directory()) {
-            form_.DirectoryListBox2.SetDirectory(form_.FileListBox1.Directory());
-            form_.DriveComboBox1.SetDrive(form_.DirectoryListBox2.Directory()[0]);
-        }
+    if (usesBrowser_) browser_.EndScan(browserMoved_);
+}
+
+void CommandProgress::MeasureFiles(const std::string& prefix, const std::vector<std::string>& names,
+                                   const Measured& measured) {
+    for (const std::string& name : names) {
+        const std::string path = prefix + name;
+        Status(path);
+        const int32_t size = ProbeFileSize(path);
+        if (size == 0) Append(zeroLength_, path);
+        measured(path, name, size);
     }
+}
+
+bool CommandProgress::EnterDirectory(const std::string& directory) {
+    if (!browser_.FileListBox1.ChangeDirectory(directory, "*.*")) {
+        unentered_.push_back(directory);
+        return false;
+    }
+    browserMoved_ = true;
+    return true;
+}
+
+void CommandProgress::TellUnentered(std::string_view consequence) {
+    if (unentered_.empty()) return;
+    std::string text = "These optional directories could not be entered";
+    text.append(consequence).append(":");
+    for (const std::string& d : unentered_) text += "\r\n" + d;
+    form_.App().Dialogs().Tell(form_.Handle(), text, kProductTitle);
 }
 
 void CommandProgress::Touch(ui::ListBox& list) {

@@ -3,23 +3,27 @@
 // it puts back however it ends: the Processing label, the status line with
 // each path, and the result lists filling. Repaints are paced to about 30 a
 // second; the lists get every entry at once, the status line each path
-// that is current when a repaint is due, and always the last one.
+// that is current when a repaint is due, and always the last one. It also
+// holds the walk over a directory's files that the three commands share.
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "analysis/ChangeRules.h"
+#include "filelist/RepaintPacer.h"
 #include "ui/Controls.h"
 
 namespace zarvik {
 
+class FileBrowserPage;
 class TForm1;
 
 class CommandProgress {
 public:
     // Shows and paints the Processing label. With `usesBrowser` the command
-    // points the File Browser list at other directories, and its mask is set
-    // back from Edit3 at the end.
+    // may point the File Browser list at other directories, and its mask is
+    // set back from Edit3 at the end.
     CommandProgress(TForm1& form, bool usesBrowser);
     // Error or not: the lists are painted whole, the status line keeps the
     // last path, the mask is restored and the label hidden.
@@ -30,8 +34,22 @@ public:
     void Status(std::string_view text);
     void Clear(ui::ListBox& list);
     void Append(ui::ListBox& list, std::string_view text);
-    // Notes that the File Browser list now shows a scanned directory.
-    void BrowserMoved() { browserMoved_ = true; }
+
+    // The walk over the listed files of one directory: each path (`prefix`
+    // and the name) into the status line, its size probed, an empty file
+    // into Zero Length Files; then `measured` gets every file.
+    using Measured =
+        std::function<void(const std::string& path, const std::string& name, int32_t size)>;
+    void MeasureFiles(const std::string& prefix, const std::vector<std::string>& names,
+                      const Measured& measured);
+
+    // Points the File Browser list at an optional directory with the mask
+    // "*.*". False, and the directory noted, when it cannot be entered.
+    bool EnterDirectory(const std::string& directory);
+    // Tells the directories that could not be entered, if any: "These
+    // optional directories could not be entered", `consequence`, the list.
+    void TellUnentered(std::string_view consequence);
+
     // The normal end: everything painted and put back, before the command
     // writes its closing status text.
     void Finish();
@@ -45,9 +63,12 @@ private:
     void ShowStatus();
 
     TForm1& form_;
+    ui::ListBox& zeroLength_;
+    FileBrowserPage& browser_;
     bool usesBrowser_;
     bool browserMoved_ = false;
     bool finished_ = false;
+    std::vector<std::string> unentered_;
     std::string status_;
     bool statusShown_ = true;
     struct Watched {

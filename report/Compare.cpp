@@ -6,6 +6,7 @@
 #include "app/FileProbe.h"
 #include "report/CompareLists.h"
 #include "report/Unit2.h"
+#include "ui/Layout.h"
 
 namespace zarvik {
 
@@ -38,42 +39,40 @@ std::vector<std::string> UpperCaseKeys(const std::vector<std::string>& lines) {
 
 void TForm9::Create() {
     CreateForm(std::string(99, ' ') + "Compare Reports", {.clientWidth = 772, .clientHeight = 474});
-    PageControl1.Create(Handle(), {0, 0, 772, 430});
+    ui::Lay(*this, *this, {{PageControl1, {0, 0, 772, 430}}});
     TabSheet1 = &PageControl1.AddPage("List1");
     TabSheet2 = &PageControl1.AddPage("List2");
-    CreatePage(*TabSheet1, 1,
-               {Label1, RichEdit1, Button1, Label3, RichEdit3, Button2, Label5, Edit2});
-    CreatePage(*TabSheet2, 2,
-               {Label2, RichEdit2, Button4, Label4, RichEdit4, Button5, Label6, Edit1});
-    Edit2.SetText("Edit2");
-    Edit1.SetText("Edit1");
+    using F = TForm9;
+    ui::Lay(*this, *TabSheet1,
+            {
+                {Label1, {8, 6, 360, 16}, "List 1"},
+                {RichEdit1, {8, 24, 370, 310}},
+                {Button1, {8, 342, 75, 25}, "Load", &F::Button1Click},
+                {Label3, {388, 6, 368, 16}, "Items in List 1 which were NOT found in List 2"},
+                {RichEdit3, {388, 24, 368, 310}},
+                {Button2, {388, 342, 75, 25}, "Save", &F::Button2Click},
+                {Label5, {110, 346, 100, 16}, "Name for List 1"},
+                {Edit2, {212, 342, 166, 21}, "Edit2"},
+            });
+    ui::Lay(*this, *TabSheet2,
+            {
+                {Label2, {8, 6, 360, 16}, "List 2"},
+                {RichEdit2, {8, 24, 370, 310}},
+                {Button4, {8, 342, 75, 25}, "Load", &F::Button4Click},
+                {Label4, {388, 6, 368, 16}, "Items in List 2 which were NOT found in List 1"},
+                {RichEdit4, {388, 24, 368, 310}},
+                {Button5, {388, 342, 75, 25}, "Save", &F::Button5Click},
+                {Label6, {110, 346, 100, 16}, "Name for List 2"},
+                {Edit1, {212, 342, 166, 21}, "Edit1"},
+            });
+    for (ui::RichEdit* list : {&RichEdit1, &RichEdit2}) list->SetPlainText(kNoListLoaded);
+    for (ui::RichEdit* result : {&RichEdit3, &RichEdit4}) result->SetPlainText(kNoFilesCompared);
     PageControl1.SetActivePage(*TabSheet2);
-
-    Button3.Create(Handle(), {290, 440, 90, 25}, "Compare");
-    Button6.Create(Handle(), {392, 440, 90, 25}, "Close");
-    Button1.OnClick = [this] { Button1Click(); };
-    Button4.OnClick = [this] { Button4Click(); };
-    Button2.OnClick = [this] { Button2Click(); };
-    Button5.OnClick = [this] { Button5Click(); };
-    Button3.OnClick = [this] { Button3Click(); };
-    Button6.OnClick = [this] { Button6Click(); };
-}
-
-void TForm9::CreatePage(ui::TabSheet& page, int number, const PageControls& c) {
-    const std::string self = std::to_string(number);
-    const std::string other = std::to_string(3 - number);
-    HWND p = page.Handle();
-    c.listLabel.Create(p, {8, 6, 360, 16}, "List " + self);
-    c.list.Create(p, {8, 24, 370, 310}, {});
-    c.list.SetPlainText(kNoListLoaded);
-    c.load.Create(p, {8, 342, 75, 25}, "Load");
-    c.resultLabel.Create(p, {388, 6, 368, 16},
-                         "Items in List " + self + " which were NOT found in List " + other);
-    c.result.Create(p, {388, 24, 368, 310}, {});
-    c.result.SetPlainText(kNoFilesCompared);
-    c.save.Create(p, {388, 342, 75, 25}, "Save");
-    c.nameLabel.Create(p, {110, 346, 100, 16}, "Name for List " + self);
-    c.name.Create(p, {212, 342, 166, 21}, "");
+    ui::Lay(*this, *this,
+            {
+                {Button3, {290, 440, 90, 25}, "Compare", &F::Button3Click},
+                {Button6, {392, 440, 90, 25}, "Close", &F::Button6Click},
+            });
 }
 
 void TForm9::LoadList(ui::RichEdit& box) {

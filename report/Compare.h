@@ -49,17 +49,6 @@ public:
     void CompareLists();
 
 private:
-    struct PageControls {
-        ui::Label& listLabel;
-        ui::RichEdit& list;
-        ui::Button& load;
-        ui::Label& resultLabel;
-        ui::RichEdit& result;
-        ui::Button& save;
-        ui::Label& nameLabel;
-        ui::Edit& name;
-    };
-    void CreatePage(ui::TabSheet& page, int number, const PageControls& c);
     void LoadList(ui::RichEdit& box);
     void SaveResult(ui::RichEdit& box);
 

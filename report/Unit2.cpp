@@ -8,8 +8,9 @@
 
 #include "app/Application.h"
 #include "app/FileProbe.h"
-#include "app/MainForm.h"
+#include "app/ProductTexts.h"
 #include "ui/Glyphs.h"
+#include "ui/Layout.h"
 
 namespace zarvik {
 
@@ -64,44 +65,36 @@ CHARFORMAT2A FormatOfFont(const LOGFONTA& lf, COLORREF color) {
 
 void TForm2::Create() {
     CreateForm("Zarvik Reporting Tool", {.clientWidth = 523, .clientHeight = 490});
-    Toolbar.Create(Handle(), {0, 0, 523, 41});
+    ui::Lay(*this, *this, {{Toolbar, {0, 0, 523, 41}}});
     Hints.Create(Handle());
-
-    struct Glyph {
-        ui::SpeedButton& button;
-        int x;
-        const char* hint;
-        ui::SpeedButton::Painter painter;
-        int group;
-        void (TForm2::*command)();
-    };
-    const Glyph glyphs[] = {
-        {SpeedButton5, 4, "Cut", ui::glyphs::Cut(), 0, &TForm2::SpeedButton5Click},
-        {SpeedButton6, 29, "Copy", ui::glyphs::Copy(), 0, &TForm2::SpeedButton6Click},
-        {SpeedButton7, 54, "Paste", ui::glyphs::Paste(), 0, &TForm2::SpeedButton7Click},
-        {SpeedButton9, 86, "Set Font", ui::glyphs::Font(), 0, &TForm2::SpeedButton9Click},
-        {SpeedButton12, 118, "Left Justify", ui::glyphs::AlignLeft(), 1,
-         &TForm2::SpeedButton12Click},
-        {SpeedButton10, 143, "Center", ui::glyphs::AlignCenter(), 1, &TForm2::SpeedButton10Click},
-        {SpeedButton11, 168, "Right Justify", ui::glyphs::AlignRight(), 1,
-         &TForm2::SpeedButton11Click},
-        {SpeedButton1, 252, "Open Report", ui::glyphs::Open(), 0, &TForm2::SpeedButton1Click},
-        {SpeedButton2, 277, "Save Report", ui::glyphs::Save(), 0, &TForm2::SpeedButton2Click},
-        {SpeedButton8, 309, "Clear Page", ui::glyphs::Clear(), 0, &TForm2::SpeedButton8Click},
-        {SpeedButton3, 341, "Print Report", ui::glyphs::Print(), 0, &TForm2::SpeedButton3Click},
-        {SpeedButton4, 490, "Exit Reporting Tool", ui::glyphs::Exit(), 0,
-         &TForm2::SpeedButton4Click},
-    };
-    for (const Glyph& g : glyphs) {
-        g.button.Create(Toolbar.Handle(), {g.x, 8, 25, 25}, g.hint, g.painter, &Hints, g.group);
-        g.button.OnClick = [this, command = g.command] { (this->*command)(); };
-    }
-    Button1.Create(Toolbar.Handle(), {200, 8, 44, 25}, "Tabs");
-    Button1.OnClick = [this] { Button1Click(); };
-    CheckBox1.Create(Toolbar.Handle(), {378, 12, 80, 17}, "AutoClear");
-
-    RichEdit1.Create(Handle(), {0, 41, 523, 449},
-                     {.wordWrap = false, .wantTab = true, .keepSelection = true});
+    auto at = [](int x) { return ui::Rect{x, 8, 25, 25}; };
+    using F = TForm2;
+    ui::Lay(*this, Toolbar,
+            {
+                {SpeedButton5, at(4), "Cut", ui::glyphs::Cut(), &F::SpeedButton5Click},
+                {SpeedButton6, at(29), "Copy", ui::glyphs::Copy(), &F::SpeedButton6Click},
+                {SpeedButton7, at(54), "Paste", ui::glyphs::Paste(), &F::SpeedButton7Click},
+                {SpeedButton9, at(86), "Set Font", ui::glyphs::Font(), &F::SpeedButton9Click},
+                // One group: the alignment shown stays down.
+                {SpeedButton12, at(118), "Left Justify", ui::glyphs::AlignLeft(),
+                 &F::SpeedButton12Click, 1},
+                {SpeedButton10, at(143), "Center", ui::glyphs::AlignCenter(), &F::SpeedButton10Click, 1},
+                {SpeedButton11, at(168), "Right Justify", ui::glyphs::AlignRight(),
+                 &F::SpeedButton11Click, 1},
+                {Button1, {200, 8, 44, 25}, "Tabs", &F::Button1Click},
+                {SpeedButton1, at(252), "Open Report", ui::glyphs::Open(), &F::SpeedButton1Click},
+                {SpeedButton2, at(277), "Save Report", ui::glyphs::Save(), &F::SpeedButton2Click},
+                {SpeedButton8, at(309), "Clear Page", ui::glyphs::Clear(), &F::SpeedButton8Click},
+                {SpeedButton3, at(341), "Print Report", ui::glyphs::Print(), &F::SpeedButton3Click},
+                {CheckBox1, {378, 12, 80, 17}, "AutoClear"},
+                {SpeedButton4, at(490), "Exit Reporting Tool", ui::glyphs::Exit(),
+                 &F::SpeedButton4Click},
+            },
+            &Hints);
+    ui::Lay(*this, *this,
+            {{RichEdit1,
+              {0, 41, 523, 449},
+              {.wordWrap = false, .wantTab = true, .keepSelection = true}}});
     const CHARFORMAT2A def = ReportDefaultFormat();
     RichEdit1.SetDefaultFormat(def);
     RichEdit1.Select(0, -1);
@@ -243,17 +236,18 @@ void TForm4::Create() {
     ui::Label* labels[] = {&Label1, &Label2, &Label3, &Label4};
     ui::Edit* edits[] = {&Edit1, &Edit2, &Edit3, &Edit4};
     ui::UpDown* spins[] = {&UpDown1, &UpDown2, &UpDown3, &UpDown4};
-    for (int i = 0; i < 4; ++i) {
-        const int x = 14 + i * 84;
-        labels[i]->Create(Handle(), {x, 16, 60, 16}, std::to_string(i + 1), numberStyle);
-        edits[i]->Create(Handle(), {x, 36, 50, 21}, std::to_string(values_[static_cast<size_t>(i)]));
-        spins[i]->Create(Handle(), {x + 50, 36, 16, 21}, *edits[i], 0, 500,
-                         values_[static_cast<size_t>(i)], false, false);
+    std::vector<ui::Row<TForm4>> rows;
+    for (size_t i = 0; i < 4; ++i) {
+        const int x = 14 + static_cast<int>(i) * 84;
+        const int value = values_[i];
+        rows.push_back({*labels[i], {x, 16, 60, 16}, std::to_string(i + 1), numberStyle});
+        rows.push_back({*edits[i], {x, 36, 50, 21}, std::to_string(value)});
+        rows.push_back({*spins[i], {x + 50, 36, 16, 21}, *edits[i],
+                        {.min = 0, .max = 500, .position = value, .thousands = false}});
     }
-    Button1.Create(Handle(), {92, 80, 75, 25}, "Set Tabs");
-    Button2.Create(Handle(), {184, 80, 75, 25}, "Cancel");
-    Button1.OnClick = [this] { Button1Click(); };
-    Button2.OnClick = [this] { Button2Click(); };
+    rows.push_back({Button1, {92, 80, 75, 25}, "Set Tabs", &TForm4::Button1Click});
+    rows.push_back({Button2, {184, 80, 75, 25}, "Cancel", &TForm4::Button2Click});
+    ui::Lay(*this, *this, rows);
 }
 
 void TForm4::Button1Click() {

@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 
+#include "app/TextHelpers.h"
 #include "ui/FileListing.h"
 
 namespace ui {
@@ -99,8 +100,13 @@ void Label::OnCommand(WORD code) {
 
 // --- Edit, Memo -----------------------------------------------------------
 
-void Edit::Create(HWND parent, const Rect& r, std::string_view text, DWORD extraStyle) {
-    CreateControl("EDIT", parent, r, text, kChild | WS_TABSTOP | ES_AUTOHSCROLL | extraStyle,
+void Edit::Create(HWND parent, const Rect& r, std::string_view text) {
+    Create(parent, r, text, Options{});
+}
+
+void Edit::Create(HWND parent, const Rect& r, std::string_view text, const Options& o) {
+    CreateControl("EDIT", parent, r, text,
+                  kChild | WS_TABSTOP | ES_AUTOHSCROLL | (o.readOnly ? ES_READONLY : 0),
                   WS_EX_CLIENTEDGE);
 }
 
@@ -125,22 +131,7 @@ void Memo::Create(HWND parent, const Rect& r, const std::vector<std::string>& li
     SetLines(lines);
 }
 
-std::vector<std::string> Memo::Lines() const {
-    std::vector<std::string> lines;
-    std::string text = Text();
-    size_t start = 0;
-    if (text.empty()) return lines;
-    while (start <= text.size()) {
-        size_t end = text.find("\r\n", start);
-        if (end == std::string::npos) {
-            if (start < text.size()) lines.push_back(text.substr(start));
-            break;
-        }
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
+std::vector<std::string> Memo::Lines() const { return zarvik::SplitLines(Text()); }
 
 void Memo::SetLines(const std::vector<std::string>& lines) {
     std::string text;
@@ -351,15 +342,14 @@ bool StatusBar::OnNotify(NMHDR* hdr, LRESULT&) {
     return false;
 }
 
-void UpDown::Create(HWND parent, const Rect& r, Window& buddy, int min, int max, int position,
-                    bool thousands, bool wrap) {
+void UpDown::Create(HWND parent, const Rect& r, Window& buddy, const Options& o) {
     DWORD style = kChild | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS;
-    if (!thousands) style |= UDS_NOTHOUSANDS;
-    if (wrap) style |= UDS_WRAP;
+    if (!o.thousands) style |= UDS_NOTHOUSANDS;
+    if (o.wrap) style |= UDS_WRAP;
     CreateControl(UPDOWN_CLASSA, parent, r, "", style);
     ::SendMessageA(hwnd_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy.Handle()), 0);
-    ::SendMessageA(hwnd_, UDM_SETRANGE32, static_cast<WPARAM>(min), static_cast<LPARAM>(max));
-    SetPosition(position);
+    ::SendMessageA(hwnd_, UDM_SETRANGE32, static_cast<WPARAM>(o.min), static_cast<LPARAM>(o.max));
+    SetPosition(o.position);
 }
 
 int UpDown::Position() const {

@@ -63,7 +63,11 @@ private:
 
 class Edit : public Window {
 public:
-    void Create(HWND parent, const Rect& r, std::string_view text, DWORD extraStyle = 0);
+    struct Options {
+        bool readOnly = false;
+    };
+    void Create(HWND parent, const Rect& r, std::string_view text);
+    void Create(HWND parent, const Rect& r, std::string_view text, const Options& options);
     void SetReadOnly(bool readOnly);
     Event OnChange;
 
@@ -185,8 +189,14 @@ protected:
 
 class UpDown : public Window {
 public:
-    void Create(HWND parent, const Rect& r, Window& buddy, int min, int max, int position,
-                bool thousands = true, bool wrap = false);
+    struct Options {
+        int min = 0;
+        int max = 100;
+        int position = 0;
+        bool thousands = true;  // separators in the buddy's text
+        bool wrap = false;
+    };
+    void Create(HWND parent, const Rect& r, Window& buddy, const Options& options);
     int Position() const;
     void SetPosition(int position);
     Event OnChange;

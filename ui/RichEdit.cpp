@@ -1,5 +1,6 @@
 #include "ui/RichEdit.h"
 
+#include "app/TextHelpers.h"
 #include "ui/Handles.h"
 
 #include <algorithm>
@@ -88,19 +89,7 @@ std::vector<std::string> RichEdit::Lines() const {
                                  reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<size_t>(got > 0 ? got : 0));
     // Paragraphs end in "\r" inside the control.
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string::npos) {
-            lines.push_back(text.substr(start));
-            break;
-        }
-        lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-        if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
-    }
-    return lines;
+    return zarvik::SplitLines(text);
 }
 
 int RichEdit::ParagraphStart(int paragraph) const {

@@ -88,6 +88,12 @@ void Window::SetEnabled(bool enabled) { ::EnableWindow(hwnd_, enabled ? TRUE : F
 
 void Window::SetBounds(const Rect& r) { ::MoveWindow(hwnd_, r.x, r.y, r.w, r.h, TRUE); }
 
+Rect Window::ClientArea() const {
+    RECT rc{};
+    ::GetClientRect(hwnd_, &rc);
+    return {0, 0, rc.right, rc.bottom};
+}
+
 Rect Window::Bounds() const {
     RECT rc{};
     ::GetWindowRect(hwnd_, &rc);

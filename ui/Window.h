@@ -43,6 +43,7 @@ public:
     void SetEnabled(bool enabled);
     void SetBounds(const Rect& r);
     Rect Bounds() const;  // relative to the parent's client area
+    Rect ClientArea() const;  // at 0, 0
     void SetFont(HFONT font);
     void SetFocus();
     // Paints the window now, as a long command must between its steps.

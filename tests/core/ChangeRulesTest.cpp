@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "analysis/ChangeRules.h"
+#include "filelist/RepaintPacer.h"
 
 using namespace zarvik;
 

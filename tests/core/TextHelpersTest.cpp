@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zarvik {
 namespace {
@@ -85,6 +86,15 @@ void ExpectClassIsExactly(bool (*isInClass)(char), std::string_view members) {
         const char c = static_cast<char>(code);
         EXPECT_EQ(isInClass(c), members.find(c) != std::string_view::npos) << "byte " << code;
     }
+}
+
+TEST(SplitLinesTest, EveryLineEndEndsOneLine) {
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(SplitLines(""), Lines{});
+    EXPECT_EQ(SplitLines("a\r\nb\nc\rd"), (Lines{"a", "b", "c", "d"}));
+    EXPECT_EQ(SplitLines("a\r\n"), Lines{"a"});
+    EXPECT_EQ(SplitLines("\r\n\r\nx"), (Lines{"", "", "x"}));
+    EXPECT_EQ(SplitLines("a\n\rb"), (Lines{"a", "", "b"})) << "LF then CR is two line ends";
 }
 
 constexpr std::string_view Letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";

@@ -20,10 +20,10 @@ protected:
     void Run() { Click(Main().SpeedButton2); }
     std::string Win(const std::string& name) const { return WindowsDir() + "\\" + name; }
     std::string Sys(const std::string& name) const { return SystemDir() + "\\" + name; }
-    Lines Added() { return Main().ListBox4.Items(); }
-    Lines Changed() { return Main().ListBox3.Items(); }
-    Lines Deleted() { return Main().ListBox2.Items(); }
-    Lines Zero() { return Main().ListBox8.Items(); }
+    Lines Added() { return On<zarvik::FilesAddedPage>().ListBox4.Items(); }
+    Lines Changed() { return On<zarvik::FilesChangedPage>().ListBox3.Items(); }
+    Lines Deleted() { return On<zarvik::FilesDeletedPage>().ListBox2.Items(); }
+    Lines Zero() { return On<zarvik::ZeroLengthFilesPage>().ListBox8.Items(); }
     // The log logs itself, since it lies in the Windows directory.
     Lines WithoutLog(Lines lines) {
         std::erase_if(lines, [&](const std::string& l) { return l.rfind(LogPath(), 0) == 0; });
@@ -63,8 +63,8 @@ TEST_F(Analyze, ComparesSizesWithTheLogAndFindsDeletedFiles) {
     ::DeleteFileA(Win("GONE.TXT").c_str());
     ::DeleteFileA(Sys("GONE.DLL").c_str());
     WriteFileOfSize(Sys("ADDED.DLL"), 1000);
-    Main().FileListBox3.Update();
-    Main().FileListBox4.Update();
+    On<zarvik::WindowsFilesPage>().FileListBox3.Update();
+    On<zarvik::SystemFilesPage>().FileListBox4.Update();
     Run();
 
     EXPECT_EQ(WithoutLog(Changed()), (Lines{Win("EMPTIED.TXT") + " = 1K", Win("GROWN.TXT") + " = 3K"}));
@@ -118,16 +118,16 @@ TEST_F(Analyze, EntriesComeInWindowsSystemOptionalOrder) {
         WriteFileOfSize(p, 5);
     for (const std::string& p : {Win("WZ"), Sys("SZ"), d0 + "\\Z0", d1 + "\\Z1"}) WriteFileOfSize(p, 0);
     Start();
-    Type(Main().Edit3, "*.ini");
+    Type(On<zarvik::FileBrowserPage>().Edit3, "*.ini");
     Run();
     EXPECT_EQ(WithoutLog(Added()), (Lines{Win("W.TXT") + " = 1K", Sys("S.TXT") + " = 1K",
                                           d0 + "\\A.TXT = 1K", d1 + "\\B.TXT = 1K"}));
     EXPECT_EQ(Deleted(), (Lines{Win("W_GONE"), Sys("S_GONE"), d0 + "\\D0_GONE", d1 + "\\D1_GONE"}));
     EXPECT_EQ(Zero(), (Lines{Win("WZ"), Sys("SZ"), d0 + "\\Z0", d1 + "\\Z1"}));
     // The browser is left on the last directory, its mask back from Edit3.
-    EXPECT_EQ(Main().FileListBox1.Directory(), d1);
-    EXPECT_EQ(Main().FileListBox1.Mask(), "*.ini");
-    EXPECT_EQ(Main().DirectoryListBox2.Directory(), d1);
+    EXPECT_EQ(On<zarvik::FileBrowserPage>().FileListBox1.Directory(), d1);
+    EXPECT_EQ(On<zarvik::FileBrowserPage>().FileListBox1.Mask(), "*.ini");
+    EXPECT_EQ(On<zarvik::FileBrowserPage>().DirectoryListBox2.Directory(), d1);
 }
 
 TEST_F(Analyze, AVanishedOptionalDirectoryListsAllItsFilesAsDeletedAndGoesOn) {
@@ -138,9 +138,9 @@ TEST_F(Analyze, AVanishedOptionalDirectoryListsAllItsFilesAsDeletedAndGoesOn) {
     WriteFileOfSize(gone + "\\TWO.DLL", 5);
     WriteFileOfSize(next + "\\N.TXT", 5);
     Start();
-    Main().ListBox11.Add(gone);
-    Main().ListBox11.Add(next);
-    Click(Main().Button5);
+    On<zarvik::OptionalDirectoriesPage>().ListBox11.Add(gone);
+    On<zarvik::OptionalDirectoriesPage>().ListBox11.Add(next);
+    Click(On<zarvik::OptionalDirectoriesPage>().Button5);
     RemoveTree(gone);
     WriteFileOfSize(next + "\\NEW.TXT", 5);
     Run();
@@ -150,7 +150,7 @@ TEST_F(Analyze, AVanishedOptionalDirectoryListsAllItsFilesAsDeletedAndGoesOn) {
     EXPECT_NE(prompts.Messages()[0].find(gone), std::string::npos);
     EXPECT_EQ(Main().StatusBar1.SimpleText(), "<------FileList Analyzed----->");
     EXPECT_FALSE(Main().Label14.Visible());
-    EXPECT_EQ(Main().FileListBox1.Mask(), "*.*");
+    EXPECT_EQ(On<zarvik::FileBrowserPage>().FileListBox1.Mask(), "*.*");
 }
 
 TEST_F(Analyze, AMissingDirectoryKeyTestsTheKeysButComparesNoDirectory) {
@@ -160,7 +160,7 @@ TEST_F(Analyze, AMissingDirectoryKeyTestsTheKeysButComparesNoDirectory) {
     WriteFile(LogPath(), "[Optional]\r\nCount=2\r\nDirectory1=\r\n[Dir0]\r\n" + d +
                              "\\GONE0=1\r\n" + d + "\\HERE.TXT=5\r\n[Dir1]\r\n" + d + "\\GONE1=1\r\n");
     Start();
-    Main().FileListBox1.SetDirectory(d);
+    On<zarvik::FileBrowserPage>().FileListBox1.SetDirectory(d);
     Run();
     EXPECT_EQ(Deleted(), (Lines{d + "\\GONE0", d + "\\GONE1"}));
     EXPECT_EQ(WithoutLog(Added()), Lines{}) << "the browser's directory is not compared";
@@ -183,8 +183,8 @@ TEST_F(Analyze, ARootDirectoryMatchesItsDoubleBackslashKeys) {
     const std::string name = "zk_an_" + std::to_string(::GetCurrentProcessId()) + ".txt";
     WriteFileOfSize("C:\\" + name, 2000);
     Start();
-    Main().ListBox11.Add("C:\\");
-    Click(Main().Button5);
+    On<zarvik::OptionalDirectoriesPage>().ListBox11.Add("C:\\");
+    Click(On<zarvik::OptionalDirectoriesPage>().Button5);
     WriteFileOfSize("C:\\" + name, 3500);
     Run();
     ::DeleteFileA(("C:\\" + name).c_str());
@@ -282,16 +282,16 @@ TEST_F(SharedDlls, PresentFilesAreListedOnceMissingOnesOnBothPages) {
     Start();
     Register({Sys("SHARED.DLL"), missing, "relative.dll"});
     Run();
-    Lines listed = Main().ListBox1.Items();
+    Lines listed = On<zarvik::SharedDllFilesPage>().ListBox1.Items();
     std::sort(listed.begin(), listed.end());
     Lines expected{Sys("SHARED.DLL"), missing, "relative.dll"};
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(listed, expected);
     // Missing ones keep the registry's order and text.
     Lines missingExpected;
-    for (const std::string& n : Main().ListBox1.Items())
+    for (const std::string& n : On<zarvik::SharedDllFilesPage>().ListBox1.Items())
         if (n != Sys("SHARED.DLL")) missingExpected.push_back(n);
-    EXPECT_EQ(Main().ListBox6.Items(), missingExpected);
+    EXPECT_EQ(On<zarvik::MissingSharedDllFilesPage>().ListBox6.Items(), missingExpected);
 
     // Registered later: listed where the registry enumerates it.
     HKEY key = Create();
@@ -299,24 +299,25 @@ TEST_F(SharedDlls, PresentFilesAreListedOnceMissingOnesOnBothPages) {
     ::RegSetValueExA(key, "C:\\LATER.DLL", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&one), 4);
     ::RegCloseKey(key);
     Run();
-    EXPECT_EQ(Main().ListBox1.Count(), 4);
-    EXPECT_EQ(Main().ListBox6.Count(), 3);
+    EXPECT_EQ(On<zarvik::SharedDllFilesPage>().ListBox1.Count(), 4);
+    EXPECT_EQ(On<zarvik::MissingSharedDllFilesPage>().ListBox6.Count(), 3);
 }
 
 TEST_F(SharedDlls, AnEmptyKeyAndAMissingKeyLeaveBothListsEmpty) {
     Start();
     Register({});
     Run();
-    EXPECT_EQ(Main().ListBox1.Count(), 0);
-    EXPECT_EQ(Main().ListBox6.Count(), 0);
+    EXPECT_EQ(On<zarvik::SharedDllFilesPage>().ListBox1.Count(), 0);
+    EXPECT_EQ(On<zarvik::MissingSharedDllFilesPage>().ListBox6.Count(), 0);
 
     Register({"C:\\X.DLL"});
     Run();
-    EXPECT_EQ(Main().ListBox1.Count(), 1);
+    EXPECT_EQ(On<zarvik::SharedDllFilesPage>().ListBox1.Count(), 1);
     ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, kSharedDlls);
     Run();
-    EXPECT_EQ(Main().ListBox1.Count(), 0) << "never the values of CurrentVersion";
-    EXPECT_EQ(Main().ListBox6.Count(), 0);
+    EXPECT_EQ(On<zarvik::SharedDllFilesPage>().ListBox1.Count(), 0)
+        << "never the values of CurrentVersion";
+    EXPECT_EQ(On<zarvik::MissingSharedDllFilesPage>().ListBox6.Count(), 0);
     EXPECT_FALSE(App().Registry.HasOpenKey()) << "no key left open";
 }
 

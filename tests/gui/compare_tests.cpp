@@ -115,9 +115,9 @@ TEST_F(Comparing, ALineWiderThanTheBoxIsOneLine) {
 }
 
 TEST_F(Comparing, ASavedReportLoadsAsItsTextLines) {
-    Main().ListBox8.Clear();
-    Main().ListBox8.Add("C:\\A.TXT");
-    Click(Main().Button8);
+    On<zarvik::ZeroLengthFilesPage>().ListBox8.Clear();
+    On<zarvik::ZeroLengthFilesPage>().ListBox8.Add("C:\\A.TXT");
+    Click(On<zarvik::ZeroLengthFilesPage>().Button8);
     const std::string report = root / "report.zvk";
     prompts.files.push_back(report);
     Click(App().Form2().SpeedButton2);

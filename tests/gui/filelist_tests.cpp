@@ -42,8 +42,8 @@ TEST_F(BuildFileList, NoLeavesLogListsAndStatusUnchanged) {
     EXPECT_EQ(prompts.Questions().back(), "Do you wish to Build FileList now");
     EXPECT_EQ(prompts.asked.back().title, "Zarvik v1.1");
     EXPECT_EQ(ReadFile(LogPath()), "[Windows]\r\nOLD.TXT=5\r\n");
-    EXPECT_EQ(Main().ListBox8.Items(), Lines{zarvik::kNoItemsYet});
-    EXPECT_EQ(Main().ListBox4.Items(), Lines{zarvik::kNoItemsYet});
+    EXPECT_EQ(On<zarvik::ZeroLengthFilesPage>().ListBox8.Items(), Lines{zarvik::kNoItemsYet});
+    EXPECT_EQ(On<zarvik::FilesAddedPage>().ListBox4.Items(), Lines{zarvik::kNoItemsYet});
     EXPECT_EQ(Main().StatusBar1.SimpleText(), "");
 }
 
@@ -62,14 +62,16 @@ TEST_F(BuildFileList, LogsEveryNonEmptyListedFileAndListsEmptyOnes) {
 
     EXPECT_EQ(WithoutSelf(ReadFile(LogPath())),
               "[Windows]\r\nA.TXT=100\r\nb.txt=20\r\n[Windows\\System]\r\nKERNEL.DLL=5\r\n");
-    EXPECT_EQ(Main().ListBox8.Items(), (Lines{Win("EMPTY.TXT"), Sys("ZERO.DLL")}));
-    EXPECT_EQ(Main().ListBox3.Count(), 0);
-    EXPECT_EQ(Main().ListBox4.Count(), 0);
-    EXPECT_EQ(Main().ListBox2.Count(), 0);
-    EXPECT_EQ(Main().ListBox1.Items(), Lines{zarvik::kNoItemsYet}) << "Shared DLL pages untouched";
+    EXPECT_EQ(On<zarvik::ZeroLengthFilesPage>().ListBox8.Items(),
+              (Lines{Win("EMPTY.TXT"), Sys("ZERO.DLL")}));
+    EXPECT_EQ(On<zarvik::FilesChangedPage>().ListBox3.Count(), 0);
+    EXPECT_EQ(On<zarvik::FilesAddedPage>().ListBox4.Count(), 0);
+    EXPECT_EQ(On<zarvik::FilesDeletedPage>().ListBox2.Count(), 0);
+    EXPECT_EQ(On<zarvik::SharedDllFilesPage>().ListBox1.Items(), Lines{zarvik::kNoItemsYet})
+        << "Shared DLL pages untouched";
     EXPECT_EQ(Main().StatusBar1.SimpleText(), "<------FileList Built----->");
     EXPECT_FALSE(Main().Label14.Visible());
-    EXPECT_EQ(WithoutSelf(Main().Memo9.Lines()),
+    EXPECT_EQ(WithoutSelf(On<zarvik::LogViewPage>().Memo9.Lines()),
               (Lines{"[Windows]", "A.TXT=100", "b.txt=20", "[Windows\\System]", "KERNEL.DLL=5"}));
 }
 
@@ -91,7 +93,8 @@ TEST_F(BuildFileList, TwoBuildsKeepOneEntryPerNameWithTheLatestSize) {
     Build();
     EXPECT_EQ(WithoutSelf(ReadFile(LogPath())),
               "[Windows]\r\nA.TXT=12345\r\nB.TXT=200\r\n[Windows\\System]\r\nC.DLL=300\r\n");
-    EXPECT_EQ(Main().ListBox8.Items(), Lines{Win("B.TXT")}) << "nothing accumulates";
+    EXPECT_EQ(On<zarvik::ZeroLengthFilesPage>().ListBox8.Items(), Lines{Win("B.TXT")})
+        << "nothing accumulates";
 }
 
 TEST_F(BuildFileList, AFileHeldOpenWithoutSharingIsLoggedAsMinusOne) {
@@ -136,8 +139,8 @@ TEST_F(ClearAndExport, ClearErasesWindowsAndSystemOnlyAfterYes) {
     Click(Main().SpeedButton5);
     EXPECT_EQ(ReadFile(LogPath()),
               "[Optional]\r\nCount=1\r\nDirectory0=C:\\T\r\n[Dir0]\r\nC:\\T\\X=3\r\n");
-    EXPECT_EQ(Main().Memo9.Lines(), (Lines{"[Optional]", "Count=1", "Directory0=C:\\T", "[Dir0]",
-                                           "C:\\T\\X=3"}));
+    EXPECT_EQ(On<zarvik::LogViewPage>().Memo9.Lines(),
+              (Lines{"[Optional]", "Count=1", "Directory0=C:\\T", "[Dir0]", "C:\\T\\X=3"}));
     EXPECT_EQ(Main().StatusBar1.SimpleText(), "status");
 
     // Nothing left to clear: the file stays as it is and the view is reloaded.
@@ -145,7 +148,7 @@ TEST_F(ClearAndExport, ClearErasesWindowsAndSystemOnlyAfterYes) {
     prompts.answers.push_back(true);
     Click(Main().SpeedButton5);
     EXPECT_EQ(ReadFile(LogPath()), "[Dir0]\r\nX=1\r\n");
-    EXPECT_EQ(Main().Memo9.Lines(), (Lines{"[Dir0]", "X=1"}));
+    EXPECT_EQ(On<zarvik::LogViewPage>().Memo9.Lines(), (Lines{"[Dir0]", "X=1"}));
 }
 
 TEST_F(ClearAndExport, ExportWritesTheViewNotTheFile) {
@@ -164,8 +167,8 @@ TEST_F(ClearAndExport, ExportWritesTheViewNotTheFile) {
     prompts.files.push_back(out / "copy.ini");
     Click(Main().SpeedButton7);
     EXPECT_EQ(WithoutSelf(ReadFile(out / "copy.ini")), "[Windows]\r\nA.TXT=100\r\n");
-    Click(Main().Button4);
-    EXPECT_EQ(Main().Memo9.Lines(), (Lines{"[Windows]", "Z.TXT=9"}));
+    Click(On<zarvik::LogViewPage>().Button4);
+    EXPECT_EQ(On<zarvik::LogViewPage>().Memo9.Lines(), (Lines{"[Windows]", "Z.TXT=9"}));
 
     prompts.files.push_back(std::nullopt);
     Click(Main().SpeedButton7);
@@ -176,43 +179,45 @@ class OptionalDirectories : public BuildFileList {
 protected:
     // Moves the tree into `directory` by clicking down from the drive root.
     void Browse(const std::string& directory) {
-        Main().DirectoryListBox1.SetDirectory(directory);
-        Main().DirectoryListBox1Change();
+        On<zarvik::OptionalDirectoriesPage>().DirectoryListBox1.SetDirectory(directory);
+        On<zarvik::OptionalDirectoriesPage>().DirectoryListBox1Change();
     }
     void AddDir(const std::string& directory) {
         Browse(directory);
-        Click(Main().Button1);
+        Click(On<zarvik::OptionalDirectoriesPage>().Button1);
     }
-    void Commit() { Click(Main().Button5); }
+    void Commit() { Click(On<zarvik::OptionalDirectoriesPage>().Button5); }
 };
 
 TEST_F(OptionalDirectories, AddRemoveAndClearAll) {
     MakeDirectory(root / "tools");
     MakeDirectory(root / "tools\\sub");
     Start();
-    Main().DirectoryListBox1.SetDirectory(root / "tools");
-    const int sub = Main().DirectoryListBox1.Count() - 1;  // the one subfolder
-    ClickEntry(Main().DirectoryListBox1, sub);
-    EXPECT_EQ(Main().DirectoryListBox1.Directory(), root / "tools\\sub");
-    EXPECT_EQ(Main().Edit1.Text(), root / "tools\\sub");
+    On<zarvik::OptionalDirectoriesPage>().DirectoryListBox1.SetDirectory(root / "tools");
+    // The one subfolder.
+    const int sub = On<zarvik::OptionalDirectoriesPage>().DirectoryListBox1.Count() - 1;
+    ClickEntry(On<zarvik::OptionalDirectoriesPage>().DirectoryListBox1, sub);
+    EXPECT_EQ(On<zarvik::OptionalDirectoriesPage>().DirectoryListBox1.Directory(), root / "tools\\sub");
+    EXPECT_EQ(On<zarvik::OptionalDirectoriesPage>().Edit1.Text(), root / "tools\\sub");
 
-    Click(Main().Button1);
-    Click(Main().Button1);  // duplicates are allowed
+    Click(On<zarvik::OptionalDirectoriesPage>().Button1);
+    Click(On<zarvik::OptionalDirectoriesPage>().Button1);  // duplicates are allowed
     // A double click on the status line adds as well.
     NMHDR hdr{Main().StatusBar1.Handle(),
               static_cast<UINT_PTR>(::GetDlgCtrlID(Main().StatusBar1.Handle())),
               static_cast<UINT>(NM_DBLCLK)};
     ::SendMessageA(Main().Handle(), WM_NOTIFY, hdr.idFrom, reinterpret_cast<LPARAM>(&hdr));
-    EXPECT_EQ(Main().ListBox11.Items(), Lines(3, root / "tools\\sub"));
+    EXPECT_EQ(On<zarvik::OptionalDirectoriesPage>().ListBox11.Items(), Lines(3, root / "tools\\sub"));
 
-    Main().ListBox11.SetItemIndex(-1);
-    Click(Main().Button2);
-    EXPECT_EQ(Main().ListBox11.Count(), 3) << "no selection: nothing removed";
-    ClickEntry(Main().ListBox11, 1);
-    Click(Main().Button2);
-    EXPECT_EQ(Main().ListBox11.Count(), 2);
-    Click(Main().Button3);
-    EXPECT_EQ(Main().ListBox11.Count(), 0);
+    On<zarvik::OptionalDirectoriesPage>().ListBox11.SetItemIndex(-1);
+    Click(On<zarvik::OptionalDirectoriesPage>().Button2);
+    EXPECT_EQ(On<zarvik::OptionalDirectoriesPage>().ListBox11.Count(), 3)
+        << "no selection: nothing removed";
+    ClickEntry(On<zarvik::OptionalDirectoriesPage>().ListBox11, 1);
+    Click(On<zarvik::OptionalDirectoriesPage>().Button2);
+    EXPECT_EQ(On<zarvik::OptionalDirectoriesPage>().ListBox11.Count(), 2);
+    Click(On<zarvik::OptionalDirectoriesPage>().Button3);
+    EXPECT_EQ(On<zarvik::OptionalDirectoriesPage>().ListBox11.Count(), 0);
 }
 
 TEST_F(OptionalDirectories, CommitRewritesTheOptionalPartWithEveryDirectory) {
@@ -230,7 +235,7 @@ TEST_F(OptionalDirectories, CommitRewritesTheOptionalPartWithEveryDirectory) {
     WriteFileOfSize(Win("W.TXT"), 3);
     Start();
     Build();
-    Type(Main().Edit3, "*.txt");
+    Type(On<zarvik::FileBrowserPage>().Edit3, "*.txt");
     AddDir(a);
     AddDir(b);
     AddDir(a);
@@ -243,15 +248,16 @@ TEST_F(OptionalDirectories, CommitRewritesTheOptionalPartWithEveryDirectory) {
               "[Dir0]\r\n" + a + "\\x.dll=40\r\n" + a + "\\Y.EXE=50\r\n"
               "[Dir1]\r\n" + b + "\\B.TXT=1\r\n"
               "[Dir2]\r\n" + a + "\\x.dll=40\r\n" + a + "\\Y.EXE=50\r\n");
-    EXPECT_EQ(Main().ListBox8.Items(), Lines(2, a + "\\EMPTY.LOG")) << "appended, not cleared";
+    EXPECT_EQ(On<zarvik::ZeroLengthFilesPage>().ListBox8.Items(), Lines(2, a + "\\EMPTY.LOG"))
+        << "appended, not cleared";
     EXPECT_EQ(Main().StatusBar1.SimpleText(), "<------FileList Appended----->");
     EXPECT_FALSE(Main().Label14.Visible());
-    EXPECT_EQ(Main().Memo9.Lines().size(), 16u);
+    EXPECT_EQ(On<zarvik::LogViewPage>().Memo9.Lines().size(), 16u);
     // The browser shows the last scanned directory under the mask of Edit3.
-    EXPECT_EQ(Main().FileListBox1.Directory(), a);
-    EXPECT_EQ(Main().FileListBox1.Mask(), "*.txt");
-    EXPECT_EQ(Main().FileListBox1.Count(), 0);
-    EXPECT_EQ(Main().DirectoryListBox2.Directory(), a);
+    EXPECT_EQ(On<zarvik::FileBrowserPage>().FileListBox1.Directory(), a);
+    EXPECT_EQ(On<zarvik::FileBrowserPage>().FileListBox1.Mask(), "*.txt");
+    EXPECT_EQ(On<zarvik::FileBrowserPage>().FileListBox1.Count(), 0);
+    EXPECT_EQ(On<zarvik::FileBrowserPage>().DirectoryListBox2.Directory(), a);
     EXPECT_TRUE(prompts.Messages().empty());
 }
 
@@ -287,7 +293,7 @@ TEST_F(OptionalDirectories, AVanishedDirectoryIsSkippedAndNamedOnce) {
     EXPECT_NE(prompts.Messages()[0].find(gone), std::string::npos);
     EXPECT_EQ(Main().StatusBar1.SimpleText(), "<------FileList Appended----->");
     EXPECT_FALSE(Main().Label14.Visible());
-    EXPECT_EQ(Main().FileListBox1.Directory(), c);
+    EXPECT_EQ(On<zarvik::FileBrowserPage>().FileListBox1.Directory(), c);
 }
 
 TEST_F(OptionalDirectories, ARootDirectoryGivesKeysWithTwoBackslashes) {
@@ -308,7 +314,7 @@ TEST_F(OptionalDirectories, ARefusedWriteStillHidesTheLabelAndRestoresTheMask) {
     MakeDirectory(a);
     WriteFileOfSize(a + "\\A.TXT", 10);
     Start();
-    Type(Main().Edit3, "*.ini");
+    Type(On<zarvik::FileBrowserPage>().Edit3, "*.ini");
     AddDir(a);
     {
         LockedFile lock(LogPath());
@@ -316,16 +322,16 @@ TEST_F(OptionalDirectories, ARefusedWriteStillHidesTheLabelAndRestoresTheMask) {
     }
     EXPECT_EQ(prompts.Errors(), Lines{"Unable to write to " + LogPath()});
     EXPECT_FALSE(Main().Label14.Visible());
-    EXPECT_EQ(Main().FileListBox1.Mask(), "*.ini");
+    EXPECT_EQ(On<zarvik::FileBrowserPage>().FileListBox1.Mask(), "*.ini");
 }
 
 TEST_F(OptionalDirectories, AnExternalListDisablesCommitButNotTheList) {
     TempDir other;
     WriteFile(other / "x.ini", "[Windows]\r\n");
     StartWithExternalList(other / "x.ini");
-    EXPECT_FALSE(Main().Button5.Enabled());
-    Click(Main().Button1);
-    EXPECT_EQ(Main().ListBox11.Count(), 1);
+    EXPECT_FALSE(On<zarvik::OptionalDirectoriesPage>().Button5.Enabled());
+    Click(On<zarvik::OptionalDirectoriesPage>().Button1);
+    EXPECT_EQ(On<zarvik::OptionalDirectoriesPage>().ListBox11.Count(), 1);
 }
 
 }  // namespace

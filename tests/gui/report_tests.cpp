@@ -58,8 +58,11 @@ protected:
         for (const std::string& i : items) list.Add(i);
     }
     void EmptyResultLists() {
-        for (ui::ListBox* l : {&Main().ListBox8, &Main().ListBox4, &Main().ListBox2,
-                               &Main().ListBox3, &Main().ListBox1, &Main().ListBox6})
+        for (ui::ListBox* l :
+             {&On<zarvik::ZeroLengthFilesPage>().ListBox8, &On<zarvik::FilesAddedPage>().ListBox4,
+              &On<zarvik::FilesDeletedPage>().ListBox2, &On<zarvik::FilesChangedPage>().ListBox3,
+              &On<zarvik::SharedDllFilesPage>().ListBox1,
+              &On<zarvik::MissingSharedDllFilesPage>().ListBox6})
             l->Clear();
         Main().SpeedButton6.SetEnabled(true);
     }
@@ -103,11 +106,11 @@ TEST_F(Reporting, StartsHiddenAndEmptyWithItsDefaultsAndToolbar) {
 TEST_F(Reporting, TheMainWindowsButtonShowsItAndExitOnlyHidesIt) {
     Click(Main().SpeedButton11);
     EXPECT_TRUE(Tool().Visible());
-    FillList(Main().ListBox8, {"C:\\A.TXT"});
-    Click(Main().Button8);
+    FillList(On<zarvik::ZeroLengthFilesPage>().ListBox8, {"C:\\A.TXT"});
+    Click(On<zarvik::ZeroLengthFilesPage>().Button8);
     Click(Tool().SpeedButton4);
     EXPECT_FALSE(Tool().Visible());
-    Click(Main().Button8);
+    Click(On<zarvik::ZeroLengthFilesPage>().Button8);
     EXPECT_TRUE(Tool().Visible());
     EXPECT_EQ(PageLines(), (Lines{"Zero length files:", "   C:\\A.TXT", " ", "Zero length files:",
                                   "   C:\\A.TXT", " "}));
@@ -116,10 +119,10 @@ TEST_F(Reporting, TheMainWindowsButtonShowsItAndExitOnlyHidesIt) {
 // --- Page reports ---------------------------------------------------------
 
 TEST_F(Reporting, AutoClearOffAppendsAndOnReplacesWithoutAQuestion) {
-    FillList(Main().ListBox4, {"C:\\NEW.DLL = 12K", "C:\\TWO.DLL = 1K"});
-    FillList(Main().ListBox2, {"C:\\GONE.DLL"});
-    Click(Main().Button9);
-    Click(Main().Button10);
+    FillList(On<zarvik::FilesAddedPage>().ListBox4, {"C:\\NEW.DLL = 12K", "C:\\TWO.DLL = 1K"});
+    FillList(On<zarvik::FilesDeletedPage>().ListBox2, {"C:\\GONE.DLL"});
+    Click(On<zarvik::FilesAddedPage>().Button9);
+    Click(On<zarvik::FilesDeletedPage>().Button10);
     EXPECT_EQ(PageLines(),
               (Lines{"Files added since log was created:", "   C:\\NEW.DLL = 12K",
                      "   C:\\TWO.DLL = 1K", " ", "Files deleted since log was created:",
@@ -129,32 +132,33 @@ TEST_F(Reporting, AutoClearOffAppendsAndOnReplacesWithoutAQuestion) {
 
     Click(Tool().CheckBox1);
     ASSERT_TRUE(Tool().AutoClear());
-    Click(Main().Button10);
+    Click(On<zarvik::FilesDeletedPage>().Button10);
     EXPECT_EQ(PageLines(), (Lines{"Files deleted since log was created:", "   C:\\GONE.DLL", " "}));
     EXPECT_EQ(BoldLines(), (std::vector<bool>{true, false, false}));
     EXPECT_TRUE(prompts.asked.size() == 1) << "only the start-up question was asked";
-    EXPECT_EQ(Main().ListBox2.Items(), Lines{"C:\\GONE.DLL"}) << "the list is only read";
+    EXPECT_EQ(On<zarvik::FilesDeletedPage>().ListBox2.Items(), Lines{"C:\\GONE.DLL"})
+        << "the list is only read";
 }
 
 TEST_F(Reporting, AnEmptyListGivesItsHeadingAndTheOneSpaceLine) {
-    Main().ListBox1.Clear();
-    Click(Main().Button12);
+    On<zarvik::SharedDllFilesPage>().ListBox1.Clear();
+    Click(On<zarvik::SharedDllFilesPage>().Button12);
     EXPECT_EQ(PageLines(), (Lines{"SharedDLL files:", " "}));
     EXPECT_EQ(BoldLines(), (std::vector<bool>{true, false}));
 }
 
 TEST_F(Reporting, ANeverAnalysedPageCopiesItsPlaceholderLine) {
-    Click(Main().Button13);
+    Click(On<zarvik::MissingSharedDllFilesPage>().Button13);
     EXPECT_EQ(PageLines(), (Lines{"Missing SharedDLL files:", std::string("   ") + zarvik::kNoItemsYet,
                                   " "}));
-    Click(Main().Button11);
+    Click(On<zarvik::FilesChangedPage>().Button11);
     EXPECT_EQ(PageLines().size(), 6u);
     EXPECT_EQ(PageLines()[3], "Files changed since log was created:");
 }
 
 TEST_F(Reporting, TabCharactersInEntriesStayAndTheStopsAreThePages) {
-    FillList(Main().ListBox3, {"C:\\A.DLL\t= 3K", "x\ty\tz"});
-    Click(Main().Button11);
+    FillList(On<zarvik::FilesChangedPage>().ListBox3, {"C:\\A.DLL\t= 3K", "x\ty\tz"});
+    Click(On<zarvik::FilesChangedPage>().Button11);
     EXPECT_EQ(PageLines(), (Lines{"Files changed since log was created:", "   C:\\A.DLL\t= 3K",
                                   "   x\ty\tz", " "}));
     for (int i = 0; i < 4; ++i) EXPECT_EQ(TabStops(i), (std::vector<int>{40, 205, 320, 400}));
@@ -163,27 +167,27 @@ TEST_F(Reporting, TabCharactersInEntriesStayAndTheStopsAreThePages) {
 TEST_F(Reporting, EveryPageOfTheFamilyReportsItsOwnList) {
     WriteFile(WindowsDir() + "\\WIN.INI", "x");
     WriteFile(WindowsDir() + "\\NOTEPAD.EXE", "xy");
-    Main().FileListBox3.Update();
-    Click(Main().Button6);
+    On<zarvik::WindowsFilesPage>().FileListBox3.Update();
+    Click(On<zarvik::WindowsFilesPage>().Button6);
     EXPECT_EQ(PageLines(),
               (Lines{"Windows files:", "   NOTEPAD.EXE", "   WIN.INI", "   Zarvik.ini", " "}));
 
     Click(Tool().CheckBox1);
     WriteFile(SystemDir() + "\\USER.EXE", "x");
-    Main().FileListBox4.Update();
-    Click(Main().Button7);
+    On<zarvik::SystemFilesPage>().FileListBox4.Update();
+    Click(On<zarvik::SystemFilesPage>().Button7);
     EXPECT_EQ(PageLines(), (Lines{"System files:", "   USER.EXE", " "}));
 
-    FillList(Main().ListBox8, {"C:\\Z.TXT"});
-    Click(Main().Button8);
+    FillList(On<zarvik::ZeroLengthFilesPage>().ListBox8, {"C:\\Z.TXT"});
+    Click(On<zarvik::ZeroLengthFilesPage>().Button8);
     EXPECT_EQ(PageLines(), (Lines{"Zero length files:", "   C:\\Z.TXT", " "}));
 
-    Main().Memo9.SetLines({"[Windows]", "WIN.INI=1"});
-    Click(Main().Button14);
+    On<zarvik::LogViewPage>().Memo9.SetLines({"[Windows]", "WIN.INI=1"});
+    Click(On<zarvik::LogViewPage>().Button14);
     EXPECT_EQ(PageLines(), (Lines{"Contents of log file:", "   [Windows]", "   WIN.INI=1", " "}));
 
-    FillList(Main().ListBox11, {"C:\\TOOLS", "D:\\GAMES"});
-    Click(Main().Button33);
+    FillList(On<zarvik::OptionalDirectoriesPage>().ListBox11, {"C:\\TOOLS", "D:\\GAMES"});
+    Click(On<zarvik::OptionalDirectoriesPage>().Button33);
     EXPECT_EQ(PageLines(),
               (Lines{"Optional directories logged:", "   C:\\TOOLS", "   D:\\GAMES", " "}));
 }
@@ -193,13 +197,14 @@ TEST_F(Reporting, TheFileBrowserHeadingNamesTheMaskAndTheDirectory) {
     WriteFile(browsed / "ONE.DLL", "1");
     WriteFile(browsed / "two.dll", "2");
     WriteFile(browsed / "three.txt", "3");
-    Main().DirectoryListBox2.SetDirectory(browsed.Path());
-    Main().FileListBox1.SetDirectory(browsed.Path());
-    Main().FileListBox1.SetMask("*.dll");
-    Click(Main().Button17);
+    On<zarvik::FileBrowserPage>().DirectoryListBox2.SetDirectory(browsed.Path());
+    On<zarvik::FileBrowserPage>().FileListBox1.SetDirectory(browsed.Path());
+    On<zarvik::FileBrowserPage>().FileListBox1.SetMask("*.dll");
+    Click(On<zarvik::FileBrowserPage>().Button17);
     const Lines page = PageLines();
     ASSERT_EQ(page.size(), 4u);
-    EXPECT_EQ(page[0], "Contents (*.dll) of:" + Main().DirectoryListBox2.Directory());
+    EXPECT_EQ(page[0],
+              "Contents (*.dll) of:" + On<zarvik::FileBrowserPage>().DirectoryListBox2.Directory());
     EXPECT_EQ(Lines(page.begin() + 1, page.end()), (Lines{"   ONE.DLL", "   two.dll", " "}));
     EXPECT_TRUE(Bold(0));
 }
@@ -207,8 +212,8 @@ TEST_F(Reporting, TheFileBrowserHeadingNamesTheMaskAndTheDirectory) {
 // --- Clear Page, fonts, alignment, tabs, clipboard -------------------------
 
 TEST_F(Reporting, ClearPageAsksAndOnlyYesEmptiesThePage) {
-    FillList(Main().ListBox8, {"C:\\Z.TXT"});
-    Click(Main().Button8);
+    FillList(On<zarvik::ZeroLengthFilesPage>().ListBox8, {"C:\\Z.TXT"});
+    Click(On<zarvik::ZeroLengthFilesPage>().Button8);
     const Lines before = PageLines();
     prompts.answers.push_back(false);
     Click(Tool().SpeedButton8);
@@ -220,15 +225,15 @@ TEST_F(Reporting, ClearPageAsksAndOnlyYesEmptiesThePage) {
     prompts.answers.push_back(true);
     Click(Tool().SpeedButton8);
     EXPECT_TRUE(PageLines().empty());
-    Click(Main().Button8);
+    Click(On<zarvik::ZeroLengthFilesPage>().Button8);
     EXPECT_EQ(PageLines(), (Lines{"Zero length files:", "   C:\\Z.TXT", " "}));
     EXPECT_EQ(BoldLines(), (std::vector<bool>{true, false, false}));
     EXPECT_EQ(TabStops(2), (std::vector<int>{40, 205, 320, 400})) << "a cleared page keeps its stops";
 }
 
 TEST_F(Reporting, SetFontIsPresetFromTheSelectionAndOnlyOkChangesIt) {
-    FillList(Main().ListBox8, {"C:\\Z.TXT"});
-    Click(Main().Button8);
+    FillList(On<zarvik::ZeroLengthFilesPage>().ListBox8, {"C:\\Z.TXT"});
+    Click(On<zarvik::ZeroLengthFilesPage>().Button8);
     Page().Select(0, 4);  // "Zero" of the bold heading
     LOGFONTA chosen{};
     chosen.lfHeight = -16;  // 12 point at 96 dpi
@@ -254,8 +259,8 @@ TEST_F(Reporting, SetFontIsPresetFromTheSelectionAndOnlyOkChangesIt) {
 }
 
 TEST_F(Reporting, TheAlignmentButtonsAreOneGroupAndAlignTheTouchedParagraphs) {
-    FillList(Main().ListBox8, {"C:\\A.TXT", "C:\\B.TXT"});
-    Click(Main().Button8);
+    FillList(On<zarvik::ZeroLengthFilesPage>().ListBox8, {"C:\\A.TXT", "C:\\B.TXT"});
+    Click(On<zarvik::ZeroLengthFilesPage>().Button8);
     const int second = Page().ParagraphStart(1);
     Page().Select(second, second + 2);
     Click(Tool().SpeedButton10);
@@ -274,8 +279,8 @@ TEST_F(Reporting, TheAlignmentButtonsAreOneGroupAndAlignTheTouchedParagraphs) {
 }
 
 TEST_F(Reporting, SetTabsChangesTheStopsOfTextAlreadyThereAndCancelNothing) {
-    FillList(Main().ListBox3, {"a\tb", "c\td"});
-    Click(Main().Button11);
+    FillList(On<zarvik::FilesChangedPage>().ListBox3, {"a\tb", "c\td"});
+    Click(On<zarvik::FilesChangedPage>().Button11);
     auto& tabs = App().Form4();
     Click(Tool().Button1);
     EXPECT_TRUE(tabs.Visible());
@@ -298,7 +303,7 @@ TEST_F(Reporting, SetTabsChangesTheStopsOfTextAlreadyThereAndCancelNothing) {
     EXPECT_EQ(Page().Selection().cpMin, 0);
     EXPECT_EQ(Page().Selection().cpMax, 0);
 
-    Click(Main().Button11);
+    Click(On<zarvik::FilesChangedPage>().Button11);
     EXPECT_EQ(TabStops(6), (std::vector<int>{10, 20, 30, 40})) << "new lines take the page's stops";
 
     // Not a number keeps the value last set; out of range is brought in.
@@ -312,8 +317,8 @@ TEST_F(Reporting, SetTabsChangesTheStopsOfTextAlreadyThereAndCancelNothing) {
 }
 
 TEST_F(Reporting, CopyAndPasteGoThroughTheClipboardAsText) {
-    FillList(Main().ListBox8, {"C:\\A.TXT"});
-    Click(Main().Button8);
+    FillList(On<zarvik::ZeroLengthFilesPage>().ListBox8, {"C:\\A.TXT"});
+    Click(On<zarvik::ZeroLengthFilesPage>().Button8);
     const int entry = Page().ParagraphStart(1);
     Page().Select(entry, entry + 12);
     Click(Tool().SpeedButton6);
@@ -328,9 +333,9 @@ TEST_F(Reporting, CopyAndPasteGoThroughTheClipboardAsText) {
 // --- Report files ---------------------------------------------------------
 
 TEST_F(Reporting, AReportSavedAsTxtHoldsRtfAndComesBackWithItsBoldHeadings) {
-    FillList(Main().ListBox4, {"C:\\NEW.DLL = 12K"});
-    Click(Main().Button9);
-    Click(Main().Button12);
+    FillList(On<zarvik::FilesAddedPage>().ListBox4, {"C:\\NEW.DLL = 12K"});
+    Click(On<zarvik::FilesAddedPage>().Button9);
+    Click(On<zarvik::SharedDllFilesPage>().Button12);
     const Lines written = PageLines();
     const std::string file = root / "report.txt";
     prompts.files.push_back(file);
@@ -356,7 +361,7 @@ TEST_F(Reporting, AReportSavedAsTxtHoldsRtfAndComesBackWithItsBoldHeadings) {
 }
 
 TEST_F(Reporting, APlainTextFileOpensAsItsLinesInTheDefaultStyle) {
-    Click(Main().Button13);  // bold text on the page before
+    Click(On<zarvik::MissingSharedDllFilesPage>().Button13);  // bold text on the page before
     const std::string file = root / "plain.txt";
     WriteFile(file, "alpha\r\nbeta\tgamma\r\n\r\nlast");
     prompts.files.push_back(file);
@@ -369,8 +374,8 @@ TEST_F(Reporting, APlainTextFileOpensAsItsLinesInTheDefaultStyle) {
 }
 
 TEST_F(Reporting, AFileThatCannotBeReadOrWrittenLeavesThePageAndShowsTheError) {
-    FillList(Main().ListBox8, {"C:\\Z.TXT"});
-    Click(Main().Button8);
+    FillList(On<zarvik::ZeroLengthFilesPage>().ListBox8, {"C:\\Z.TXT"});
+    Click(On<zarvik::ZeroLengthFilesPage>().Button8);
     const Lines before = PageLines();
     const std::string missing = root / "nowhere\\gone.zvk";
     prompts.files.push_back(missing);
@@ -397,7 +402,7 @@ TEST_F(Reporting, AFileThatCannotBeReadOrWrittenLeavesThePageAndShowsTheError) {
 
 TEST_F(Reporting, AChangeReportOfOneAddedFile) {
     EmptyResultLists();
-    FillList(Main().ListBox4, {"C:\\WINDOWS\\NEW.DLL = 12K"});
+    FillList(On<zarvik::FilesAddedPage>().ListBox4, {"C:\\WINDOWS\\NEW.DLL = 12K"});
     Click(Main().SpeedButton6);
     EXPECT_TRUE(Tool().Visible());
     EXPECT_EQ(PageLines(), (Lines{"The following files have been ADDED:", kNote1, kNote2, kNote3,
@@ -408,8 +413,9 @@ TEST_F(Reporting, AChangeReportOfOneAddedFile) {
 
 TEST_F(Reporting, AChangeReportOfOnlyMissingSharedFilesEndsWithTheLastEntry) {
     EmptyResultLists();
-    FillList(Main().ListBox1, {"C:\\SHARED.DLL"});  // not part of the change report
-    FillList(Main().ListBox6, {"C:\\X\\A.DLL", "C:\\X\\B.DLL"});
+    // Not part of the change report.
+    FillList(On<zarvik::SharedDllFilesPage>().ListBox1, {"C:\\SHARED.DLL"});
+    FillList(On<zarvik::MissingSharedDllFilesPage>().ListBox6, {"C:\\X\\A.DLL", "C:\\X\\B.DLL"});
     Click(Main().SpeedButton6);
     EXPECT_EQ(PageLines(), (Lines{"The following SharedDLLs Registered Files are Missing:",
                                   "     C:\\X\\A.DLL", "     C:\\X\\B.DLL"}));
@@ -418,12 +424,12 @@ TEST_F(Reporting, AChangeReportOfOnlyMissingSharedFilesEndsWithTheLastEntry) {
 
 TEST_F(Reporting, AChangeReportHasItsFiveSectionsInOrderAndReplacesThePage) {
     EmptyResultLists();
-    FillList(Main().ListBox8, {"C:\\ZERO.TXT"});
-    FillList(Main().ListBox4, {"C:\\ADD.DLL = 1K"});
-    FillList(Main().ListBox2, {"C:\\DEL.DLL"});
-    FillList(Main().ListBox3, {"C:\\CHG.DLL = 32,767K", "C:\\CHG2.DLL = 2K"});
-    FillList(Main().ListBox6, {"C:\\MISS.DLL"});
-    Click(Main().Button9);  // earlier text, AutoClear not ticked
+    FillList(On<zarvik::ZeroLengthFilesPage>().ListBox8, {"C:\\ZERO.TXT"});
+    FillList(On<zarvik::FilesAddedPage>().ListBox4, {"C:\\ADD.DLL = 1K"});
+    FillList(On<zarvik::FilesDeletedPage>().ListBox2, {"C:\\DEL.DLL"});
+    FillList(On<zarvik::FilesChangedPage>().ListBox3, {"C:\\CHG.DLL = 32,767K", "C:\\CHG2.DLL = 2K"});
+    FillList(On<zarvik::MissingSharedDllFilesPage>().ListBox6, {"C:\\MISS.DLL"});
+    Click(On<zarvik::FilesAddedPage>().Button9);  // earlier text, AutoClear not ticked
     ASSERT_FALSE(Tool().AutoClear());
     Click(Main().SpeedButton6);
     const Lines expected = {"The following files have a ZERO BYTE file length:",
@@ -464,7 +470,7 @@ TEST_F(Reporting, AChangeReportHasItsFiveSectionsInOrderAndReplacesThePage) {
 }
 
 TEST_F(Reporting, AChangeReportOfFiveEmptyListsIsAnEmptyPage) {
-    Click(Main().Button8);
+    Click(On<zarvik::ZeroLengthFilesPage>().Button8);
     EmptyResultLists();
     Click(Main().SpeedButton6);
     EXPECT_TRUE(Tool().Visible());
@@ -474,11 +480,11 @@ TEST_F(Reporting, AChangeReportOfFiveEmptyListsIsAnEmptyPage) {
 TEST_F(Reporting, ASavedChangeReportIsReadByAnIndependentRtfReader) {
     if (!UnderWine()) GTEST_SKIP() << "needs the host's unrtf, reached through Wine";
     EmptyResultLists();
-    FillList(Main().ListBox8, {"C:\\ZERO.TXT"});
-    FillList(Main().ListBox4, {"C:\\ADD.DLL = 1K"});
-    FillList(Main().ListBox2, {"C:\\DEL.DLL"});
-    FillList(Main().ListBox3, {"C:\\CHG.DLL = 2K"});
-    FillList(Main().ListBox6, {"C:\\MISS.DLL"});
+    FillList(On<zarvik::ZeroLengthFilesPage>().ListBox8, {"C:\\ZERO.TXT"});
+    FillList(On<zarvik::FilesAddedPage>().ListBox4, {"C:\\ADD.DLL = 1K"});
+    FillList(On<zarvik::FilesDeletedPage>().ListBox2, {"C:\\DEL.DLL"});
+    FillList(On<zarvik::FilesChangedPage>().ListBox3, {"C:\\CHG.DLL = 2K"});
+    FillList(On<zarvik::MissingSharedDllFilesPage>().ListBox6, {"C:\\MISS.DLL"});
     Click(Main().SpeedButton6);
     const std::string file = root / "change.zvk";
     prompts.files.push_back(file);
@@ -498,8 +504,8 @@ TEST_F(Reporting, ASavedChangeReportIsReadByAnIndependentRtfReader) {
 // --- Printing -------------------------------------------------------------
 
 TEST_F(Reporting, PrintingWithoutAPrinterShowsTheErrorAndLeavesThePage) {
-    FillList(Main().ListBox8, {"C:\\Z.TXT"});
-    Click(Main().Button8);
+    FillList(On<zarvik::ZeroLengthFilesPage>().ListBox8, {"C:\\Z.TXT"});
+    Click(On<zarvik::ZeroLengthFilesPage>().Button8);
     const std::string before = Page().Rtf();
     prompts.printerAvailable = false;
     Click(Tool().SpeedButton3);
@@ -516,8 +522,8 @@ TEST_F(Reporting, PrintReportMakesOnePdfUnderItsJobTitle) {
     ASSERT_TRUE(before);
 
     EmptyResultLists();
-    FillList(Main().ListBox4, {"C:\\WINDOWS\\NEWFILE.DLL = 12K"});
-    FillList(Main().ListBox6, {"C:\\WINDOWS\\MISSING.DLL"});
+    FillList(On<zarvik::FilesAddedPage>().ListBox4, {"C:\\WINDOWS\\NEWFILE.DLL = 12K"});
+    FillList(On<zarvik::MissingSharedDllFilesPage>().ListBox6, {"C:\\WINDOWS\\MISSING.DLL"});
     Click(Main().SpeedButton6);
     const std::string page = Page().Rtf();
     Click(Tool().SpeedButton3);

@@ -41,7 +41,8 @@ TEST_F(Startup, AnExistingReadOnlyLogIsKeptAndMadeWritable) {
     Start();
     EXPECT_EQ(::GetFileAttributesA(LogPath().c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
     EXPECT_EQ(ReadFile(LogPath()), "[Windows]\r\nWIN.INI=431\r\n");
-    EXPECT_EQ(Main().Memo9.Lines(), (std::vector<std::string>{"[Windows]", "WIN.INI=431"}));
+    EXPECT_EQ(On<zarvik::LogViewPage>().Memo9.Lines(),
+              (std::vector<std::string>{"[Windows]", "WIN.INI=431"}));
     EXPECT_EQ(App().LogFile().ReadInteger("windows", "win.ini", 0), 431);
 }
 
@@ -55,18 +56,20 @@ TEST_F(Startup, AnExternalListDisablesExactlyTheFourWritingCommands) {
     EXPECT_EQ(App().LogFileName, external);
     EXPECT_TRUE(Exists(LogPath())) << "the default log is created all the same";
     auto& m = Main();
+    auto& optional = On<zarvik::OptionalDirectoriesPage>();
+    auto& view = On<zarvik::LogViewPage>();
     EXPECT_FALSE(m.SpeedButton1.Enabled());
     EXPECT_FALSE(m.SpeedButton5.Enabled());
     EXPECT_FALSE(m.SpeedButton7.Enabled());
-    EXPECT_FALSE(m.Button5.Enabled());
+    EXPECT_FALSE(optional.Button5.Enabled());
     const std::vector<ui::Window*> others = {&m.SpeedButton2,  &m.SpeedButton3, &m.SpeedButton4,
                                              &m.SpeedButton8,  &m.SpeedButton10, &m.SpeedButton11,
-                                             &m.Button1,       &m.Button2,       &m.Button3,
-                                             &m.Button4,       &m.Button14};
+                                             &optional.Button1, &optional.Button2, &optional.Button3,
+                                             &view.Button4,    &view.Button14};
     for (ui::Window* w : others)
         EXPECT_TRUE(w->Enabled()) << w->Text();
     EXPECT_FALSE(m.SpeedButton6.Enabled()) << "enabled only by the first analysis";
-    EXPECT_EQ(m.Memo9.Lines(), (std::vector<std::string>{"[Windows]", "NOTEPAD.EXE=1000"}));
+    EXPECT_EQ(view.Memo9.Lines(), (std::vector<std::string>{"[Windows]", "NOTEPAD.EXE=1000"}));
     EXPECT_EQ(App().LogFile().ReadInteger("Windows", "notepad.exe", 0), 1000);
 }
 
@@ -78,22 +81,24 @@ TEST_F(Startup, AnExternalListThatCannotBeReadFallsBackToTheDefaultLog) {
     EXPECT_FALSE(App().ExternalList);
     EXPECT_EQ(App().LogFileName, LogPath());
     EXPECT_TRUE(Main().SpeedButton1.Enabled());
-    EXPECT_TRUE(Main().Button5.Enabled());
+    EXPECT_TRUE(On<zarvik::OptionalDirectoriesPage>().Button5.Enabled());
     App().LogFile().WriteInteger("Windows", "A.DLL", 5);
     EXPECT_EQ(ReadFile(LogPath()), "[Windows]\r\nA.DLL=5\r\n");
 }
 
 TEST_F(Startup, WithoutWinIniTheEditorKeepsItsTextAndSaveIsDisabled) {
     Start();
-    EXPECT_EQ(Main().Memo21.Lines(), std::vector<std::string>{"Win.ini could not be loaded"});
-    EXPECT_FALSE(Main().Button53.Enabled());
+    EXPECT_EQ(On<zarvik::AdditionalPage>().Memo21.Lines(),
+              std::vector<std::string>{"Win.ini could not be loaded"});
+    EXPECT_FALSE(On<zarvik::AdditionalPage>().Button53.Enabled());
 }
 
 TEST_F(Startup, WinIniIsLoadedIntoTheEditor) {
     WriteFile(WindowsDir() + "\\win.ini", "[windows]\r\nload=\r\n");
     Start();
-    EXPECT_EQ(Main().Memo21.Lines(), (std::vector<std::string>{"[windows]", "load="}));
-    EXPECT_TRUE(Main().Button53.Enabled());
+    EXPECT_EQ(On<zarvik::AdditionalPage>().Memo21.Lines(),
+              (std::vector<std::string>{"[windows]", "load="}));
+    EXPECT_TRUE(On<zarvik::AdditionalPage>().Button53.Enabled());
 }
 
 TEST_F(Startup, OpensOnAdditionalWithProcessingHiddenAndABlankStatusLine) {
@@ -102,20 +107,23 @@ TEST_F(Startup, OpensOnAdditionalWithProcessingHiddenAndABlankStatusLine) {
     Start();
     auto& m = Main();
     EXPECT_EQ(m.PageControl1.ActivePage().Caption(), "Additional");
-    EXPECT_TRUE(m.TabSheet16->Visible());
-    EXPECT_FALSE(m.TabSheet1->Visible());
+    EXPECT_TRUE(On<zarvik::AdditionalPage>().Sheet().Visible());
+    EXPECT_FALSE(On<zarvik::WindowsFilesPage>().Sheet().Visible());
     EXPECT_FALSE(m.Label14.Visible());
     EXPECT_EQ(m.Label14.Text(), "Processing, Please Wait");
     EXPECT_EQ(m.StatusBar1.SimpleText(), "");
     EXPECT_EQ(m.PageControl1.PageCount(), 16);
-    EXPECT_EQ(m.TabSheet12->Text(), "File Browser");
-    EXPECT_EQ(::GetParent(m.FileListBox1.Handle()), m.TabSheet12->Handle());
-    EXPECT_EQ(m.FileListBox3.Items(), (std::vector<std::string>{"A.txt", "b.txt", "Zarvik.ini"}));
-    EXPECT_EQ(m.ListBox8.Items(), std::vector<std::string>{zarvik::kNoItemsYet});
+    auto& browser = On<zarvik::FileBrowserPage>();
+    EXPECT_EQ(browser.Sheet().Text(), "File Browser");
+    EXPECT_EQ(::GetParent(browser.FileListBox1.Handle()), browser.Sheet().Handle());
+    EXPECT_EQ(On<zarvik::WindowsFilesPage>().FileListBox3.Items(),
+              (std::vector<std::string>{"A.txt", "b.txt", "Zarvik.ini"}));
+    EXPECT_EQ(On<zarvik::ZeroLengthFilesPage>().ListBox8.Items(),
+              std::vector<std::string>{zarvik::kNoItemsYet});
     EXPECT_EQ(m.SpeedButton1.Text(), "Build FileList");
-    EXPECT_EQ(m.Edit3.Text(), "*.*");
-    EXPECT_EQ(m.DirectoryListBox1.Directory(), "C:\\");
-    EXPECT_EQ(m.Edit1.Text(), "C:\\");
+    EXPECT_EQ(browser.Edit3.Text(), "*.*");
+    EXPECT_EQ(On<zarvik::OptionalDirectoriesPage>().DirectoryListBox1.Directory(), "C:\\");
+    EXPECT_EQ(On<zarvik::OptionalDirectoriesPage>().Edit1.Text(), "C:\\");
 
     RECT rc{};
     ::GetClientRect(m.Handle(), &rc);
@@ -172,8 +180,10 @@ TEST_F(Startup, AboutShowsTheProductText) {
 
 TEST_F(Startup, AnErrorInACommandIsShownAndTheProgramGoesOn) {
     Start();
-    Main().Button4.OnClick = [] { throw std::runtime_error("Unable to write to C:\\x.ini"); };
-    Click(Main().Button4);
+    On<zarvik::LogViewPage>().Button4.OnClick = [] {
+        throw std::runtime_error("Unable to write to C:\\x.ini");
+    };
+    Click(On<zarvik::LogViewPage>().Button4);
     EXPECT_EQ(prompts.Errors(), std::vector<std::string>{"Unable to write to C:\\x.ini"});
     EXPECT_EQ(prompts.asked.back().title, "Zarvik v1.1");
     Click(Main().SpeedButton4);

@@ -11,9 +11,18 @@
 
 #include <gtest/gtest.h>
 
+#include "analysis/SharedDllPages.h"
 #include "app/Application.h"
 #include "app/MainForm.h"
+#include "app/ProductTexts.h"
 #include "app/Prompts.h"
+#include "filelist/ListPages.h"
+#include "filelist/LogViewPage.h"
+#include "filelist/OptionalDirectoriesPage.h"
+#include "filelist/ResultPages.h"
+#include "inspect/FileBrowserPage.h"
+#include "system/AdditionalPage.h"
+#include "system/ProcessListPage.h"
 
 namespace testing_support {
 
@@ -102,6 +111,11 @@ protected:
 
     zarvik::Application& App() { return *app_; }
     zarvik::TForm1& Main() { return app_->Form1(); }
+    // The main window's page of that class: On<zarvik::LogViewPage>().Memo9.
+    template <class P>
+    P& On() {
+        return Main().Page<P>();
+    }
     std::string WindowsDir() const { return paths.windows; }
     std::string SystemDir() const { return paths.system; }
     std::string LogPath() const { return paths.windows + "\\Zarvik.ini"; }

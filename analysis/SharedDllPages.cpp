@@ -1,0 +1,47 @@
+#include "analysis/SharedDllPages.h"
+
+#include "app/Application.h"
+#include "app/ProductTexts.h"
+#include "report/Unit2.h"
+
+namespace zarvik {
+
+void SharedDllFilesPage::Create() {
+    const ListPageLayout at(Area());
+    ui::Lay(*this, Sheet(),
+            {
+                {Title, at.title, "SharedDLL Files", kPageTitle},
+                {ListBox1, at.list, {.hScroll = true}},
+                {Memo7, at.description,
+                 {"This list shows the files registered in the SharedDLLs",
+                  " section of the registry.", "Double click on a file to view it in text form."},
+                 kDescription},
+                {Button12, at.report, "Generate Report", &SharedDllFilesPage::Button12Click},
+            });
+    ListBox1.Add(kNoItemsYet);
+}
+
+void SharedDllFilesPage::Button12Click() {
+    app_.Form2().AppendReportBlock("SharedDLL files:", ListBox1.Items());
+}
+
+void MissingSharedDllFilesPage::Create() {
+    const ListPageLayout at(Area());
+    ui::Lay(*this, Sheet(),
+            {
+                {Title, at.title, "Missing SharedDll Files", kPageTitle},
+                {ListBox6, at.list, {.hScroll = true}},
+                {Memo8, at.description,
+                 {"This list shows all the files listed in SharedDLLs which are not present and ",
+                  "may still be required for applications to run."},
+                 kDescription},
+                {Button13, at.report, "Generate Report", &MissingSharedDllFilesPage::Button13Click},
+            });
+    ListBox6.Add(kNoItemsYet);
+}
+
+void MissingSharedDllFilesPage::Button13Click() {
+    app_.Form2().AppendReportBlock("Missing SharedDLL files:", ListBox6.Items());
+}
+
+}  // namespace zarvik

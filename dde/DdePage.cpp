@@ -1,0 +1,7 @@
+#include "dde/DdePage.h"
+
+namespace zarvik {
+
+void DdePage::Create() {}
+
+}  // namespace zarvik

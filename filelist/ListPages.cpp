@@ -1,0 +1,52 @@
+#include "filelist/ListPages.h"
+
+#include "app/Application.h"
+#include "report/Unit2.h"
+
+namespace zarvik {
+
+namespace {
+
+constexpr const char* kDoubleClick = "Double click on a file to view it in text form.";
+
+}  // namespace
+
+void WindowsFilesPage::Create() {
+    const ListPageLayout at(Area());
+    ui::Lay(*this, Sheet(),
+            {
+                {Title, at.title, "Windows Files", kPageTitle},
+                {FileListBox3, at.list},
+                {Memo1, at.description,
+                 {"This list shows all the files contained in the Windows directory.", kDoubleClick},
+                 kDescription},
+                {Button6, at.report, "Generate Report", &WindowsFilesPage::Button6Click},
+            });
+}
+
+void WindowsFilesPage::Start() { FileListBox3.SetDirectory(app_.WindowsPath); }
+
+void WindowsFilesPage::Button6Click() {
+    app_.Form2().AppendReportBlock("Windows files:", FileListBox3.Items());
+}
+
+void SystemFilesPage::Create() {
+    const ListPageLayout at(Area());
+    ui::Lay(*this, Sheet(),
+            {
+                {Title, at.title, "System Files", kPageTitle},
+                {FileListBox4, at.list},
+                {Memo2, at.description,
+                 {"This list shows all the files in the System directory.", kDoubleClick},
+                 kDescription},
+                {Button7, at.report, "Generate Report", &SystemFilesPage::Button7Click},
+            });
+}
+
+void SystemFilesPage::Start() { FileListBox4.SetDirectory(app_.SystemPath); }
+
+void SystemFilesPage::Button7Click() {
+    app_.Form2().AppendReportBlock("System files:", FileListBox4.Items());
+}
+
+}  // namespace zarvik

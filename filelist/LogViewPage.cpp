@@ -1,0 +1,36 @@
+#include "filelist/LogViewPage.h"
+
+#include "app/Application.h"
+#include "app/FileProbe.h"
+#include "report/Unit2.h"
+
+namespace zarvik {
+
+void LogViewPage::Create() {
+    const ui::Rect area = Area();
+    const int w = area.w, h = area.h;
+    ui::Lay(*this, Sheet(),
+            {
+                {Title, kPageTitleRect, "Log File", kPageTitle},
+                {Memo9, {10, 40, w - 300, h - 48}, {},
+                 {.readOnly = true, .vScroll = true, .hScroll = true, .wordWrap = false}},
+                {Memo10, {w - 280, 40, 270, 100},
+                 {"The Log File holds all the filenames ", "and file sizes for the windows and ",
+                  "system files as well as files in optional ", "directories recorded when the ",
+                  "logfile was created/updated."},
+                 {.readOnly = true}},
+                {Button4, {w - 280, h - 75, 130, 25}, "Refresh", &LogViewPage::Button4Click},
+                {Button14, {w - 280, h - 40, 130, 25}, "Generate Report",
+                 &LogViewPage::Button14Click},
+            });
+}
+
+void LogViewPage::ReloadLogView() { Memo9.SetLines(ReadTextLines(app_.LogFileName)); }
+
+void LogViewPage::Button4Click() { ReloadLogView(); }
+
+void LogViewPage::Button14Click() {
+    app_.Form2().AppendReportBlock("Contents of log file:", Memo9.Lines());
+}
+
+}  // namespace zarvik

@@ -1,0 +1,94 @@
+#include "filelist/OptionalDirectoriesPage.h"
+
+#include <vector>
+
+#include "app/Application.h"
+#include "app/MainForm.h"
+#include "filelist/CommandProgress.h"
+#include "filelist/LogViewPage.h"
+#include "inspect/FileBrowserPage.h"
+#include "report/Unit2.h"
+
+namespace zarvik {
+
+void OptionalDirectoriesPage::Create() {
+    const int h = Area().h;
+    using P = OptionalDirectoriesPage;
+    ui::Lay(*this, Sheet(),
+            {
+                {Title, kPageTitleRect, "Optional Directories", kPageTitle},
+                {ListBox11, {10, 40, 330, h - 48}, {.hScroll = true}},
+                {Button1, {350, 40, 130, 25}, "<----Add Dir <----", &P::Button1Click},
+                {Button2, {350, 72, 130, 25}, "Remove Dir", &P::Button2Click},
+                {Button3, {350, 104, 130, 25}, "Clear All", &P::Button3Click},
+                {Button5, {350, 136, 130, 25}, "Commit", &P::Button5Click},
+                {Button33, {350, h - 40, 130, 25}, "Generate Report", &P::Button33Click},
+                {Edit1, {490, 40, 285, 21}, "", {.readOnly = true}},
+                {DirectoryListBox1, {490, 66, 285, h - 180}, &P::DirectoryListBox1Change},
+                {Memo14, {490, h - 108, 285, 100},
+                 {"Use this screen to select other directories to log.",
+                  "This should be done before building the File List.  Once files are "
+                  "selected, click on the  ",
+                  "Commit Button and all previous optional file entries will be removed and "
+                  "the file list section for ",
+                  "Optional Files will be rebuilt."},
+                 {.readOnly = true, .vScroll = true}},
+            });
+}
+
+void OptionalDirectoriesPage::Start() {
+    DirectoryListBox1.SetDirectory("C:\\");
+    Edit1.SetText(DirectoryListBox1.Directory());
+}
+
+void OptionalDirectoriesPage::Button1Click() { ListBox11.Add(DirectoryListBox1.Directory()); }
+
+void OptionalDirectoriesPage::Button2Click() {
+    const int selected = ListBox11.ItemIndex();
+    if (selected >= 0) ListBox11.Delete(selected);
+}
+
+void OptionalDirectoriesPage::Button3Click() { ListBox11.Clear(); }
+
+void OptionalDirectoriesPage::Button5Click() {
+    CommandProgress progress(form_, true);
+    LogStore& log = app_.LogFile();
+    LogStore::Batch batch(log);
+    const int old = log.ReadInteger("Optional", "Count", 0);
+    for (int i = 0; i < old; ++i) log.EraseSection("Dir" + std::to_string(i));
+    log.EraseSection("Optional");
+    const std::vector<std::string> directories = ListBox11.Items();
+    const int n = static_cast<int>(directories.size());
+    log.WriteString("Optional", "Count", std::to_string(n));
+    for (int i = 0; i < n; ++i)
+        log.WriteString("Optional", "Directory" + std::to_string(i), directories[static_cast<size_t>(i)]);
+    for (int i = 0; i < n; ++i)
+        ScanOptionalDirectory(progress, directories[static_cast<size_t>(i)], i);
+
+    progress.Finish();
+    form_.SetStatus("<------FileList Appended----->");
+    form_.Page<LogViewPage>().ReloadLogView();
+    progress.TellUnentered(" and were not logged");
+}
+
+void OptionalDirectoriesPage::Button33Click() {
+    app_.Form2().AppendReportBlock("Optional directories logged:", ListBox11.Items());
+}
+
+void OptionalDirectoriesPage::DirectoryListBox1Change() {
+    Edit1.SetText(DirectoryListBox1.Directory());
+}
+
+void OptionalDirectoriesPage::ScanOptionalDirectory(CommandProgress& progress,
+                                                    const std::string& directory, int index) {
+    // A directory that has gone is skipped; its "Directory" key stays.
+    if (!progress.EnterDirectory(directory)) return;
+    const std::string section = "Dir" + std::to_string(index);
+    LogStore& log = app_.LogFile();
+    progress.MeasureFiles(directory + "\\", form_.Page<FileBrowserPage>().FileListBox1.Names(),
+                          [&](const std::string& path, const std::string&, int32_t size) {
+                              if (size != 0) log.WriteInteger(section, path, size);
+                          });
+}
+
+}  // namespace zarvik

@@ -1,0 +1,41 @@
+#pragma once
+// The "Optional Directories" page: the further directories to log, and
+// Commit, which rewrites the optional part of the log with them.
+#include <string>
+
+#include "app/Page.h"
+
+namespace zarvik {
+
+class CommandProgress;
+
+class OptionalDirectoriesPage final : public NotebookPage {
+public:
+    static constexpr const char* kCaption = "Optional Directories";
+    using NotebookPage::NotebookPage;
+    void Create() override;
+    void Start() override;
+
+    ui::Label Title;
+    ui::ListBox ListBox11;  // the chosen directories
+    ui::Button Button1;     // <----Add Dir <----
+    ui::Button Button2;     // Remove Dir
+    ui::Button Button3;     // Clear All
+    ui::Button Button5;     // Commit
+    ui::Button Button33;    // Generate Report
+    ui::Edit Edit1;         // the tree's directory
+    ui::DirectoryListBox DirectoryListBox1;
+    ui::Memo Memo14;
+
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button5Click();
+    void Button33Click();
+    void DirectoryListBox1Change();
+    // Logs the files of one directory into section "Dir" + index; a
+    // directory that cannot be entered is skipped and noted.
+    void ScanOptionalDirectory(CommandProgress& progress, const std::string& directory, int index);
+};
+
+}  // namespace zarvik

@@ -1,0 +1,25 @@
+#pragma once
+// The "Additional" page: the win.ini editor and the installed services.
+#include "app/Page.h"
+
+namespace zarvik {
+
+class AdditionalPage final : public NotebookPage {
+public:
+    static constexpr const char* kCaption = "Additional";
+    using NotebookPage::NotebookPage;
+    void Create() override;
+    void Start() override;
+
+    ui::Label WinIniLabel;
+    ui::Memo Memo21;      // win.ini
+    ui::Button Button53;  // Save
+    ui::Label ServicesLabel;
+    ui::ListBox ListBox9;  // the services
+    ui::Button Button55;   // Generate Report
+
+private:
+    void LoadWinIni();
+};
+
+}  // namespace zarvik

@@ -1,0 +1,7 @@
+#include "system/RegistryPage.h"
+
+namespace zarvik {
+
+void RegistryPage::Create() {}
+
+}  // namespace zarvik
