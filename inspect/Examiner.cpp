@@ -47,11 +47,11 @@ constexpr Banner kBanners[] = {
 
 }  // namespace
 
-void ExamineStrings(const std::vector<std::string>& strings, std::vector<std::string>& findings) {
-    findings.clear();
+void ExamineStrings(const StringList& strings, StringList& findings) {
+    findings.Clear();
     std::array<bool, kCapabilityCount> seen{};
-    for (const std::string& text : strings) {
-        const std::string_view line = text;
+    for (size_t n = 0; n < strings.Count(); ++n) {
+        const std::string_view line = strings[n];
         for (size_t i = 0; i < kCapabilityCount; ++i) {
             if (seen[i]) continue;
             for (std::string_view name : kCapabilities[i].names) {
@@ -62,15 +62,15 @@ void ExamineStrings(const std::vector<std::string>& strings, std::vector<std::st
             }
         }
         for (std::string_view prefix : kRegistryPrefixes)
-            if (line.starts_with(prefix)) findings.push_back("Appears to access Reg Key: " + text);
+            if (line.starts_with(prefix)) findings.Add("Appears to access Reg Key: ", line);
         for (const Banner& b : kBanners)
-            if (line == b.line) findings.emplace_back(b.finding);
+            if (line == b.line) findings.Add(b.finding);
         // A period fourth from the end: a name with a three-letter extension.
         if (line.size() >= 4 && line[line.size() - 4] == '.')
-            findings.push_back("Appears to use this file:" + text);
+            findings.Add("Appears to use this file:", line);
     }
     for (size_t i = 0; i < kCapabilityCount; ++i)
-        if (seen[i]) findings.emplace_back(kCapabilities[i].message);
+        if (seen[i]) findings.Add(kCapabilities[i].message);
 }
 
 }  // namespace zarvik

@@ -38,70 +38,65 @@ const unsigned char* const kClass = kClassTable.of;
 
 }  // namespace
 
-inline void StringExtractor::Visit(unsigned char c, const unsigned char* next, bool hasSecond,
-                                   bool hasThird) {
-    const unsigned char k = kClass[c];
+// The counts are passed in so that the loop over a piece keeps them in
+// registers rather than in the object, where every store into the run's
+// text could change them.
+inline void StringExtractor::Visit(Counts& r, unsigned char c, const unsigned char* next,
+                                   unsigned hasSecond, unsigned hasThird) {
+    const unsigned k = kClass[c];
     if (!(k & kMember)) {
-        if (inRun_) EndRun();
+        if (r.n > 5 && r.fourLetters && r.repeats < 3 && !r.reject && r.vowels > 1)
+            Emit(r.n, r.vowels >= r.n / 2 + 3);
+        r = Counts{};
         return;
     }
-    inRun_ = true;
-    run_[n_++] = static_cast<char>(c);
+    r.open = 1;
+    run_[r.n++] = static_cast<char>(c);
     if (k & kLetter) {
-        if (++streak_ > 3) fourLetters_ = true;
+        if (++r.streak > 3) r.fourLetters = 1;
     } else {
-        streak_ = 0;
+        r.streak = 0;
     }
-    if (c == previous_) ++repeats_;
-    previous_ = c;
+    if (c == r.previous) ++r.repeats;
+    r.previous = c;
     // A digit glued to a letter, three equal characters, or a Q without a
     // capital U after it: not a word.
     if ((hasSecond && (k & kDigit) && (kClass[next[0]] & kLetter)) ||
         (hasThird && next[0] == c && next[1] == c) || (c == 'Q' && next[0] != 'U'))
-        reject_ = true;
-    if (k & kVowel) ++vowels_;
-    if (n_ > kRunCapacity) n_ = kRunCapacity;
+        r.reject = 1;
+    if (k & kVowel) ++r.vowels;
+    if (r.n > kRunCapacity) r.n = kRunCapacity;
     // Leading blanks and digits leave the text; the counts keep them.
-    if (kClass[static_cast<unsigned char>(run_[0])] & kBlankOrDigit) n_ = 0;
+    if (kClass[static_cast<unsigned char>(run_[0])] & kBlankOrDigit) r.n = 0;
 }
 
-void StringExtractor::EndRun() {
-    if (n_ > 5 && fourLetters_ && repeats_ < 3 && !reject_ && vowels_ > 1) {
-        if (vowels_ < n_ / 2 + 3) {
-            strings_.emplace_back(run_, n_);
-        } else {
-            std::string line;
-            line.reserve(n_ + 2);
-            line.append("**").append(run_, n_);
-            strings_.push_back(std::move(line));
-        }
-    }
-    ClearRun();
-}
-
-void StringExtractor::ClearRun() {
-    n_ = 0;
-    streak_ = 0;
-    fourLetters_ = false;
-    previous_ = 0;
-    repeats_ = 0;
-    reject_ = false;
-    vowels_ = 0;
-    inRun_ = false;
+void StringExtractor::Emit(size_t n, bool stars) {
+    strings_.Add(stars ? "**" : "", std::string_view(run_, n));
 }
 
 void StringExtractor::VisitWithFullLookAhead(const unsigned char* p, const unsigned char* end) {
     if (end - p <= static_cast<ptrdiff_t>(kLookAhead)) return;
     const unsigned char* const last = end - kLookAhead;
+    Counts r = counts_;
     while (p < last) {
-        if (!inRun_) {
-            // Between runs nothing is counted: skip to the next member.
+        if (!r.open) {
+            // Between runs nothing is counted: on to the next member.
             while (p < last && !(kClass[*p] & kMember)) ++p;
             if (p == last) break;
+            // A run of fewer than six members is never listed, and the byte
+            // that ends it clears everything: both can be passed over.
+            const unsigned char* q = p + 1;
+            const unsigned char* const shortEnd = last - p > 6 ? p + 6 : last;
+            while (q < shortEnd && (kClass[*q] & kMember)) ++q;
+            if (q < shortEnd) {
+                p = q + 1;
+                continue;
+            }
         }
-        Visit(*p, p + 1, true, true);
+        Visit(r, *p, p + 1, 1, 1);
         ++p;
     }
+    counts_ = r;
 }
 
 void StringExtractor::Feed(const void* bytes, size_t count) {
@@ -113,7 +108,7 @@ void StringExtractor::Feed(const void* bytes, size_t count) {
         const size_t joined = pendingCount_ + take;
         size_t visited = 0;
         while (visited < pendingCount_ && visited + kLookAhead < joined) {
-            Visit(pending_[visited], pending_ + visited + 1, true, true);
+            Visit(counts_, pending_[visited], pending_ + visited + 1, 1, 1);
             ++visited;
         }
         if (visited < pendingCount_) {
@@ -133,13 +128,13 @@ void StringExtractor::Feed(const void* bytes, size_t count) {
 void StringExtractor::Finish() {
     // The last bytes of the file, where the rules that look ahead run out.
     for (size_t i = 0; i + 1 < pendingCount_; ++i)
-        Visit(pending_[i], pending_ + i + 1, i + 2 < pendingCount_, i + 3 < pendingCount_);
+        Visit(counts_, pending_[i], pending_ + i + 1, i + 2 < pendingCount_, i + 3 < pendingCount_);
     pendingCount_ = 0;
     // A run still open at the end is not listed.
-    ClearRun();
+    counts_ = Counts{};
 }
 
-void ExtractStrings(const void* bytes, size_t count, std::vector<std::string>& strings) {
+void ExtractStrings(const void* bytes, size_t count, StringList& strings) {
     StringExtractor extractor(strings);
     extractor.Feed(bytes, count);
     extractor.Finish();

@@ -2,8 +2,8 @@
 // The printable strings of a file: runs of path characters that look like
 // words, found by one pass over the bytes.
 #include <cstddef>
-#include <string>
-#include <vector>
+
+#include "inspect/StringList.h"
 
 namespace zarvik {
 
@@ -14,7 +14,7 @@ namespace zarvik {
 // back between pieces.
 class StringExtractor {
 public:
-    explicit StringExtractor(std::vector<std::string>& strings) : strings_(strings) {}
+    explicit StringExtractor(StringList& strings) : strings_(strings) {}
 
     void Feed(const void* bytes, size_t count);
     // The end of the file: the last byte is never visited and a run still
@@ -26,33 +26,39 @@ public:
 private:
     static constexpr size_t kLookAhead = 3;
 
+    // The counts of the run being read, all cleared at every byte outside
+    // the member characters. The run's text is run_. Flags are 0 or 1.
+    struct Counts {
+        size_t n = 0;          // length of the run text
+        unsigned streak = 0;   // letters in a row
+        unsigned repeats = 0;  // characters equal to the one before
+        unsigned vowels = 0;
+        unsigned previous = 0;  // 0: none (never a member character)
+        unsigned fourLetters = 0;
+        unsigned reject = 0;
+        unsigned open = 0;  // any member character since the last clear
+    };
+
     // Visits one byte c: the byte after it, next[0], always exists; the one
     // after that, next[1], when hasSecond; a third one when hasThird.
-    void Visit(unsigned char c, const unsigned char* next, bool hasSecond, bool hasThird);
-    void EndRun();  // lists the run when it looks like a word, then clears it
-    void ClearRun();
+    void Visit(Counts& counts, unsigned char c, const unsigned char* next, unsigned hasSecond,
+               unsigned hasThird);
+    // Lists the first n characters of the run, after "**" when asked.
+    void Emit(size_t n, bool stars);
     // Visits every byte that has kLookAhead bytes after it in [begin, end).
     void VisitWithFullLookAhead(const unsigned char* begin, const unsigned char* end);
 
-    std::vector<std::string>& strings_;
+    StringList& strings_;
 
     // Bytes received but not yet visited: fewer than kLookAhead follow them.
     unsigned char pending_[2 * kLookAhead] = {};
     size_t pendingCount_ = 0;
 
-    // Run state, cleared at every byte outside the member characters.
+    Counts counts_;
     char run_[kRunCapacity + 1] = {};  // position 254 takes the overflow
-    size_t n_ = 0;                     // length of the run text
-    unsigned streak_ = 0;              // letters in a row
-    bool fourLetters_ = false;
-    unsigned char previous_ = 0;  // 0: none (never a member character)
-    unsigned repeats_ = 0;
-    bool reject_ = false;
-    unsigned vowels_ = 0;
-    bool inRun_ = false;  // any member character since the last clear
 };
 
 // Appends the strings found in count bytes to strings.
-void ExtractStrings(const void* bytes, size_t count, std::vector<std::string>& strings);
+void ExtractStrings(const void* bytes, size_t count, StringList& strings);
 
 }  // namespace zarvik

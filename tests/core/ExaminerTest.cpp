@@ -10,10 +10,12 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-Lines Examine(const Lines& strings) {
-    Lines findings{"left over from the last file"};
+Lines Examine(const Lines& lines) {
+    StringList strings;
+    for (const std::string& line : lines) strings.Add(line);
+    StringList findings{"left over from the last file"};
     ExamineStrings(strings, findings);
-    return findings;
+    return findings.Lines();
 }
 
 const char* const kFileAccess = "This program appears capable of file access";

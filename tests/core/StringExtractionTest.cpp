@@ -20,9 +20,9 @@ namespace {
 using Lines = std::vector<std::string>;
 
 Lines Extract(const std::string& bytes) {
-    Lines lines;
-    ExtractStrings(bytes.data(), bytes.size(), lines);
-    return lines;
+    StringList strings;
+    ExtractStrings(bytes.data(), bytes.size(), strings);
+    return strings.Lines();
 }
 
 std::string Bytes(const char* text) { return std::string(text) + std::string(2, '\0'); }
@@ -64,12 +64,12 @@ Lines ReferenceExtract(const std::string& b) {
 }
 
 Lines ExtractInPieces(const std::string& bytes, size_t piece) {
-    Lines lines;
-    StringExtractor extractor(lines);
+    StringList strings;
+    StringExtractor extractor(strings);
     for (size_t at = 0; at < bytes.size(); at += piece)
         extractor.Feed(bytes.data() + at, std::min(piece, bytes.size() - at));
     extractor.Finish();
-    return lines;
+    return strings.Lines();
 }
 
 std::string ReadFileStart(const std::string& path, size_t limit) {
@@ -106,6 +106,19 @@ std::string RichestWindow(const std::string& file, size_t size) {
         if (count > bestCount) best = at, bestCount = count;
     }
     return file.substr(best, size);
+}
+
+TEST(StringListTest, LinesAreOneTextWithCrLfBetweenThem) {
+    StringList list{"one", "", "three"};
+    list.Add("**", "four");
+    EXPECT_EQ(list.Text(), "one\r\n\r\nthree\r\n**four");
+    ASSERT_EQ(list.Count(), 4u);
+    EXPECT_EQ(list[1], "");
+    EXPECT_EQ(list[3], "**four");
+    EXPECT_EQ(list.Lines(), (Lines{"one", "", "three", "**four"}));
+    list.Clear();
+    EXPECT_TRUE(list.Empty());
+    EXPECT_EQ(list.Text(), "");
 }
 
 TEST(ExtractStringsTest, WordsBetweenOtherBytesAreListed) {
@@ -199,17 +212,17 @@ TEST(ExtractStringsTest, WholeRealFilesInRandomPiecesAndAReusedExtractor) {
     std::mt19937 random(7);
     for (const std::string& file : RealBinaries()) {
         const Lines expected = ReferenceExtract(file);
-        Lines lines;
-        StringExtractor extractor(lines);
+        StringList strings;
+        StringExtractor extractor(strings);
         for (int pass = 0; pass < 2; ++pass) {
-            lines.clear();
+            strings.Clear();
             for (size_t at = 0; at < file.size();) {
                 const size_t piece = std::min<size_t>(random() % 70000 * (random() % 2), file.size() - at);
                 extractor.Feed(file.data() + at, piece);
                 at += piece;
             }
             extractor.Finish();
-            ASSERT_EQ(lines, expected);
+            ASSERT_EQ(strings.Lines(), expected);
         }
     }
 }
