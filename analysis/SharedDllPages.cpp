@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "app/ProductTexts.h"
+#include "inspect/Unit5.h"
 #include "report/Unit2.h"
 
 namespace zarvik {
@@ -11,7 +12,7 @@ void SharedDllFilesPage::Create() {
     ui::Lay(*this, Sheet(),
             {
                 {Title, at.title, "SharedDLL Files", kPageTitle},
-                {ListBox1, at.list, {.hScroll = true}},
+                {ListBox1, at.list, {.hScroll = true}, nullptr, &SharedDllFilesPage::ListBox1DblClick},
                 {Memo7, at.description,
                  {"This list shows the files registered in the SharedDLLs",
                   " section of the registry.", "Double click on a file to view it in text form."},
@@ -43,5 +44,7 @@ void MissingSharedDllFilesPage::Create() {
 void MissingSharedDllFilesPage::Button13Click() {
     app_.Form2().AppendReportBlock("Missing SharedDLL files:", ListBox6.Items());
 }
+
+void SharedDllFilesPage::ListBox1DblClick() { app_.Form5().OpenSelectedEntry(ListBox1); }
 
 }  // namespace zarvik

@@ -17,6 +17,7 @@ public:
     ui::Button Button12;  // Generate Report
 
     void Button12Click();
+    void ListBox1DblClick();
 };
 
 class MissingSharedDllFilesPage final : public NotebookPage {

@@ -1,6 +1,7 @@
 #include "filelist/ListPages.h"
 
 #include "app/Application.h"
+#include "inspect/Unit5.h"
 #include "report/Unit2.h"
 
 namespace zarvik {
@@ -16,7 +17,7 @@ void WindowsFilesPage::Create() {
     ui::Lay(*this, Sheet(),
             {
                 {Title, at.title, "Windows Files", kPageTitle},
-                {FileListBox3, at.list},
+                {FileListBox3, at.list, nullptr, &WindowsFilesPage::FileListBox3DblClick},
                 {Memo1, at.description,
                  {"This list shows all the files contained in the Windows directory.", kDoubleClick},
                  kDescription},
@@ -30,12 +31,14 @@ void WindowsFilesPage::Button6Click() {
     app_.Form2().AppendReportBlock("Windows files:", FileListBox3.Items());
 }
 
+void WindowsFilesPage::FileListBox3DblClick() { app_.Form5().OpenSelectedFile(FileListBox3); }
+
 void SystemFilesPage::Create() {
     const ListPageLayout at(Area());
     ui::Lay(*this, Sheet(),
             {
                 {Title, at.title, "System Files", kPageTitle},
-                {FileListBox4, at.list},
+                {FileListBox4, at.list, nullptr, &SystemFilesPage::FileListBox4DblClick},
                 {Memo2, at.description,
                  {"This list shows all the files in the System directory.", kDoubleClick},
                  kDescription},
@@ -48,5 +51,7 @@ void SystemFilesPage::Start() { FileListBox4.SetDirectory(app_.SystemPath); }
 void SystemFilesPage::Button7Click() {
     app_.Form2().AppendReportBlock("System files:", FileListBox4.Items());
 }
+
+void SystemFilesPage::FileListBox4DblClick() { app_.Form5().OpenSelectedFile(FileListBox4); }
 
 }  // namespace zarvik

@@ -18,6 +18,7 @@ public:
     ui::Button Button6;  // Generate Report
 
     void Button6Click();
+    void FileListBox3DblClick();
 };
 
 class SystemFilesPage final : public NotebookPage {
@@ -33,6 +34,7 @@ public:
     ui::Button Button7;  // Generate Report
 
     void Button7Click();
+    void FileListBox4DblClick();
 };
 
 }  // namespace zarvik

@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "app/ProductTexts.h"
+#include "inspect/Unit5.h"
 #include "report/Unit2.h"
 
 namespace zarvik {
@@ -39,7 +40,7 @@ void FilesAddedPage::Create() {
     ui::Lay(*this, Sheet(),
             {
                 {Title, at.title, "Files Added", kPageTitle},
-                {ListBox4, at.list, kResultList},
+                {ListBox4, at.list, kResultList, nullptr, &FilesAddedPage::ListBox4DblClick},
                 {Memo4, at.description,
                  {"This list shows all the files in the ", "Windows, System and optional ",
                   "directories which have been Added ", "since the log was created.",
@@ -80,7 +81,7 @@ void FilesChangedPage::Create() {
     ui::Lay(*this, Sheet(),
             {
                 {Title, at.title, "Files Changed", kPageTitle},
-                {ListBox3, at.list, kResultList},
+                {ListBox3, at.list, kResultList, nullptr, &FilesChangedPage::ListBox3DblClick},
                 {Memo6, at.description,
                  {"This list shows all the files which have been ",
                   "changed in the Windows,  System and ",
@@ -99,5 +100,9 @@ void FilesChangedPage::Create() {
 void FilesChangedPage::Button11Click() {
     app_.Form2().AppendReportBlock("Files changed since log was created:", ListBox3.Items());
 }
+
+void FilesAddedPage::ListBox4DblClick() { app_.Form5().OpenSelectedListEntry(ListBox4); }
+
+void FilesChangedPage::ListBox3DblClick() { app_.Form5().OpenSelectedListEntry(ListBox3); }
 
 }  // namespace zarvik

@@ -32,6 +32,7 @@ public:
     ui::Button Button9;  // Generate Report
 
     void Button9Click();
+    void ListBox4DblClick();
 };
 
 class FilesDeletedPage final : public NotebookPage {
@@ -60,6 +61,7 @@ public:
     ui::Button Button11;  // Generate Report
 
     void Button11Click();
+    void ListBox3DblClick();
 };
 
 }  // namespace zarvik

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/Application.h"
+#include "inspect/Unit5.h"
 #include "report/Unit2.h"
 
 namespace zarvik {
@@ -20,7 +21,7 @@ void FileBrowserPage::Create() {
     using P = FileBrowserPage;
     std::vector<ui::Row<P>> rows = {
         {Label12, kPageTitleRect, "File Browser", kPageTitle},
-        {FileListBox1, {10, 40, 325, h - 85}},
+        {FileListBox1, {10, 40, 325, h - 85}, nullptr, &FileBrowserPage::FileListBox1DblClick},
         {DriveLabel, {345, 40, 60, 14}, "Drive"},
         {DriveComboBox1, {345, 56, 200, 21}, &P::DriveComboBox1Change},
         {DirectoryListBox2, {345, 82, 200, h - 127}, &P::DirectoryListBox2Change},
@@ -72,6 +73,8 @@ void FileBrowserPage::Start() {
 }
 
 void FileBrowserPage::Edit3Change() { FileListBox1.SetMask(Edit3.Text()); }
+
+void FileBrowserPage::FileListBox1DblClick() { app_.Form5().OpenSelectedFile(FileListBox1); }
 void FileBrowserPage::Button18Click() { Edit3.SetText("*.dll"); }
 void FileBrowserPage::Button19Click() { Edit3.SetText("*.exe"); }
 void FileBrowserPage::Button20Click() { Edit3.SetText("*.tmp"); }

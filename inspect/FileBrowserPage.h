@@ -31,6 +31,7 @@ public:
         Button18, Button27;
 
     void Edit3Change();
+    void FileListBox1DblClick();
     void Button17Click();
     void Button18Click();
     void Button19Click();

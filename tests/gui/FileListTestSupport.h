@@ -22,6 +22,15 @@ inline void ClickEntry(ui::ListBox& list, int index) {
     ui::PumpMessages();
 }
 
+// A double-click on the selected entry (index -1: on the list without a selection).
+inline void DoubleClickEntry(ui::ListBox& list, int index) {
+    ::SendMessageA(list.Handle(), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    ::SendMessageA(::GetParent(list.Handle()), WM_COMMAND,
+                   MAKEWPARAM(::GetDlgCtrlID(list.Handle()), LBN_DBLCLK),
+                   reinterpret_cast<LPARAM>(list.Handle()));
+    ui::PumpMessages();
+}
+
 inline void ChooseEntry(ui::ComboBox& combo, int index) {
     ::SendMessageA(combo.Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
     ::SendMessageA(::GetParent(combo.Handle()), WM_COMMAND,

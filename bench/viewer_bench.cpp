@@ -1,0 +1,188 @@
+// Opening a large file in the real File Viewer: the time until the viewer is
+// shown and painted, and the peak working set of the process. The file is
+// made of the System directory's DLLs. Prints figures; asserts nothing.
+// Usage: viewer_bench [MEGABYTES [ROUNDS]]   (default 100 MB, 2 rounds)
+#include <windows.h>
+#include <psapi.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Application.h"
+#include "gui/support/Harness.h"
+#include "inspect/Examiner.h"
+#include "inspect/StringExtraction.h"
+#include "inspect/Unit5.h"
+#include "ui/FileListing.h"
+#include "ui/Form.h"
+
+using namespace testing_support;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double MsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// Looked up at run time: kernel32 has it from Windows 7 on, psapi before.
+using MemoryInfoFunction = BOOL(WINAPI*)(HANDLE, PROCESS_MEMORY_COUNTERS*, DWORD);
+MemoryInfoFunction FindMemoryInfo() {
+    FARPROC f = ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "K32GetProcessMemoryInfo");
+    if (!f) {
+        if (HMODULE psapi = ::LoadLibraryA("psapi.dll")) f = ::GetProcAddress(psapi, "GetProcessMemoryInfo");
+    }
+    return reinterpret_cast<MemoryInfoFunction>(reinterpret_cast<void*>(f));
+}
+
+struct WorkingSet {
+    double peakMb = -1, nowMb = -1;
+};
+
+WorkingSet Measure() {
+    static const MemoryInfoFunction info = FindMemoryInfo();
+    WorkingSet w;
+    PROCESS_MEMORY_COUNTERS c{};
+    c.cb = sizeof c;
+    if (info && info(::GetCurrentProcess(), &c, sizeof c)) {
+        w.peakMb = static_cast<double>(c.PeakWorkingSetSize) / (1 << 20);
+        w.nowMb = static_cast<double>(c.WorkingSetSize) / (1 << 20);
+    }
+    return w;
+}
+
+// Reads the file in pieces, handing each to `take`; false when it cannot.
+template <typename Take>
+bool ReadInPieces(const std::string& path, Take take) {
+    ui::FileHandle in(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!in) return false;
+    static char buffer[1 << 20];
+    DWORD got = 0;
+    while (::ReadFile(in.Get(), buffer, sizeof buffer, &got, nullptr) && got)
+        if (!take(buffer, got)) return false;
+    return true;
+}
+
+// Real executables one after another until the file has `size` bytes,
+// copied in pieces so that the benchmark's own memory stays small.
+bool MakeExecutablesFile(const std::string& path, size_t size) {
+    char dir[MAX_PATH] = {};
+    ::GetSystemDirectoryA(dir, sizeof dir);
+    const std::vector<std::string> names = ui::ListPlainFiles(dir, "*.dll");
+    if (names.empty()) return false;
+    ui::FileHandle out(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!out) return false;
+    size_t written = 0;
+    for (size_t i = 0; written < size; i = (i + 1) % names.size()) {
+        ReadInPieces(ui::JoinPath(dir, names[i]), [&](const char* bytes, DWORD count) {
+            const DWORD part = static_cast<DWORD>(std::min<size_t>(count, size - written));
+            DWORD done = 0;
+            if (!part || !::WriteFile(out.Get(), bytes, part, &done, nullptr)) return false;
+            written += done;
+            return true;
+        });
+    }
+    return true;
+}
+
+// Random bytes: a data file with hardly a string in it.
+bool MakeRandomFile(const std::string& path, size_t size) {
+    ui::FileHandle out(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!out) return false;
+    std::vector<char> piece(1 << 20);
+    unsigned state = 12345;
+    for (size_t written = 0; written < size; written += piece.size()) {
+        for (char& c : piece) c = static_cast<char>((state = state * 1103515245u + 12345u) >> 23);
+        DWORD done = 0;
+        if (!::WriteFile(out.Get(), piece.data(), static_cast<DWORD>(piece.size()), &done, nullptr))
+            return false;
+    }
+    return true;
+}
+
+void OpenRounds(zarvik::TForm5& viewer, const std::string& file, const char* what, int rounds) {
+    // The file once through the system cache, so that every round reads alike.
+    ReadInPieces(file, [](const char*, DWORD) { return true; });
+    const WorkingSet before = Measure();
+    std::printf("File Viewer on %s\n", what);
+    std::printf("  working set before: %.1f MB (peak so far %.1f MB)\n", before.nowMb, before.peakMb);
+    for (int round = 1; round <= rounds; ++round) {
+        viewer.Hide();
+        ui::PumpMessages();
+        const auto start = Clock::now();
+        viewer.OpenInViewer(file);
+        ::UpdateWindow(viewer.Handle());
+        const double shown = MsSince(start);
+        ui::PumpMessages();
+        const WorkingSet after = Measure();
+        const double strings = ::GetWindowTextLengthA(viewer.Memo1.Handle()) / 1048576.0;
+        const double findings = ::GetWindowTextLengthA(viewer.Memo2.Handle()) / 1048576.0;
+        const int lines = static_cast<int>(::SendMessageA(viewer.Memo1.Handle(), EM_GETLINECOUNT, 0, 0));
+        std::printf("  round %d: shown and painted in %.0f ms; %d lines, %.2f MB + %.2f MB of text;"
+                    " peak working set %.1f MB (now %.1f MB)\n",
+                    round, shown, lines, strings, findings, after.peakMb, after.nowMb);
+        std::fflush(stdout);
+    }
+
+    // The same work without the windows: what the edit controls add is the rest.
+    double alone = 1e30;
+    for (int round = 0; round < 2; ++round) {
+        zarvik::StringList strings, findings;
+        const auto start = Clock::now();
+        zarvik::StringExtractor extractor(strings);
+        ReadInPieces(file, [&](const char* bytes, DWORD n) {
+            extractor.Feed(bytes, n);
+            return true;
+        });
+        extractor.Finish();
+        zarvik::ExamineStrings(strings, findings);
+        alone = std::min(alone, MsSince(start));
+    }
+    std::printf("  of which reading, extraction and examination: %.0f ms\n", alone);
+    std::fflush(stdout);
+}
+
+}  // namespace
+
+// Opens a file of random bytes, then one of real executables (in that order:
+// the peak working set only grows).
+int main(int argc, char** argv) {
+    const size_t megabytes = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 100;
+    const int rounds = argc > 2 ? std::atoi(argv[2]) : 2;
+    TempDir root;
+    const std::string random = root / "random.bin";
+    const std::string executables = root / "executables.bin";
+    if (!MakeRandomFile(random, megabytes << 20) || !MakeExecutablesFile(executables, megabytes << 20)) {
+        std::printf("cannot make the test files\n");
+        return 1;
+    }
+
+    ScriptedPrompts prompts;
+    FixedPaths paths;
+    paths.windows = root / "windows";
+    paths.system = paths.windows + "\\system";
+    MakeDirectory(paths.windows);
+    MakeDirectory(paths.system);
+    prompts.answers.push_back(false);  // no external list
+    auto app = std::make_unique<zarvik::Application>(prompts, paths);
+    app->CreateForms();
+    ::ShowWindow(app->Form1().Handle(), SW_SHOW);
+    ui::PumpMessages();
+
+    const std::string size = std::to_string(megabytes) + " MB";
+    OpenRounds(app->Form5(), random, (size + " of random bytes").c_str(), rounds);
+    OpenRounds(app->Form5(), executables, (size + " of the System directory's DLLs").c_str(), rounds);
+    std::printf("targets: under 3000 ms; under 64 MB plus what the two text fields hold\n");
+    app.reset();
+    ui::PumpMessages();
+    return 0;
+}
