@@ -97,10 +97,7 @@ void TForm1::SpeedButton2Click() {
     Analysis analysis(*this, progress);
     ui::FileListBox& windows = Page<WindowsFilesPage>().FileListBox3;
     ui::FileListBox& system = Page<SystemFilesPage>().FileListBox4;
-    progress.Clear(Page<FilesChangedPage>().ListBox3);
-    progress.Clear(Page<FilesAddedPage>().ListBox4);
-    progress.Clear(Page<FilesDeletedPage>().ListBox2);
-    progress.Clear(Page<ZeroLengthFilesPage>().ListBox8);
+    ClearChangeLists(*this, progress);
     progress.Clear(Page<MissingSharedDllFilesPage>().ListBox6);
     SpeedButton6.SetEnabled(true);
     analysis.CheckSharedDlls();

@@ -33,10 +33,7 @@ void TForm1::SpeedButton1Click() {
     CommandProgress progress(*this, false);
     ui::FileListBox& windows = Page<WindowsFilesPage>().FileListBox3;
     ui::FileListBox& system = Page<SystemFilesPage>().FileListBox4;
-    progress.Clear(Page<FilesChangedPage>().ListBox3);
-    progress.Clear(Page<FilesAddedPage>().ListBox4);
-    progress.Clear(Page<FilesDeletedPage>().ListBox2);
-    progress.Clear(Page<ZeroLengthFilesPage>().ListBox8);
+    ClearChangeLists(*this, progress);
     {
         LogStore::Batch batch(app_.LogFile());
         LogDirectory(progress, app_.LogFile(), windows, app_.WindowsPath, "Windows");

@@ -1,7 +1,9 @@
 #include "filelist/ResultPages.h"
 
 #include "app/Application.h"
+#include "app/MainForm.h"
 #include "app/ProductTexts.h"
+#include "filelist/CommandProgress.h"
 #include "inspect/Unit5.h"
 #include "report/Unit2.h"
 
@@ -104,5 +106,12 @@ void FilesChangedPage::Button11Click() {
 void FilesAddedPage::ListBox4DblClick() { app_.Form5().OpenSelectedListEntry(ListBox4); }
 
 void FilesChangedPage::ListBox3DblClick() { app_.Form5().OpenSelectedListEntry(ListBox3); }
+
+void ClearChangeLists(TForm1& form, CommandProgress& progress) {
+    progress.Clear(form.Page<FilesChangedPage>().ListBox3);
+    progress.Clear(form.Page<FilesAddedPage>().ListBox4);
+    progress.Clear(form.Page<FilesDeletedPage>().ListBox2);
+    progress.Clear(form.Page<ZeroLengthFilesPage>().ListBox8);
+}
 
 }  // namespace zarvik
