@@ -107,6 +107,10 @@ void TForm1::SpeedButton2Click() {
     LogStore& log = app_.LogFile();
     LogStore::Batch batch(log);
 
+    // The disk as it is now: what an installation added since start-up must
+    // be listed as added.
+    windows.Update();
+    system.Update();
     analysis.CompareDirectory(app_.WindowsPath, windows.Names(), "Windows", false);
     analysis.CompareDirectory(app_.SystemPath, system.Names(), "Windows\\System", false);
     analysis.FindDeleted("Windows", app_.WindowsPath);

@@ -157,6 +157,9 @@ void TForm1::LoadLogView() {
     } catch (const std::exception& e) {
         app_.ShowError(e.what());
     }
+    // This machine's own log was the one that failed: nothing else to try,
+    // and the error is shown once.
+    if (!app_.ExternalList) return;
     // An external list that cannot be read: work on this machine's own log,
     // so no command ever runs without a store.
     app_.LogFileName = app_.WindowsPath + "Zarvik.ini";

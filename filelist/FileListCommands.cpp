@@ -34,6 +34,9 @@ void TForm1::SpeedButton1Click() {
     ui::FileListBox& windows = Page<WindowsFilesPage>().FileListBox3;
     ui::FileListBox& system = Page<SystemFilesPage>().FileListBox4;
     ClearChangeLists(*this, progress);
+    // The disk as it is now: an installation may have run since start-up.
+    windows.Update();
+    system.Update();
     {
         LogStore::Batch batch(app_.LogFile());
         LogDirectory(progress, app_.LogFile(), windows, app_.WindowsPath, "Windows");

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "filelist/CaseFold.h"
+
 namespace zarvik {
 
 // What the platform tells about a file without reading it. Two equal stamps
@@ -45,6 +47,9 @@ public:
     // and write it. Release closes that handle.
     virtual void Hold(const std::string& path) { (void)path; }
     virtual void Release() {}
+
+    // How names match without regard to case on this platform.
+    virtual CaseFold NameFold() const { return CaseFold::Western(); }
 };
 
 // The file system of the platform the program is built for.

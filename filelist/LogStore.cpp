@@ -10,14 +10,6 @@ constexpr std::string_view LineEnd = "\r\n";
 
 bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= 32; }
 
-// ASCII only: names are single-byte and must fold the same in every locale.
-std::string Folded(std::string_view name) {
-    std::string folded(name);
-    for (char& c : folded)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return folded;
-}
-
 struct Span {
     size_t start;
     size_t end;
@@ -66,11 +58,12 @@ std::string EntryLine(std::string_view key, std::string_view value) {
 
 LogWriteError::LogWriteError(const std::string& path) : std::runtime_error("Unable to write to " + path) {}
 
-LogStore::LogStore(std::string path, LogFileSystem& fileSystem) : path_(std::move(path)), fileSystem_(fileSystem) {}
+LogStore::LogStore(std::string path, LogFileSystem& fileSystem)
+    : path_(std::move(path)), fileSystem_(fileSystem), fold_(fileSystem.NameFold()) {}
 
 // ---- Reading the file ----
 
-LogStore::Index LogStore::Parse(const std::string& text) {
+LogStore::Index LogStore::Parse(const std::string& text) const {
     Index index;
     std::optional<size_t> current;  // section the lines belong to; none before the first header
     for (size_t lineStart = 0; lineStart < text.size();) {
@@ -85,7 +78,7 @@ LogStore::Index LogStore::Parse(const std::string& text) {
 // Hand-edited files are read the forgiving way: blanks around names, "=" and
 // values, ";" comments, blank lines and lines without "=" are all allowed.
 void LogStore::ParseLine(const std::string& text, size_t lineStart, size_t lineEnd, Index& index,
-                         std::optional<size_t>& current) {
+                         std::optional<size_t>& current) const {
     const Span line = Trimmed(text, lineStart, lineEnd);
     if (line.Empty() || text[line.start] == ';') return;
 
@@ -94,7 +87,7 @@ void LogStore::ParseLine(const std::string& text, size_t lineStart, size_t lineE
         const size_t close = content.rfind(']');
         if (close == std::string_view::npos) return;
         const Span name = Trimmed(text, line.start + 1, line.start + close);
-        Section section{Folded(std::string_view(text).substr(name.start, name.Length())), lineStart, lineEnd, {}, {}};
+        Section section{fold_(std::string_view(text).substr(name.start, name.Length())), lineStart, lineEnd, {}, {}};
         current = index.sections.size();
         index.sectionByName.emplace(section.foldedName, *current);
         index.sections.push_back(std::move(section));
@@ -111,8 +104,8 @@ void LogStore::ParseLine(const std::string& text, size_t lineStart, size_t lineE
 }
 
 // A repeated key is not indexed: the first occurrence is the one read and rewritten.
-void LogStore::AddEntry(Section& section, std::string_view key, size_t valueStart, size_t valueLength) {
-    if (section.entryByKey.emplace(Folded(key), section.entries.size()).second)
+void LogStore::AddEntry(Section& section, std::string_view key, size_t valueStart, size_t valueLength) const {
+    if (section.entryByKey.emplace(fold_(key), section.entries.size()).second)
         section.entries.push_back(Entry{std::string(key), valueStart, valueStart + valueLength});
 }
 
@@ -165,14 +158,14 @@ void LogStore::PrepareWrite() {
 }
 
 const LogStore::Section* LogStore::FindSection(std::string_view section) const {
-    const auto found = index_.sectionByName.find(Folded(section));
+    const auto found = index_.sectionByName.find(fold_(section));
     return found == index_.sectionByName.end() ? nullptr : &index_.sections[found->second];
 }
 
 const LogStore::Entry* LogStore::FindEntry(std::string_view section, std::string_view key) const {
     const Section* found = FindSection(section);
     if (!found) return nullptr;
-    const auto entry = found->entryByKey.find(Folded(key));
+    const auto entry = found->entryByKey.find(fold_(key));
     return entry == found->entryByKey.end() ? nullptr : &found->entries[entry->second];
 }
 
@@ -202,13 +195,13 @@ std::string LogStore::ReadString(std::string_view section, std::string_view key,
 
 void LogStore::WriteString(std::string_view section, std::string_view key, std::string_view value) {
     PrepareWrite();
-    const auto found = index_.sectionByName.find(Folded(section));
+    const auto found = index_.sectionByName.find(fold_(section));
     if (found == index_.sectionByName.end()) {
         AppendSection(section, key, value);
         return;
     }
     const Section& target = index_.sections[found->second];
-    const auto entry = target.entryByKey.find(Folded(key));
+    const auto entry = target.entryByKey.find(fold_(key));
     if (entry == target.entryByKey.end())
         AppendEntry(found->second, key, value);
     else
@@ -227,7 +220,7 @@ std::vector<std::string> LogStore::ReadSectionKeys(std::string_view section) {
 
 void LogStore::EraseSection(std::string_view section) {
     PrepareWrite();
-    const std::string folded = Folded(section);
+    const std::string folded = fold_(section);
     std::vector<Span> erased;
     for (const Section& candidate : index_.sections)
         if (candidate.foldedName == folded) erased.push_back({candidate.headerStart, candidate.end});
@@ -269,7 +262,7 @@ void LogStore::AppendSection(std::string_view section, std::string_view key, std
     bytes += EntryLine(key, value);
     Splice(pos, 0, bytes);
 
-    Section added{Folded(section), headerStart, text_.size(), {}, {}};
+    Section added{fold_(section), headerStart, text_.size(), {}, {}};
     AddEntry(added, key, valueStart, value.size());
     index_.sectionByName.emplace(added.foldedName, index_.sections.size());
     index_.sections.push_back(std::move(added));

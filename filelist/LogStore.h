@@ -21,7 +21,8 @@ public:
 
 // The log file: INI text of "[Section]" header lines, each followed by its
 // "key=value" lines, with CRLF line ends. Section and key names match without
-// regard to ASCII letter case; the first of several equal names wins.
+// regard to case as the platform folds it (LogFileSystem::NameFold); the
+// first of several equal names wins.
 //
 // No stale copy: every write reaches the file before it returns, and every
 // operation first checks the file's stamp against the one its parsed copy was
@@ -90,10 +91,10 @@ private:
         std::unordered_map<std::string, size_t> sectionByName;  // folded name -> first of them
     };
 
-    static Index Parse(const std::string& text);
-    static void ParseLine(const std::string& text, size_t lineStart, size_t lineEnd, Index& index,
-                          std::optional<size_t>& current);
-    static void AddEntry(Section& section, std::string_view key, size_t valueStart, size_t valueLength);
+    Index Parse(const std::string& text) const;
+    void ParseLine(const std::string& text, size_t lineStart, size_t lineEnd, Index& index,
+                   std::optional<size_t>& current) const;
+    void AddEntry(Section& section, std::string_view key, size_t valueStart, size_t valueLength) const;
 
     void Refresh();
     void SettleOwnWrite();
@@ -112,6 +113,7 @@ private:
 
     std::string path_;
     LogFileSystem& fileSystem_;
+    const CaseFold fold_;
 
     std::string text_;  // the file's bytes as last read or written
     Index index_;

@@ -112,6 +112,17 @@ public:
         heldPath_.clear();
     }
 
+    // The ANSI code page's upper case, as the system's INI functions match.
+    CaseFold NameFold() const override {
+        CaseFold::Table upper{};
+        for (size_t i = 0; i < upper.size(); ++i) {
+            char c = static_cast<char>(i);
+            if (i != 0) ::CharUpperBuffA(&c, 1);
+            upper[i] = static_cast<unsigned char>(c);
+        }
+        return CaseFold(upper);
+    }
+
 private:
     bool Holding(const std::string& path) const { return held_ && path == heldPath_; }
 

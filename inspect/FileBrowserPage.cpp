@@ -94,17 +94,32 @@ void FileBrowserPage::Button17Click() {
 
 void FileBrowserPage::DirectoryListBox2Change() {
     FileListBox1.SetDirectory(DirectoryListBox2.Directory());
+    RememberDirectory();
+}
+
+void FileBrowserPage::RememberDirectory() {
+    const char drive = DriveOf(DirectoryListBox2.Directory());
+    if (drive >= 'A' && drive <= 'Z')
+        lastDirectory_[static_cast<size_t>(drive - 'A')] = DirectoryListBox2.Directory();
 }
 
 void FileBrowserPage::DriveComboBox1Change() {
     const char drive = DriveComboBox1.Drive();
     if (!drive) return;
-    // The drive's current directory, as the system remembers it per drive.
-    const char driveOnly[] = {drive, ':', '\0'};
-    char full[MAX_PATH];
-    const DWORD n = ::GetFullPathNameA(driveOnly, sizeof full, full, nullptr);
-    const std::string directory =
-        n > 0 && n < sizeof full ? std::string(full) : std::string(driveOnly) + "\\";
+    // Back to where the tree last was on that drive; a drive not visited yet
+    // starts at the directory the system keeps for it, or its root.
+    const char upper = static_cast<char>(drive & ~0x20);
+    std::string directory;
+    if (upper >= 'A' && upper <= 'Z') directory = lastDirectory_[static_cast<size_t>(upper - 'A')];
+    // A folder removed since then is no reason to refuse the drive.
+    if (!directory.empty() && ::GetFileAttributesA(directory.c_str()) == INVALID_FILE_ATTRIBUTES)
+        directory.clear();
+    if (directory.empty()) {
+        const char driveOnly[] = {drive, ':', '\0'};
+        char full[MAX_PATH];
+        const DWORD n = ::GetFullPathNameA(driveOnly, sizeof full, full, nullptr);
+        directory = n > 0 && n < sizeof full ? std::string(full) : std::string(driveOnly) + "\\";
+    }
     try {
         DirectoryListBox2.SetDirectory(directory);
     } catch (...) {
@@ -123,6 +138,7 @@ void FileBrowserPage::EndScan(bool moved) {
     if (!moved || FileListBox1.Directory() == DirectoryListBox2.Directory()) return;
     DirectoryListBox2.SetDirectory(FileListBox1.Directory());
     DriveComboBox1.SetDrive(DriveOf(DirectoryListBox2.Directory()));
+    RememberDirectory();
 }
 
 }  // namespace zarvik

@@ -2,6 +2,7 @@
 // The "File Browser" page: drive, folder tree, file list and mask. Its file
 // list is also the lister of the optional directories for Commit and
 // Analyze FileList, so after them it shows the last directory scanned.
+#include <array>
 #include <string>
 
 #include "app/Page.h"
@@ -50,6 +51,13 @@ public:
     // After a long command pointed FileListBox1 at other directories: the
     // mask back from Edit3, and when it `moved`, the tree following the list.
     void EndScan(bool moved);
+
+private:
+    // Where the tree last was on each drive, so choosing a drive goes back
+    // there. Kept here rather than as the process's current directory, which
+    // would hold the folder open against deletion.
+    void RememberDirectory();
+    std::array<std::string, 26> lastDirectory_;
 };
 
 }  // namespace zarvik

@@ -153,6 +153,32 @@ void ListBox::Create(HWND parent, const Rect& r, const Options& o) {
     if (o.hScroll) style |= WS_HSCROLL;
     if (o.tabStops) style |= LBS_USETABSTOPS;
     CreateControl("LISTBOX", parent, r, "", style, WS_EX_CLIENTEDGE);
+    hScroll_ = o.hScroll;
+    tabStops_ = o.tabStops;
+}
+
+void ListBox::Widen(const std::string* first, size_t count) {
+    if (!hScroll_ || count == 0) return;
+    WindowDC dc(hwnd_);
+    HFONT font = reinterpret_cast<HFONT>(::SendMessageA(hwnd_, WM_GETFONT, 0, 0));
+    SelectObjectScope select(dc.Get(), font ? static_cast<HGDIOBJ>(font) : ::GetStockObject(SYSTEM_FONT));
+    int widest = widest_;
+    for (const std::string* s = first; s != first + count; ++s) {
+        const int length = static_cast<int>(s->size());
+        int width = 0;
+        if (tabStops_) {
+            width = LOWORD(::GetTabbedTextExtentA(dc.Get(), s->c_str(), length, 0, nullptr));
+        } else {
+            SIZE size{};
+            ::GetTextExtentPoint32A(dc.Get(), s->c_str(), length, &size);
+            width = size.cx;
+        }
+        if (width > widest) widest = width;
+    }
+    if (widest == widest_) return;
+    widest_ = widest;
+    // A few pixels more, so the last letter is not against the border.
+    ::SendMessageA(hwnd_, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest_ + 6), 0);
 }
 
 int ListBox::Count() const { return static_cast<int>(::SendMessageA(hwnd_, LB_GETCOUNT, 0, 0)); }
@@ -172,6 +198,7 @@ std::vector<std::string> ListBox::Items() const {
 void ListBox::Add(std::string_view text) {
     std::string s(text);
     ::SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.c_str()));
+    Widen(&s, 1);
 }
 
 void ListBox::SetItems(const std::vector<std::string>& items) {
@@ -181,7 +208,9 @@ void ListBox::SetItems(const std::vector<std::string>& items) {
     size_t bytes = 0;
     for (const std::string& s : items) bytes += s.size() + 1;
     ::SendMessageA(hwnd_, LB_INITSTORAGE, items.size(), static_cast<LPARAM>(bytes));
-    for (const std::string& s : items) Add(s);
+    for (const std::string& s : items)
+        ::SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.c_str()));
+    Widen(items.data(), items.size());
     ::SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
     // Turning drawing back on may show a list that was meant to stay hidden.
     if (!visible && (::GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE)) ::ShowWindow(hwnd_, SW_HIDE);
@@ -192,7 +221,13 @@ void ListBox::Delete(int index) {
     ::SendMessageA(hwnd_, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
 }
 
-void ListBox::Clear() { ::SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0); }
+void ListBox::Clear() {
+    ::SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0);
+    if (hScroll_ && widest_ != 0) {
+        widest_ = 0;
+        ::SendMessageA(hwnd_, LB_SETHORIZONTALEXTENT, 0, 0);
+    }
+}
 
 int ListBox::ItemIndex() const {
     return static_cast<int>(::SendMessageA(hwnd_, LB_GETCURSEL, 0, 0));
@@ -277,7 +312,11 @@ void FileListBox::Update() {
 
 void DirectoryListBox::Create(HWND parent, const Rect& r) {
     ListBox::Create(parent, r, Options{});
-    OnClick = [this] { OpenEntry(ItemIndex()); };
+}
+
+void DirectoryListBox::OnCommand(WORD code) {
+    if (code == LBN_SELCHANGE) RunCommand([this] { OpenEntry(ItemIndex()); });
+    ListBox::OnCommand(code);
 }
 
 void DirectoryListBox::SetDirectory(std::string_view directory) {

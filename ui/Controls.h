@@ -116,6 +116,14 @@ public:
 
 protected:
     void OnCommand(WORD code) override;
+
+private:
+    // A list with a horizontal scroll bar scrolls as far as its widest entry,
+    // measured as entries arrive.
+    void Widen(const std::string* first, size_t count);
+    bool hScroll_ = false;
+    bool tabStops_ = false;
+    int widest_ = 0;
 };
 
 class ComboBox : public Window {
@@ -170,6 +178,11 @@ public:
     void SetDirectory(std::string_view directory);
     void OpenEntry(int index);
     Event OnChange;
+
+protected:
+    // A click moves into the entry before the form's own OnClick runs, so a
+    // form may use OnClick without breaking the navigation.
+    void OnCommand(WORD code) override;
 
 private:
     std::string directory_;

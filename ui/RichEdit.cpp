@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <map>
+#include <string>
 #include <utility>
 #include <stdexcept>
 
@@ -314,11 +316,15 @@ namespace {
 // pages.
 class PagePrinter {
 public:
-    PagePrinter(HDC dc, const RECT& area) : dc_(dc), area_(area) {
+    PagePrinter(HDC dc, const RECT& area)
+        : dc_(dc), area_(area), originalFont_(::GetCurrentObject(dc, OBJ_FONT)) {
         dpiX_ = ::GetDeviceCaps(dc, LOGPIXELSX);
         dpiY_ = ::GetDeviceCaps(dc, LOGPIXELSY);
         y_ = area.top;
     }
+    // The DC gets its own font back before the fonts made here are deleted:
+    // a font still selected into a DC cannot be deleted.
+    ~PagePrinter() { ::SelectObject(dc_, originalFont_); }
     PagePrinter(const PagePrinter&) = delete;
     PagePrinter& operator=(const PagePrinter&) = delete;
 
@@ -397,9 +403,12 @@ private:
     }
 
     void Use(const CHARFORMAT2A& cf) {
+        // One font per distinct style, however many runs use it: a long
+        // report has thousands of runs and a process only so many GDI objects.
         const LOGFONTA lf = FontOfCharFormat(cf, dpiY_);
-        fonts_.emplace_back(::CreateFontIndirectA(&lf));
-        font_ = fonts_.back().Get();
+        FontHandle& font = fonts_[std::string(reinterpret_cast<const char*>(&lf), sizeof lf)];
+        if (!font) font.Reset(::CreateFontIndirectA(&lf));
+        font_ = font.Get();
         color_ = (cf.dwEffects & CFE_AUTOCOLOR) ? RGB(0, 0, 0) : cf.crTextColor;
         ::SelectObject(dc_, font_);
         TEXTMETRICA tm{};
@@ -452,7 +461,8 @@ private:
     HFONT font_ = nullptr;
     COLORREF color_ = 0;
     std::vector<Piece> line_;
-    std::vector<FontHandle> fonts_;
+    HGDIOBJ originalFont_;
+    std::map<std::string, FontHandle> fonts_;  // by the bytes of their LOGFONT
 };
 
 constexpr DWORD kStyleMask = CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT | CFM_FACE |

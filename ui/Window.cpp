@@ -143,7 +143,23 @@ void Window::CreateControl(const char* className, HWND parent, const Rect& r,
                               parent, nullptr, ::GetModuleHandleA(nullptr), nullptr);
     if (!hwnd_) throw std::runtime_error(std::string("Unable to create control ") + className);
     ::SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    // Told when the parent destroys the control, so the wrapper never keeps
+    // a handle that the system may give to another window.
+    ::SetWindowSubclass(hwnd_, &Window::ControlSubclassProc, 0, 0);
     SetFont(DefaultGuiFont());
+}
+
+LRESULT CALLBACK Window::ControlSubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp,
+                                             UINT_PTR, DWORD_PTR) {
+    if (msg == WM_NCDESTROY) {
+        ::RemoveWindowSubclass(hwnd, &Window::ControlSubclassProc, 0);
+        if (Window* self = FromHandle(hwnd)) {
+            ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+            self->hwnd_ = nullptr;
+            self->OnDestroyed();
+        }
+    }
+    return ::DefSubclassProc(hwnd, msg, wp, lp);
 }
 
 // Forwards a notification to the wrapper of the child that sent it.

@@ -1,7 +1,7 @@
 #pragma once
-// The base of the control layer: a non-owning view of an HWND with typed
-// accessors, and the one window procedure that dispatches messages to
-// member functions and reflects child notifications to the child's wrapper.
+// The base of the control layer: the owner of one HWND with typed accessors,
+// and the one window procedure that dispatches messages to member functions
+// and reflects child notifications to the child's wrapper.
 #include <windows.h>
 
 #include <functional>
@@ -23,6 +23,10 @@ void RunCommand(const std::function<void()>& handler);
 
 HFONT DefaultGuiFont();
 
+// A Window owns its window: the destructor destroys it if it still exists.
+// When the system destroys it first (its parent went), the wrapper is told
+// at WM_NCDESTROY and forgets the handle, so it never touches a handle the
+// system may since have given to another window.
 class Window {
 public:
     Window() = default;
@@ -76,6 +80,7 @@ protected:
 
 private:
     static LRESULT CALLBACK OwnWindowProc(HWND, UINT, WPARAM, LPARAM);
+    static LRESULT CALLBACK ControlSubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     friend LRESULT ReflectToChild(UINT msg, WPARAM wp, LPARAM lp, bool& handled);
 };
 

@@ -140,6 +140,12 @@ TEST_F(LogStoreTest, NamesMatchWithoutRegardToCase) {
               "[Windows\\System]\r\nKERNEL32.DLL=471\r\n"
               "[Optional]\r\nCount=2\r\nDirectory0=C:\\TOOLS\r\n"
               "[Dir0]\r\nC:\\TOOLS\\EDIT.COM=698\r\n");
+
+    // Beyond ASCII too, as the platform's INI functions fold the ANSI code
+    // page: a file logged as CAF\xC9.DLL and found as caf\xE9.dll is the same.
+    log.WriteInteger("Windows", "CAF\xC9.DLL", 5);
+    EXPECT_EQ(log.ReadInteger("windows", "caf\xE9.dll", 0), 5);
+    EXPECT_EQ(log.ReadSectionKeys("Windows").size(), 3u);
 }
 
 // ---- Rewriting in place ----

@@ -128,6 +128,29 @@ TEST_F(Lists, SpeedButtonGroupKeepsOneDown) {
     EXPECT_EQ(clicks, 1) << "a disabled button does nothing";
 }
 
+TEST_F(Lists, AListWithAHorizontalBarScrollsToItsWidestEntry) {
+    ui::ListBox list;
+    list.Create(form.Handle(), {0, 0, 100, 100}, {.hScroll = true});
+    auto extent = [&] { return ::SendMessageA(list.Handle(), LB_GETHORIZONTALEXTENT, 0, 0); };
+    list.Add("short");
+    const LRESULT narrow = extent();
+    list.Add(std::string(200, 'W'));
+    EXPECT_GT(extent(), 100);
+    EXPECT_GT(extent(), narrow);
+    list.SetItems({"a", "b"});
+    EXPECT_LT(extent(), narrow) << "the extent follows the entries, not the history";
+    list.Clear();
+    EXPECT_EQ(extent(), 0);
+}
+
+TEST_F(Lists, AControlDestroyedWithItsParentForgetsItsHandle) {
+    ui::ListBox list;
+    list.Create(form.Handle(), {0, 0, 100, 100});
+    ASSERT_NE(list.Handle(), nullptr);
+    ::DestroyWindow(form.Handle());
+    EXPECT_EQ(list.Handle(), nullptr);
+}
+
 TEST_F(Lists, MemoLinesRoundTrip) {
     ui::Memo memo;
     memo.Create(form.Handle(), {0, 0, 200, 100}, {"a", "", "c"}, {});

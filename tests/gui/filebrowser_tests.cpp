@@ -98,7 +98,10 @@ TEST_F(FileBrowser, ASingleClickOnTheTreeOpensTheFolder) {
     for (int i = 0; i < tree.Count(); ++i)
         if (tree.Item(i).find("inner") != std::string::npos) inner = i;
     ASSERT_GE(inner, 0);
+    int clicks = 0;
+    tree.OnClick = [&] { ++clicks; };  // a form's own handler must not break the navigation
     ClickEntry(tree, inner);
+    EXPECT_EQ(clicks, 1);
     EXPECT_EQ(tree.Directory(), dir + "\\inner");
     EXPECT_EQ(Browser().FileListBox1.Directory(), dir + "\\inner");
     EXPECT_EQ(Listed(), Lines{"INSIDE.TXT"});
@@ -114,6 +117,29 @@ TEST_F(FileBrowser, ChoosingADriveMovesTreeAndListToIt) {
     EXPECT_EQ(Browser().DirectoryListBox2.Directory().substr(0, 2), "C:");
     EXPECT_EQ(Browser().FileListBox1.Directory(), Browser().DirectoryListBox2.Directory());
     EXPECT_TRUE(prompts.Errors().empty());
+}
+
+TEST_F(FileBrowser, ChoosingADriveAgainReturnsToItsLastDirectory) {
+    ui::DriveComboBox& drives = Browser().DriveComboBox1;
+    ui::DirectoryListBox& tree = Browser().DirectoryListBox2;
+    for (int i = 0; i < tree.Count(); ++i)
+        if (tree.Item(i).find("inner") != std::string::npos) ClickEntry(tree, i);
+    ASSERT_EQ(tree.Directory(), dir + "\\inner");
+    auto choose = [&](char letter) {
+        const std::string name = {static_cast<char>(letter | 0x20), ':'};
+        for (int i = 0; i < drives.Count(); ++i)
+            if (drives.Item(i) == name) {
+                ChooseEntry(drives, i);
+                return true;
+            }
+        return false;
+    };
+    const char home = static_cast<char>(dir[0] & ~0x20);
+    ASSERT_TRUE(choose(home == 'Z' ? 'C' : 'Z'));
+    ASSERT_NE(tree.Directory().substr(0, 1), std::string(1, home));
+    ASSERT_TRUE(choose(home));
+    EXPECT_EQ(tree.Directory(), dir + "\\inner");
+    EXPECT_EQ(Browser().FileListBox1.Directory(), dir + "\\inner");
 }
 
 }  // namespace

@@ -513,6 +513,20 @@ TEST_F(Reporting, PrintingWithoutAPrinterShowsTheErrorAndLeavesThePage) {
     EXPECT_EQ(Page().Rtf(), before);
 }
 
+TEST_F(Reporting, PrintingGivesThePrinterItsOwnFontBack) {
+    std::string error;
+    ui::OwnedDC printer = prompts.DefaultPrinter(error);
+    if (!printer) GTEST_SKIP() << "no printer: " << error;
+    Tool().AppendLine("plain");
+    Tool().BoldOn();
+    Tool().AppendLine("bold");
+    Tool().BoldOff();
+    const HGDIOBJ own = ::GetCurrentObject(printer.Get(), OBJ_FONT);
+    Page().Print(printer.Get(), "Zarvik font check");
+    // A font still selected into the DC would not have been deleted.
+    EXPECT_EQ(::GetCurrentObject(printer.Get(), OBJ_FONT), own);
+}
+
 TEST_F(Reporting, PrintReportMakesOnePdfUnderItsJobTitle) {
     if (!UnderWine()) GTEST_SKIP() << "needs the host's CUPS, reached through Wine";
     const auto printer = RunHostShell("lpstat -d");

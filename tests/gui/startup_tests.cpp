@@ -73,6 +73,17 @@ TEST_F(Startup, AnExternalListDisablesExactlyTheFourWritingCommands) {
     EXPECT_EQ(App().LogFile().ReadInteger("Windows", "notepad.exe", 0), 1000);
 }
 
+TEST_F(Startup, ADefaultLogThatCannotBeReadIsReportedOnce) {
+    WriteFile(LogPath(), "[Windows]\r\n");
+    // Another program holds it without sharing.
+    ui::FileHandle lock(::CreateFileA(LogPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(lock);
+    Start();
+    ASSERT_EQ(prompts.Errors().size(), 1u);
+    EXPECT_NE(prompts.Errors()[0].find(LogPath()), std::string::npos) << prompts.Errors()[0];
+}
+
 TEST_F(Startup, AnExternalListThatCannotBeReadFallsBackToTheDefaultLog) {
     const std::string missing = root / "nowhere\\gone.ini";
     StartWithExternalList(missing);
