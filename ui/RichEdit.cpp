@@ -286,21 +286,19 @@ bool RichEdit::LoadRtf(std::string_view rtf) {
 }
 
 void RichEdit::LoadText(std::string_view text) {
-    // One paragraph mark per line end: a CR LF split between two reads of
-    // the stream would otherwise count as two.
+    // One CR per line end, whatever the file used. The text goes in through
+    // the same paced insertion as a report: one EM_STREAMIN of a long text
+    // costs Wine's control time that grows with the square of the lines.
+    // A NUL would end the insertion early, so it is left out.
     std::string lines;
     lines.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\0') continue;
         if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
         lines += text[i] == '\n' ? '\r' : text[i];
     }
     Clear();
-    ReadCursor in{lines};
-    EDITSTREAM es{};
-    es.dwCookie = reinterpret_cast<DWORD_PTR>(&in);
-    es.pfnCallback = ReadFromBuffer;
-    ::SendMessageA(hwnd_, EM_STREAMIN, SF_TEXT | SFF_SELECTION, reinterpret_cast<LPARAM>(&es));
-    if (es.dwError) throw std::runtime_error("The text could not be read into the page");
+    ReplaceSelection(lines);
     Select(0, 0);
 }
 
@@ -309,6 +307,29 @@ void RichEdit::LoadRtfOrText(std::string_view bytes) {
 }
 
 namespace {
+
+// Drawing of one control off for a scope, then the control repainted.
+class RedrawOff {
+public:
+    explicit RedrawOff(HWND hwnd) : hwnd_(hwnd) { ::SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0); }
+    ~RedrawOff() {
+        ::SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+        ::InvalidateRect(hwnd_, nullptr, TRUE);
+    }
+    RedrawOff(const RedrawOff&) = delete;
+    RedrawOff& operator=(const RedrawOff&) = delete;
+
+private:
+    HWND hwnd_;
+};
+
+// Between printed pages the program's windows are repainted, so a long job
+// does not leave them blank; only paint messages are handled, so no command
+// can start in the middle of the job.
+void RepaintWaitingWindows() {
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT)) ::DispatchMessageA(&msg);
+}
 
 // Lays the document out on a printer DC with GDI, for controls whose
 // EM_FORMATRANGE draws nothing (Wine's): paragraphs in their runs of
@@ -423,7 +444,9 @@ private:
             printedAny_ = true;
         }
         if (y_ + lineHeight_ > area_.bottom && y_ > area_.top) {
-            if (::EndPage(dc_) <= 0 || ::StartPage(dc_) <= 0) return false;
+            if (::EndPage(dc_) <= 0) return false;
+            RepaintWaitingWindows();
+            if (::StartPage(dc_) <= 0) return false;
             y_ = area_.top;
         }
         int shift = 0;
@@ -531,22 +554,39 @@ void RichEdit::Print(HDC printer, const std::string& title) const {
         const RECT area{::MulDiv(720, dpiX, 1440), ::MulDiv(720, dpiY, 1440),
                         ::GetDeviceCaps(printer, HORZRES) - ::MulDiv(720, dpiX, 1440),
                         ::GetDeviceCaps(printer, VERTRES) - ::MulDiv(720, dpiY, 1440)};
-        PagePrinter pages(printer, area);
-        const std::vector<std::string> paragraphs = Lines();
-        int start = 0;
-        for (const std::string& text : paragraphs) {
-            std::vector<std::pair<std::string, CHARFORMAT2A>> pieces;
-            AppendRuns(start, text, pieces);
+        // Every paragraph's runs and format first, with drawing off: Wine's
+        // control repaints at every selection change, which made reading
+        // the formats most of a print job's time.
+        struct Paragraph {
             std::vector<PagePrinter::Run> runs;
-            for (auto& [t, f] : pieces) runs.push_back({std::move(t), f});
-            const int end = start + static_cast<int>(text.size());
-            const CHARFORMAT2A endFormat = RangeFormat(end, end + 1);
-            const PARAFORMAT2 para = RangeParagraph(start, start);
-            if (!pages.Paragraph(runs, endFormat, para)) {
+            CHARFORMAT2A endFormat;
+            PARAFORMAT2 format;
+        };
+        std::vector<Paragraph> document;
+        {
+            RedrawOff quiet(hwnd_);
+            const std::vector<std::string> paragraphs = Lines();
+            document.reserve(paragraphs.size());
+            int start = 0;
+            for (const std::string& text : paragraphs) {
+                std::vector<std::pair<std::string, CHARFORMAT2A>> pieces;
+                AppendRuns(start, text, pieces);
+                Paragraph paragraph;
+                for (auto& [t, f] : pieces) paragraph.runs.push_back({std::move(t), f});
+                const int end = start + static_cast<int>(text.size());
+                // Only an empty paragraph takes its height from its mark.
+                paragraph.endFormat = text.empty() ? RangeFormat(end, end + 1) : CHARFORMAT2A{};
+                paragraph.format = RangeParagraph(start, start);
+                document.push_back(std::move(paragraph));
+                start = end + 1;
+            }
+        }
+        PagePrinter pages(printer, area);
+        for (const Paragraph& paragraph : document) {
+            if (!pages.Paragraph(paragraph.runs, paragraph.endFormat, paragraph.format)) {
                 failed = true;
                 break;
             }
-            start = end + 1;
         }
         if (!failed && (!pages.StartIfNothingPrinted() || !pages.Finish())) failed = true;
     }
