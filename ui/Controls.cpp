@@ -540,7 +540,11 @@ void PopupMenu::Popup(HWND owner, int x, int y) {
 }
 
 void Image::Create(HWND parent, const Rect& r) {
-    CreateControl("STATIC", parent, r, "", kChild | SS_CENTERIMAGE | SS_ICON);
+    CreateControl("STATIC", parent, r, "", kChild | SS_CENTERIMAGE | SS_ICON | SS_NOTIFY);
+}
+
+void Image::OnCommand(WORD code) {
+    if (code == STN_DBLCLK) Fire(OnDblClick);
 }
 
 void Image::SetIcon(IconHandle icon) {

@@ -306,13 +306,18 @@ private:
     std::vector<Event> items_;
 };
 
-// A static picture: shows an icon or a bitmap it owns.
+// A static picture: shows an icon or a bitmap it owns; reports double-clicks.
 class Image : public Window {
 public:
     void Create(HWND parent, const Rect& r);
     void SetIcon(IconHandle icon);
     void SetBitmap(BitmapHandle bitmap);
     void Clear();
+    HICON Icon() const { return icon_.Get(); }  // null when it shows none
+    Event OnDblClick;
+
+protected:
+    void OnCommand(WORD code) override;
 
 private:
     IconHandle icon_;
