@@ -172,36 +172,53 @@ void ProcessListPage::Create() {
                 {Label36, {148, 282, 150, 16}, "Processes:"},
                 {Label37, {148, 298, 150, 30}, "----",
                  {.color = RGB(255, 0, 0), .height = 24, .bold = true}},
-                {Label33, {306, 256, 80, 16}, "Window Handle"},
-                {Edit4, {390, 254, 120, 21}, "", {.readOnly = true}},
-                {Label34, {306, 279, 80, 16}, "Window Process"},
-                {Edit5, {390, 277, 120, 21}, "", {.readOnly = true}},
-                {Label35, {306, 302, 80, 16}, "Class Name"},
-                {Edit7, {390, 300, 120, 21}, "", {.readOnly = true}},
-                {Label39, {306, 326, 80, 16}, "Caption", heading},
-                {Edit6, {306, 342, 204, 21}, ""},
-                {Button36, {516, 342, 50, 21}, "Find", &P::Button36Click},
-                {Button31, {570, 342, 50, 21}, "Set", &P::Button31Click},
-                {Label38, {518, 254, 100, 16}, "API", heading},
-                {Button52, {518, 270, 64, 22}, "Minimize", &P::Button52Click},
-                {Button51, {584, 270, 64, 22}, "Maximize", &P::Button51Click},
-                {Button50, {518, 294, 64, 22}, "Restore", &P::Button50Click},
-                {Button37, {584, 294, 64, 22}, "Show", &P::Button37Click},
-                {Button38, {518, 318, 64, 22}, "Hide", &P::Button38Click},
-                {Button35, {584, 318, 64, 22}, "Enable", &P::Button35Click},
-                {Button34, {650, 318, 60, 22}, "Disable", &P::Button34Click},
-                {Button49, {712, 318, 60, 22}, "View", &P::Button49Click},
-                {Label40, {654, 254, 56, 14}, "Big Icon"},
-                {Image1, {654, 270, 32, 32}},
-                {Button39, {690, 274, 22, 22}, "Change ", &P::Button39Click},
-                {Label41, {716, 254, 60, 14}, "Small Icon"},
-                {Image2, {716, 270, 32, 32}},
-                {Button47, {752, 274, 22, 22}, "Change", &P::Button47Click},
+                {Label33, {306, 257, 94, 16}, "Window Handle"},
+                {Edit4, {402, 254, 106, 21}, "", {.readOnly = true}},
+                {Label34, {306, 280, 94, 16}, "Window Process"},
+                {Edit5, {402, 277, 106, 21}, "", {.readOnly = true}},
+                {Label35, {306, 303, 94, 16}, "Class Name"},
+                {Edit7, {402, 300, 106, 21}, "", {.readOnly = true}},
+                {Label39, {306, 326, 86, 16}, "Caption", heading},
+                {Edit6, {306, 342, 202, 21}, ""},
+                {Button36, {514, 342, 54, 22}, "Find", &P::Button36Click},
+                {Button31, {572, 342, 54, 22}, "Set", &P::Button31Click},
+                {Label38, {514, 254, 100, 16}, "API", heading},
+                {Button52, {514, 270, 56, 22}, "Minimize", &P::Button52Click},
+                {Button51, {572, 270, 56, 22}, "Maximize", &P::Button51Click},
+                {Button50, {630, 270, 56, 22}, "Restore", &P::Button50Click},
+                {Button37, {514, 294, 56, 22}, "Show", &P::Button37Click},
+                {Button38, {572, 294, 56, 22}, "Hide", &P::Button38Click},
+                {Button49, {630, 294, 56, 22}, "View", &P::Button49Click},
+                {Button35, {514, 318, 56, 22}, "Enable", &P::Button35Click},
+                {Button34, {572, 318, 56, 22}, "Disable", &P::Button34Click},
+                {Label40, {692, 254, 83, 14}, "Big Icon"},
+                {Image1, {692, 268, 32, 32}},
+                {Button39, {727, 273, 48, 22}, "Change ", &P::Button39Click},
+                {Label41, {692, 302, 83, 14}, "Small Icon"},
+                {Image2, {692, 316, 32, 32}},
+                {Button47, {727, 321, 48, 22}, "Change", &P::Button47Click},
             });
     CheckBox1.SetChecked(true);
+    SetTabStops();
     Image1.OnDblClick = [this] { Image1DblClick(); };
     Image2.OnDblClick = [this] { Image2DblClick(); };
     Sheet().OnEnter = [this] { TabSheet10Enter(); };
+}
+
+// Tab stops 224 pixels apart put the fields under their headings, whatever
+// the list's font: the control counts them in quarters of its average
+// character width.
+void ProcessListPage::SetTabStops() {
+    HWND list = ListBox7.Handle();
+    ui::WindowDC dc(list);
+    auto font = reinterpret_cast<HFONT>(::SendMessageA(list, WM_GETFONT, 0, 0));
+    ui::SelectObjectScope select(dc.Get(), font ? font : static_cast<HFONT>(::GetStockObject(SYSTEM_FONT)));
+    static const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    SIZE size{};
+    ::GetTextExtentPoint32A(dc.Get(), kAlphabet, 52, &size);
+    const int average = size.cx > 0 ? (size.cx / 26 + 1) / 2 : 6;
+    int tabWidth = ::MulDiv(224, 4, average);
+    ::SendMessageA(list, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tabWidth));
 }
 
 // --- The window list ---------------------------------------------------------
