@@ -5,11 +5,24 @@
 
 namespace zarvik {
 
+namespace {
+
+// How long Kill Process waits for the process to be gone before the list is
+// rebuilt; a process that takes longer is simply listed until the next refresh.
+constexpr DWORD kEndWaitMs = 3000;
+
+}  // namespace
+
 ProcessControl::KillResult Win32ProcessControl::Terminate(DWORD processId) {
     ui::KernelHandle process(::OpenProcess(PROCESS_TERMINATE, FALSE, processId));
     if (!process) return KillResult::NotOpened;
-    return ::TerminateProcess(process.Get(), static_cast<UINT>(-9)) ? KillResult::Terminated
-                                                                    : KillResult::NotTerminated;
+    // A second handle, where the system grants one, to see the process end:
+    // termination only starts it, and the list rebuilt at once would still
+    // show the windows of a process that is on its way out.
+    ui::KernelHandle waitable(::OpenProcess(SYNCHRONIZE, FALSE, processId));
+    if (!::TerminateProcess(process.Get(), static_cast<UINT>(-9))) return KillResult::NotTerminated;
+    if (waitable) ::WaitForSingleObject(waitable.Get(), kEndWaitMs);
+    return KillResult::Terminated;
 }
 
 std::optional<std::string> Win32ProcessControl::ForceShutdown() {

@@ -39,7 +39,7 @@ BOOL Collect(HWND window, LPARAM param, bool child) noexcept {
     if (!::GetWindowThreadProcessId(window, &processId)) return FALSE;
     try {
         collector.found.push_back({window, processId, child});
-    } catch (const std::bad_alloc&) {
+    } catch (...) {
         collector.outOfMemory = true;
         return FALSE;
     }
@@ -104,7 +104,7 @@ std::vector<std::uint8_t> DibBits(HDC dc, HBITMAP bitmap, BITMAPINFO& info,
 }
 
 // The icon's colour and mask images as the icon file stores them. Colour
-// icons are written at 32 bits per pixel, which keeps any alpha channel.
+// icons are read at 32 bits per pixel, which keeps any alpha channel.
 IconImage ReadIconImage(HICON icon) {
     ICONINFO info{};
     if (!::GetIconInfo(icon, &info)) throw std::runtime_error("Icon image is not valid");
@@ -137,6 +137,7 @@ IconImage ReadIconImage(HICON icon) {
         image.colorBits = DibBits(screen.Get(), color.Get(), bi, nullptr);
         describe(1, image.height);
         image.maskBits = DibBits(screen.Get(), mask.Get(), bi, nullptr);
+        DropEmptyAlpha(image);
     } else {
         describe(1, image.height * 2);
         std::vector<std::uint32_t> palette;

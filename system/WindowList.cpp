@@ -88,6 +88,21 @@ std::size_t DibRowBytes(int width, int bitsPerPixel) {
     return (static_cast<std::size_t>(width) * static_cast<std::size_t>(bitsPerPixel) + 31) / 32 * 4;
 }
 
+void DropEmptyAlpha(IconImage& image) {
+    if (image.bitsPerPixel != 32) return;
+    for (size_t i = 3; i < image.colorBits.size(); i += 4)
+        if (image.colorBits[i]) return;
+    const size_t width = static_cast<size_t>(image.width);
+    const size_t inRow = DibRowBytes(image.width, 32), outRow = DibRowBytes(image.width, 24);
+    std::vector<std::uint8_t> bits(outRow * static_cast<size_t>(image.height), 0);
+    for (size_t y = 0; y < static_cast<size_t>(image.height); ++y)
+        for (size_t x = 0; x < width; ++x)
+            for (size_t c = 0; c < 3; ++c)
+                bits[y * outRow + x * 3 + c] = image.colorBits[y * inRow + x * 4 + c];
+    image.colorBits = std::move(bits);
+    image.bitsPerPixel = 24;
+}
+
 std::string IconFileBytes(const IconImage& image) {
     const int bpp = image.bitsPerPixel;
     if (image.width <= 0 || image.height <= 0 || image.width > 256 || image.height > 256)

@@ -57,6 +57,10 @@ struct IconImage {
     std::vector<std::uint8_t> maskBits;
 };
 
+// A 32-bit image whose alpha channel is all zero carries no alpha: it
+// becomes 24-bit, which every system reads with its mask as intended.
+void DropEmptyAlpha(IconImage& image);
+
 // Bytes of a row of `width` pixels at `bitsPerPixel`, padded to 4 bytes.
 std::size_t DibRowBytes(int width, int bitsPerPixel);
 

@@ -89,5 +89,24 @@ TEST(IconFileTest, OneImageWithHeaderColourAndMask) {
     EXPECT_THROW(IconFileBytes(image), std::invalid_argument);
 }
 
+TEST(IconFileTest, AnAllZeroAlphaChannelBecomes24Bit) {
+    IconImage image;
+    image.width = 3;
+    image.height = 2;
+    image.bitsPerPixel = 32;
+    image.colorBits = {1, 2, 3, 0, 4, 5, 6, 0, 7, 8, 9, 0, 10, 11, 12, 0, 13, 14, 15, 0, 16, 17, 18, 0};
+    image.maskBits.assign(8, 0);
+    IconImage alpha = image;
+    alpha.colorBits[7] = 0x80;
+    DropEmptyAlpha(alpha);
+    EXPECT_EQ(alpha.bitsPerPixel, 32) << "a real alpha channel stays";
+    DropEmptyAlpha(image);
+    EXPECT_EQ(image.bitsPerPixel, 24);
+    EXPECT_EQ(image.colorBits, (std::vector<std::uint8_t>{1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 0, 0,
+                                                          10, 11, 12, 13, 14, 15, 16, 17, 18, 0, 0, 0}))
+        << "rows padded to 4 bytes";
+    EXPECT_NO_THROW(IconFileBytes(image));
+}
+
 }  // namespace
 }  // namespace zarvik

@@ -192,6 +192,11 @@ TEST_F(ProcessList, DetailsOfTheClickedWindowAreReadLive) {
     EXPECT_EQ(Page().Edit7.Text(), kHostClass);
     EXPECT_EQ(Page().Image1.Icon(), nullptr) << "a window without icons";
     EXPECT_EQ(Page().Image2.Icon(), nullptr);
+
+    const std::vector<int> buttons = EntriesWith("\tButton\t");
+    ASSERT_FALSE(buttons.empty());
+    EXPECT_NE(Page().Windows()[static_cast<size_t>(buttons[0])].windowProc, 0u)
+        << "a system class is found";
 }
 
 TEST_F(ProcessList, KillProcessEndsOnlyATopLevelEntrysProcessAndRebuilds) {
@@ -222,10 +227,10 @@ TEST_F(ProcessList, KillProcessEndsOnlyATopLevelEntrysProcessAndRebuilds) {
     Click(Page().Button30);
     EXPECT_EQ(prompts.Messages().back(), "Process successfully terminated!");
     EXPECT_EQ(prompts.asked.back().title, zarvik::kProductTitle);
-    EXPECT_TRUE(host.Ended(10000));
-    ShowPage();
+    EXPECT_TRUE(host.Ended(0)) << "gone before the list is rebuilt";
     EXPECT_EQ(List().ItemIndex(), -1);
     EXPECT_TRUE(EntriesWith(std::to_string(host.Id()) + "\t").empty());
+    EXPECT_EQ(Page().Label37.Text(), std::to_string(List().Count()));
 }
 
 TEST_F(ProcessList, ShutdownAsksAndReportsARefusal) {
@@ -363,6 +368,14 @@ TEST_F(ProcessList, IconsAreSavedWithoutExtensionAndInvalidOnesRefused) {
     EXPECT_EQ(bm.bmWidth, 32);
     ::DeleteObject(info.hbmColor);
     ::DeleteObject(info.hbmMask);
+
+    const std::string unwritable = root / "no such folder\\x.ico";
+    prompts.files.push_back(unwritable);
+    ::SendMessageA(Page().Image1.Handle(), WM_LBUTTONDBLCLK, 0, MAKELPARAM(4, 4));
+    ui::PumpMessages();
+    ASSERT_EQ(prompts.Errors().size(), 1u) << "the platform's file error";
+    EXPECT_NE(prompts.Errors()[0].find(unwritable), std::string::npos) << prompts.Errors()[0];
+    prompts.asked.clear();
 
     const std::string bogus = root / "bogus.ico";
     WriteFile(bogus, "not an icon at all");
