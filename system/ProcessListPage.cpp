@@ -183,7 +183,7 @@ void ProcessListPage::Create() {
                 {Edit6, {306, 342, 202, 21}, ""},
                 {Button36, {514, 342, 54, 22}, "Find", &P::Button36Click},
                 {Button31, {572, 342, 54, 22}, "Set", &P::Button31Click},
-                {Label38, {514, 254, 100, 16}, "API", heading},
+                {Label38, {514, 254, 100, 16}, "API", {.bold = true, .italic = true}},
                 {Button52, {514, 270, 56, 22}, "Minimize", &P::Button52Click},
                 {Button51, {572, 270, 56, 22}, "Maximize", &P::Button51Click},
                 {Button50, {630, 270, 56, 22}, "Restore", &P::Button50Click},

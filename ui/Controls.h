@@ -46,6 +46,7 @@ public:
         COLORREF color = RGB(0, 0, 0);
         int height = 0;  // pixels; 0 = the dialog font
         bool bold = false;
+        bool italic = false;
         bool shadow = false;  // red copy, 2 pixels right and down
     };
     void Create(HWND parent, const Rect& r, std::string_view caption);
