@@ -1,14 +1,397 @@
 #include "system/ProcessListPage.h"
 
+#include <new>
+#include <stdexcept>
+#include <string>
+#include <unordered_map>
+
+#include "app/Application.h"
+#include "app/FileProbe.h"
+#include "app/MainForm.h"
+#include "app/ProductTexts.h"
+#include "system/View.h"
+#include "system/WindowList.h"
+#include "ui/SystemFunction.h"
+
 namespace zarvik {
 
+namespace {
+
+// What the enumeration callbacks collect; the list is made from it after
+// the system's enumeration has returned.
+struct FoundWindow {
+    HWND handle;
+    DWORD processId;
+    bool child;
+};
+
+struct Collector {
+    bool children = false;
+    bool outOfMemory = false;
+    std::vector<FoundWindow> found;
+};
+
+BOOL Collect(HWND window, LPARAM param, bool child) noexcept {
+    auto& collector = *reinterpret_cast<Collector*>(param);
+    if (!window) return FALSE;
+    DWORD processId = 0;
+    // 0: the window is gone, and the enumeration stops there.
+    if (!::GetWindowThreadProcessId(window, &processId)) return FALSE;
+    try {
+        collector.found.push_back({window, processId, child});
+    } catch (...) {
+        collector.outOfMemory = true;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK AddChildWindow(HWND window, LPARAM param) noexcept {
+    return Collect(window, param, true);
+}
+
+// The system enumerates every descendant for EnumChildWindows, so one call
+// per top-level window gives each its whole tree right after it.
+BOOL CALLBACK AddTopLevelWindow(HWND window, LPARAM param) noexcept {
+    if (!Collect(window, param, false)) return FALSE;
+    if (reinterpret_cast<Collector*>(param)->children)
+        ::EnumChildWindows(window, AddChildWindow, param);
+    return TRUE;
+}
+
+std::string ReadClassName(HWND window) {
+    char buf[kClassNameLimit] = {};
+    const int n = ::GetClassNameA(window, buf, kClassNameLimit);
+    return std::string(buf, n > 0 ? static_cast<size_t>(n) : 0);
+}
+
+std::string ReadWindowText(HWND window) {
+    char buf[kWindowTextLimit] = {};
+    const int n = ::GetWindowTextA(window, buf, kWindowTextLimit);
+    return std::string(buf, n > 0 ? static_cast<size_t>(n) : 0);
+}
+
+std::string UpperCase(std::string_view text) {
+    std::string s(text);
+    if (!s.empty()) ::CharUpperBuffA(s.data(), static_cast<DWORD>(s.size()));
+    return s;
+}
+
+// The icon the system keeps for the window, as a copy the picture owns.
+ui::IconHandle WindowIcon(HWND window, WPARAM which) {
+    auto icon = reinterpret_cast<HICON>(::DefWindowProcA(window, WM_GETICON, which, 0));
+    return ui::IconHandle(icon ? ::CopyIcon(icon) : nullptr);
+}
+
+std::vector<std::uint8_t> DibBits(HDC dc, HBITMAP bitmap, BITMAPINFO& info,
+                                  std::vector<std::uint32_t>* palette) {
+    std::vector<std::uint8_t> bits(
+        DibRowBytes(info.bmiHeader.biWidth, info.bmiHeader.biBitCount) *
+        static_cast<size_t>(info.bmiHeader.biHeight));
+    if (!::GetDIBits(dc, bitmap, 0, static_cast<UINT>(info.bmiHeader.biHeight), bits.data(), &info,
+                     DIB_RGB_COLORS))
+        throw std::runtime_error("Unable to read the icon's image");
+    if (palette) {
+        palette->resize(info.bmiHeader.biBitCount <= 8 ? size_t{1} << info.bmiHeader.biBitCount : 0);
+        for (size_t i = 0; i < palette->size(); ++i) {
+            const RGBQUAD& q = info.bmiColors[i];
+            (*palette)[i] = static_cast<std::uint32_t>(q.rgbBlue) |
+                            static_cast<std::uint32_t>(q.rgbGreen) << 8 |
+                            static_cast<std::uint32_t>(q.rgbRed) << 16;
+        }
+    }
+    return bits;
+}
+
+// The icon's colour and mask images as the icon file stores them. Colour
+// icons are read at 32 bits per pixel, which keeps any alpha channel.
+IconImage ReadIconImage(HICON icon) {
+    ICONINFO info{};
+    if (!::GetIconInfo(icon, &info)) throw std::runtime_error("Icon image is not valid");
+    ui::BitmapHandle color(info.hbmColor), mask(info.hbmMask);
+    BITMAP maskBitmap{};
+    ::GetObjectA(mask.Get(), sizeof maskBitmap, &maskBitmap);
+    IconImage image;
+    image.width = maskBitmap.bmWidth;
+    // A monochrome icon has no colour bitmap: its mask is AND over XOR.
+    image.height = color ? maskBitmap.bmHeight : maskBitmap.bmHeight / 2;
+
+    ui::WindowDC screen(nullptr);
+    struct {
+        BITMAPINFOHEADER header;
+        RGBQUAD colors[256];
+    } dib{};
+    auto& bi = reinterpret_cast<BITMAPINFO&>(dib);
+    auto describe = [&](int bitCount, int height) {
+        dib = {};
+        dib.header.biSize = sizeof dib.header;
+        dib.header.biWidth = image.width;
+        dib.header.biHeight = height;
+        dib.header.biPlanes = 1;
+        dib.header.biBitCount = static_cast<WORD>(bitCount);
+        dib.header.biCompression = BI_RGB;
+    };
+    if (color) {
+        describe(32, image.height);
+        image.bitsPerPixel = 32;
+        image.colorBits = DibBits(screen.Get(), color.Get(), bi, nullptr);
+        describe(1, image.height);
+        image.maskBits = DibBits(screen.Get(), mask.Get(), bi, nullptr);
+        DropEmptyAlpha(image);
+    } else {
+        describe(1, image.height * 2);
+        std::vector<std::uint32_t> palette;
+        std::vector<std::uint8_t> both = DibBits(screen.Get(), mask.Get(), bi, &palette);
+        // Bottom-up: the XOR half comes first in the bits.
+        const size_t half = both.size() / 2;
+        image.bitsPerPixel = 1;
+        image.palette = {0x000000, 0xFFFFFF};
+        image.colorBits.assign(both.begin(), both.begin() + static_cast<std::ptrdiff_t>(half));
+        image.maskBits.assign(both.begin() + static_cast<std::ptrdiff_t>(half), both.end());
+    }
+    return image;
+}
+
+}  // namespace
+
 void ProcessListPage::Create() {
+    using P = ProcessListPage;
+    const ui::Label::Style heading{.bold = true};
     ui::Lay(*this, Sheet(),
             {
-                {Label10, kPageTitleRect, "Process List", kPageTitle},
-                {ListBox7, {10, 40, 765, 209}, {.tabStops = true}},
+                {Label10, {10, 0, 200, 25}, "Process List", kPageTitle},
+                {Label29, {12, 25, 150, 14}, "Process ID"},
+                {Label31, {236, 25, 150, 14}, "Process Caption"},
+                {Label30, {460, 25, 150, 14}, "Class Name"},
+                {Label32, {684, 25, 90, 14}, "Window Handle"},
+                {ListBox7, {10, 40, 765, 209}, {.tabStops = true}, &P::ListBox7Click, &P::Button49Click},
                 {Button15, {10, 256, 130, 25}, "Generate Report"},
+                {Button28, {10, 283, 130, 25}, "Refresh List", &P::Button28Click},
+                {Button30, {10, 310, 130, 25}, "Kill Process", &P::Button30Click},
+                {Button32, {10, 337, 130, 25}, "Shutdown Windows", &P::Button32Click},
+                {CheckBox1, {148, 256, 150, 20}, "Display Child Processes", &P::CheckBox1Click},
+                {Label36, {148, 282, 150, 16}, "Processes:"},
+                {Label37, {148, 298, 150, 30}, "----",
+                 {.color = RGB(255, 0, 0), .height = 24, .bold = true}},
+                {Label33, {306, 257, 94, 16}, "Window Handle"},
+                {Edit4, {402, 254, 106, 21}, "", {.readOnly = true}},
+                {Label34, {306, 280, 94, 16}, "Window Process"},
+                {Edit5, {402, 277, 106, 21}, "", {.readOnly = true}},
+                {Label35, {306, 303, 94, 16}, "Class Name"},
+                {Edit7, {402, 300, 106, 21}, "", {.readOnly = true}},
+                {Label39, {306, 326, 86, 16}, "Caption", heading},
+                {Edit6, {306, 342, 202, 21}, ""},
+                {Button36, {514, 342, 54, 22}, "Find", &P::Button36Click},
+                {Button31, {572, 342, 54, 22}, "Set", &P::Button31Click},
+                {Label38, {514, 254, 100, 16}, "API", {.bold = true, .italic = true}},
+                {Button52, {514, 270, 56, 22}, "Minimize", &P::Button52Click},
+                {Button51, {572, 270, 56, 22}, "Maximize", &P::Button51Click},
+                {Button50, {630, 270, 56, 22}, "Restore", &P::Button50Click},
+                {Button37, {514, 294, 56, 22}, "Show", &P::Button37Click},
+                {Button38, {572, 294, 56, 22}, "Hide", &P::Button38Click},
+                {Button49, {630, 294, 56, 22}, "View", &P::Button49Click},
+                {Button35, {514, 318, 56, 22}, "Enable", &P::Button35Click},
+                {Button34, {572, 318, 56, 22}, "Disable", &P::Button34Click},
+                {Label40, {692, 254, 83, 14}, "Big Icon"},
+                {Image1, {692, 268, 32, 32}},
+                {Button39, {727, 273, 48, 22}, "Change ", &P::Button39Click},
+                {Label41, {692, 302, 83, 14}, "Small Icon"},
+                {Image2, {692, 316, 32, 32}},
+                {Button47, {727, 321, 48, 22}, "Change", &P::Button47Click},
             });
+    CheckBox1.SetChecked(true);
+    SetTabStops();
+    Image1.OnDblClick = [this] { Image1DblClick(); };
+    Image2.OnDblClick = [this] { Image2DblClick(); };
+    Sheet().OnEnter = [this] { TabSheet10Enter(); };
 }
+
+// Tab stops 224 pixels apart put the fields under their headings, whatever
+// the list's font: the control counts them in quarters of its average
+// character width.
+void ProcessListPage::SetTabStops() {
+    HWND list = ListBox7.Handle();
+    ui::WindowDC dc(list);
+    auto font = reinterpret_cast<HFONT>(::SendMessageA(list, WM_GETFONT, 0, 0));
+    ui::SelectObjectScope select(dc.Get(), font ? font : static_cast<HFONT>(::GetStockObject(SYSTEM_FONT)));
+    static const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    SIZE size{};
+    ::GetTextExtentPoint32A(dc.Get(), kAlphabet, 52, &size);
+    const int average = size.cx > 0 ? (size.cx / 26 + 1) / 2 : 6;
+    int tabWidth = ::MulDiv(224, 4, average);
+    ::SendMessageA(list, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tabWidth));
+}
+
+// --- The window list ---------------------------------------------------------
+
+void ProcessListPage::TabSheet10Enter() { RefreshWindowList(); }
+
+void ProcessListPage::RefreshWindowList() {
+    Collector collector;
+    collector.children = CheckBox1.Checked();
+    ::EnumWindows(AddTopLevelWindow, reinterpret_cast<LPARAM>(&collector));
+    if (collector.outOfMemory) throw std::bad_alloc();
+
+    std::vector<std::string> entries;
+    entries.reserve(collector.found.size());
+    windows_.clear();
+    windows_.reserve(collector.found.size());
+    // A class's procedure is looked up once per refresh, not once per window.
+    std::unordered_map<std::string, std::uintptr_t> procedures;
+    for (const FoundWindow& w : collector.found) {
+        WindowRecord record{w.handle, 0, ReadClassName(w.handle)};
+        const std::string text = ReadWindowText(w.handle);
+        if (!record.className.empty()) {
+            auto [it, added] = procedures.try_emplace(record.className, 0);
+            WNDCLASSEXA wc{};
+            wc.cbSize = sizeof wc;
+            // System-wide classes only, as the null instance asks; others record 0.
+            if (added && ::GetClassInfoExA(nullptr, record.className.c_str(), &wc))
+                it->second = reinterpret_cast<std::uintptr_t>(wc.lpfnWndProc);
+            record.windowProc = it->second;
+        }
+        const auto handle = reinterpret_cast<std::uintptr_t>(w.handle);
+        entries.push_back(w.child ? ChildEntry(w.processId, text, record.className, handle)
+                                  : TopLevelEntry(w.processId, text, record.className, handle));
+        windows_.push_back(std::move(record));
+    }
+    ListBox7.SetItems(entries);
+    Label37.SetText(std::to_string(ListBox7.Count()));
+}
+
+HWND ProcessListPage::SelectedWindow() const {
+    const int p = ListBox7.ItemIndex();
+    if (p < 0 || static_cast<size_t>(p) >= windows_.size()) return nullptr;
+    return windows_[static_cast<size_t>(p)].handle;
+}
+
+void ProcessListPage::ListBox7Click() {
+    const int p = ListBox7.ItemIndex();
+    if (p < 0 || static_cast<size_t>(p) >= windows_.size()) return;
+    const WindowRecord& record = windows_[static_cast<size_t>(p)];
+    if (!record.handle) {
+        for (ui::Edit* e : {&Edit4, &Edit5, &Edit6, &Edit7}) e->SetText("");
+        return;
+    }
+    Edit4.SetText(UpperHex(reinterpret_cast<std::uintptr_t>(record.handle)));
+    Edit5.SetText(UpperHex(record.windowProc));
+    Edit6.SetText(ReadWindowText(record.handle));
+    Edit7.SetText(ReadClassName(record.handle));
+    Image1.SetIcon(WindowIcon(record.handle, ICON_BIG));
+    Image2.SetIcon(WindowIcon(record.handle, ICON_SMALL));
+    ::InvalidateRect(Image1.Handle(), nullptr, TRUE);
+    ::InvalidateRect(Image2.Handle(), nullptr, TRUE);
+}
+
+void ProcessListPage::Button28Click() { RefreshWindowList(); }
+
+void ProcessListPage::CheckBox1Click() { RefreshWindowList(); }
+
+void ProcessListPage::Button30Click() {
+    const int p = ListBox7.ItemIndex();
+    if (p < 0) return;
+    const std::string entry = ListBox7.Item(p);
+    if (IsChildEntry(entry)) return;
+    const std::optional<std::uint32_t> processId = EntryProcessId(entry);
+    if (!processId) return;
+    const char* message = "Could not open process requested!";
+    switch (processes_->Terminate(*processId)) {
+        case ProcessControl::KillResult::NotOpened:
+            break;
+        case ProcessControl::KillResult::Terminated:
+            message = "Process successfully terminated!";
+            break;
+        case ProcessControl::KillResult::NotTerminated:
+            message = "Could not end process specified!";
+            break;
+    }
+    app_.Dialogs().Tell(form_.Handle(), message, kProductTitle);
+    RefreshWindowList();
+}
+
+void ProcessListPage::Button32Click() {
+    if (!app_.Dialogs().Ask(form_.Handle(), "Do you want to force windows Shutdown",
+                            "Unsaved Data will be lost"))
+        return;
+    if (std::optional<std::string> refused = processes_->ForceShutdown())
+        throw std::runtime_error(*refused);
+}
+
+// --- Window operations -------------------------------------------------------
+
+void ProcessListPage::ShowSelected(int command) {
+    if (HWND window = SelectedWindow()) ::ShowWindow(window, command);
+}
+
+void ProcessListPage::Button52Click() { ShowSelected(SW_MINIMIZE); }
+void ProcessListPage::Button51Click() { ShowSelected(SW_SHOWMAXIMIZED); }
+void ProcessListPage::Button50Click() { ShowSelected(SW_RESTORE); }
+void ProcessListPage::Button37Click() { ShowSelected(SW_SHOW); }
+void ProcessListPage::Button38Click() { ShowSelected(SW_HIDE); }
+
+void ProcessListPage::Button35Click() {
+    if (HWND window = SelectedWindow()) ::EnableWindow(window, TRUE);
+}
+
+void ProcessListPage::Button34Click() {
+    if (HWND window = SelectedWindow()) ::EnableWindow(window, FALSE);
+}
+
+void ProcessListPage::Button36Click() {
+    const int count = ListBox7.Count();
+    int start = ListBox7.ItemIndex() + 1;
+    if (start > count) start = count;
+    const std::optional<size_t> found =
+        FindEntry(ListBox7.Items(), static_cast<size_t>(start), Edit6.Text(), UpperCase);
+    if (!found) return;
+    ListBox7.SetItemIndex(static_cast<int>(*found));
+    app_.Dialogs().Tell(form_.Handle(), "found", kProductTitle);
+}
+
+void ProcessListPage::Button31Click() {
+    HWND window = SelectedWindow();
+    if (!window) return;
+    const std::string text = Edit6.Text();
+    // The system's own handling: the caption changes without the window's
+    // program being told.
+    ::DefWindowProcA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void ProcessListPage::Button49Click() {
+    TForm7& view = app_.Form7();
+    view.ShowView();
+    if (HWND window = SelectedWindow()) view.Snapshot(window);
+}
+
+void ProcessListPage::ChangeIcon(ui::Image& image, WPARAM which) {
+    HWND window = SelectedWindow();
+    if (!window) return;
+    std::optional<std::string> path = app_.Dialogs().OpenPicture(form_.Handle());
+    if (!path) return;
+    ui::IconHandle icon(static_cast<HICON>(
+        ::LoadImageA(nullptr, path->c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE)));
+    if (!icon) throw std::runtime_error("Icon image is not valid");
+    image.SetIcon(std::move(icon));
+    // The window gets a copy of its own that lives for the run: the picture's
+    // icon is destroyed when the next one replaces it.
+    givenIcons_.emplace_back(::CopyIcon(image.Icon()));
+    ::DefWindowProcA(window, WM_SETICON, which, reinterpret_cast<LPARAM>(givenIcons_.back().Get()));
+}
+
+void ProcessListPage::Button39Click() { ChangeIcon(Image1, ICON_BIG); }
+void ProcessListPage::Button47Click() { ChangeIcon(Image2, ICON_SMALL); }
+
+void ProcessListPage::SaveIcon(const ui::Image& image) {
+    HICON icon = image.Icon();
+    if (!icon) return;
+    FileDialogOptions options;
+    options.filter = "Icon|*.ico";
+    std::optional<std::string> path = app_.Dialogs().SaveFile(form_.Handle(), options);
+    if (!path) return;
+    WriteWholeFile(*path, IconFileBytes(ReadIconImage(icon)));
+}
+
+void ProcessListPage::Image1DblClick() { SaveIcon(Image1); }
+void ProcessListPage::Image2DblClick() { SaveIcon(Image2); }
 
 }  // namespace zarvik

@@ -65,10 +65,11 @@ void Label::Create(HWND parent, const Rect& r, std::string_view caption, const S
     style_ = style;
     // Owner-drawn so colour, shadow and transparency need no sibling tricks.
     CreateControl("STATIC", parent, r, caption, kChild | SS_OWNERDRAW | SS_NOTIFY);
-    if (style.height || style.bold) {
+    if (style.height || style.bold || style.italic) {
         LOGFONTA lf{};
         lf.lfHeight = style.height ? -style.height : -11;
         lf.lfWeight = style.bold ? FW_BOLD : FW_NORMAL;
+        lf.lfItalic = style.italic ? TRUE : FALSE;
         lf.lfCharSet = DEFAULT_CHARSET;
         lstrcpynA(lf.lfFaceName, "MS Sans Serif", LF_FACESIZE);
         font_.Reset(::CreateFontIndirectA(&lf));
@@ -579,7 +580,11 @@ void PopupMenu::Popup(HWND owner, int x, int y) {
 }
 
 void Image::Create(HWND parent, const Rect& r) {
-    CreateControl("STATIC", parent, r, "", kChild | SS_CENTERIMAGE | SS_ICON);
+    CreateControl("STATIC", parent, r, "", kChild | SS_CENTERIMAGE | SS_ICON | SS_NOTIFY);
+}
+
+void Image::OnCommand(WORD code) {
+    if (code == STN_DBLCLK) Fire(OnDblClick);
 }
 
 void Image::SetIcon(IconHandle icon) {

@@ -46,6 +46,7 @@ public:
         COLORREF color = RGB(0, 0, 0);
         int height = 0;  // pixels; 0 = the dialog font
         bool bold = false;
+        bool italic = false;
         bool shadow = false;  // red copy, 2 pixels right and down
     };
     void Create(HWND parent, const Rect& r, std::string_view caption);
@@ -319,13 +320,18 @@ private:
     std::vector<Event> items_;
 };
 
-// A static picture: shows an icon or a bitmap it owns.
+// A static picture: shows an icon or a bitmap it owns; reports double-clicks.
 class Image : public Window {
 public:
     void Create(HWND parent, const Rect& r);
     void SetIcon(IconHandle icon);
     void SetBitmap(BitmapHandle bitmap);
     void Clear();
+    HICON Icon() const { return icon_.Get(); }  // null when it shows none
+    Event OnDblClick;
+
+protected:
+    void OnCommand(WORD code) override;
 
 private:
     IconHandle icon_;
