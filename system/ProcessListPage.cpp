@@ -7,7 +7,7 @@ void ProcessListPage::Create() {
             {
                 {Label10, kPageTitleRect, "Process List", kPageTitle},
                 {ListBox7, {10, 40, 765, 209}, {.tabStops = true}},
-                {Button15, {10, 256, 130, 25}, "Generate Report"},
+                {Button15, {10, 256, 130, 25}, "Generate Report", &ProcessListPage::Button15Click},
             });
 }
 

@@ -13,6 +13,7 @@ public:
     ui::Label Label10;  // title
     ui::ListBox ListBox7;  // the window list
     ui::Button Button15;   // Generate Report
+    void Button15Click();
 };
 
 }  // namespace zarvik
