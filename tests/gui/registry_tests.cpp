@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cctype>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "system/AdditionalPage.h"
 #include "system/ProcessListPage.h"
 #include "system/RegistryPage.h"
+#include "ui/SystemFunction.h"
 
 using namespace testing_support;
 using Lines = std::vector<std::string>;
@@ -26,27 +28,12 @@ const std::string kRunServices = kStartup + "RunServices";
 const std::string kServices = "SYSTEM\\CurrentControlSet\\Services\\";
 const std::string kExeCommand = "exefile\\shell\\open\\command";
 
-bool KeyExists(HKEY root, const std::string& path) {
-    HKEY key = nullptr;
-    if (::RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-    ::RegCloseKey(key);
-    return true;
-}
-
+// Tests run where RegDeleteTreeA exists (Wine, Vista on).
 void DeleteTree(HKEY root, const std::string& path) {
-    HKEY key = nullptr;
-    if (::RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS) {
-        char name[256];
-        DWORD len = sizeof name;
-        Lines children;
-        for (DWORD i = 0; len = sizeof name,
-                   ::RegEnumKeyExA(key, i, name, &len, nullptr, nullptr, nullptr, nullptr) ==
-                       ERROR_SUCCESS;
-             ++i)
-            children.emplace_back(name, len);
-        ::RegCloseKey(key);
-        for (const std::string& child : children) DeleteTree(root, path + "\\" + child);
-    }
+    static auto* deleteTree = ui::SystemFunction<LONG WINAPI(HKEY, LPCSTR)>("advapi32.dll",
+                                                                             "RegDeleteTreeA");
+    ASSERT_TRUE(deleteTree);
+    deleteTree(root, path.c_str());
     ::RegDeleteKeyA(root, path.c_str());
 }
 
@@ -56,36 +43,33 @@ struct Value {
     std::string data;
 };
 
-std::vector<Value> ValuesOf(HKEY root, const std::string& path) {
+// The values of the key; nullopt when it does not open.
+std::optional<std::vector<Value>> ValuesOf(HKEY root, const std::string& path) {
+    ui::RegKey key;
+    if (::RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, key.Put()) != ERROR_SUCCESS)
+        return std::nullopt;
     std::vector<Value> values;
-    HKEY key = nullptr;
-    if (::RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return values;
-    for (DWORD i = 0;; ++i) {
-        char name[1024];
-        BYTE data[8192];
-        DWORD nameLen = sizeof name, dataLen = sizeof data, type = 0;
-        if (::RegEnumValueA(key, i, name, &nameLen, nullptr, &type, data, &dataLen) !=
-            ERROR_SUCCESS)
-            break;
-        values.push_back({std::string(name, nameLen), type,
-                          std::string(reinterpret_cast<char*>(data), dataLen)});
-    }
-    ::RegCloseKey(key);
+    char name[1024], data[8192];
+    DWORD nameLen = sizeof name, dataLen = sizeof data, type = 0;
+    for (DWORD i = 0; ::RegEnumValueA(key.Get(), i, name, &nameLen, nullptr, &type,
+                                      reinterpret_cast<BYTE*>(data), &dataLen) == ERROR_SUCCESS;
+         ++i, nameLen = sizeof name, dataLen = sizeof data)
+        values.push_back({std::string(name, nameLen), type, std::string(data, dataLen)});
     return values;
 }
 
 void SetValue(HKEY root, const std::string& path, const Value& v) {
-    HKEY key = nullptr;
-    ASSERT_EQ(::RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                                nullptr),
-              ERROR_SUCCESS)
-        << path;
-    ::RegSetValueExA(key, v.name.c_str(), 0, v.type, reinterpret_cast<const BYTE*>(v.data.data()),
+    ui::RegKey key;
+    ASSERT_EQ(::RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                                key.Put(), nullptr),
+              ERROR_SUCCESS);
+    ::RegSetValueExA(key.Get(), v.name.c_str(), 0, v.type,
+                     reinterpret_cast<const BYTE*>(v.data.data()),
                      static_cast<DWORD>(v.data.size()));
-    ::RegCloseKey(key);
 }
 
-// What the tests change in the registry, undone in reverse order.
+// What a test changes in the registry, undone in reverse order: a key that
+// was missing is deleted, one that was there gets back its values.
 class RegistryChanges {
 public:
     ~RegistryChanges() {
@@ -100,38 +84,28 @@ public:
                  const std::string& text) {
         Set(root, path, name, REG_SZ, text + '\0');
     }
-    // Takes a key of values only away, to be put back with its values.
-    void Remove(HKEY root, const std::string& path) {
+    void Remove(HKEY root, const std::string& path) {  // a key of values only
         Keep(root, path);
         DeleteTree(root, path);
     }
 
 private:
-    // The key as it is now: its values are put back, or the part of its path
-    // that is missing is deleted.
     void Keep(HKEY root, const std::string& path) {
-        std::string missing;
-        for (size_t at = 0; at != std::string::npos;) {
+        for (size_t at = 0; at != std::string::npos;) {  // the first part missing
             at = path.find('\\', at + 1);
             const std::string part = path.substr(0, at);
-            if (!KeyExists(root, part)) {
-                missing = part;
-                break;
+            if (!ValuesOf(root, part)) {
+                undo_.push_back([root, part] { DeleteTree(root, part); });
+                return;
             }
         }
-        if (!missing.empty()) {
-            undo_.push_back([root, missing] { DeleteTree(root, missing); });
-            return;
-        }
-        undo_.push_back([root, path, values = ValuesOf(root, path)] {
-            for (const Value& v : ValuesOf(root, path)) {
-                HKEY key = nullptr;
-                if (::RegOpenKeyExA(root, path.c_str(), 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS)
-                    break;
-                ::RegDeleteValueA(key, v.name.c_str());
-                ::RegCloseKey(key);
+        undo_.push_back([root, path, saved = *ValuesOf(root, path)] {
+            for (const Value& v : ValuesOf(root, path).value_or(std::vector<Value>{})) {
+                ui::RegKey key;
+                ::RegOpenKeyExA(root, path.c_str(), 0, KEY_SET_VALUE, key.Put());
+                ::RegDeleteValueA(key.Get(), v.name.c_str());
             }
-            for (const Value& v : values) SetValue(root, path, v);
+            for (const Value& v : saved) SetValue(root, path, v);
         });
     }
     std::vector<std::function<void()>> undo_;
@@ -156,6 +130,22 @@ bool AnyStartsWith(const ui::ListBox& list, const std::string& start) {
     const Lines items = list.Items();
     return std::any_of(items.begin(), items.end(),
                        [&](const std::string& s) { return s.rfind(start, 0) == 0; });
+}
+
+// A right-click on the list, then Down and Enter in the menu it opens; a
+// menu that does not take the keys is closed after two seconds.
+void RightClickAndChooseFirst(ui::ListBox& list) {
+    ::PostMessageA(list.Handle(), WM_KEYDOWN, VK_DOWN, 0);
+    ::PostMessageA(list.Handle(), WM_KEYDOWN, VK_RETURN, 0);
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 2000, [](HWND, UINT, UINT_PTR, DWORD) {
+        ::EndMenu();
+    });
+    RECT rc{};
+    ::GetWindowRect(list.Handle(), &rc);
+    ::SendMessageA(list.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list.Handle()),
+                   MAKELPARAM(rc.left + 5, rc.top + 5));
+    ::KillTimer(nullptr, timer);
+    ui::PumpMessages();
 }
 
 void DoubleClickField(ui::Edit& field) {
@@ -221,9 +211,9 @@ TEST_F(RegistryPages, StartupEntriesAreListedShownAndRemovedAfterYesOnly) {
 
     Additional().ListBox9.Clear();
     prompts.answers = {true};
-    page.PopupMenu1.Choose(0);
+    RightClickAndChooseFirst(page.ListBox10);
     EXPECT_FALSE(Contains(page.ListBox10, "ZarvikTest Run"));
-    EXPECT_EQ(ValuesOf(HKEY_LOCAL_MACHINE, kRun).size(),
+    EXPECT_EQ(ValuesOf(HKEY_LOCAL_MACHINE, kRun)->size(),
               static_cast<size_t>(page.ListBox10.Count()));
     EXPECT_GT(Additional().ListBox9.Count(), 0) << "every list is rebuilt";
     EXPECT_EQ(page.Edit9.Text(), "");
@@ -309,14 +299,14 @@ TEST_F(RegistryPages, RepairWritesTheFieldBackAsText) {
     zarvik::RegistryPage& page = Reg();
     ASSERT_EQ(page.Edit11.Text(), command);
     Click(page.Button16);
-    std::vector<Value> values = ValuesOf(HKEY_CLASSES_ROOT, kExeCommand);
+    const std::vector<Value> values = *ValuesOf(HKEY_CLASSES_ROOT, kExeCommand);
     ASSERT_EQ(values.size(), 1u);
     EXPECT_EQ(values[0].type, static_cast<DWORD>(REG_SZ));
     EXPECT_EQ(values[0].data, command + '\0');
 
     Type(page.Edit11, "\"%1\" /zarvik");
     Click(page.Button16);
-    EXPECT_EQ(ValuesOf(HKEY_CLASSES_ROOT, kExeCommand)[0].data, std::string("\"%1\" /zarvik\0", 13));
+    EXPECT_EQ((*ValuesOf(HKEY_CLASSES_ROOT, kExeCommand))[0].data, std::string("\"%1\" /zarvik\0", 13));
     EXPECT_EQ(page.Edit11.Text(), "\"%1\" /zarvik") << "no rebuild";
     EXPECT_TRUE(prompts.asked.empty());
 }
