@@ -2,7 +2,6 @@
 // registry: every key and value a test makes is taken away again, and every
 // value it changes is put back.
 #include <algorithm>
-#include <cctype>
 #include <functional>
 #include <optional>
 #include <string>
@@ -112,7 +111,7 @@ private:
 };
 
 std::string Lower(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    ::CharLowerA(s.data());
     return s;
 }
 
@@ -126,20 +125,21 @@ bool Contains(const ui::ListBox& list, const std::string& entry) {
     return IndexOf(list, entry) >= 0;
 }
 
-bool AnyStartsWith(const ui::ListBox& list, const std::string& start) {
+// Whether an entry of the list is that of the named key ("name:...").
+bool Lists(const ui::ListBox& list, const std::string& name) {
     const Lines items = list.Items();
     return std::any_of(items.begin(), items.end(),
-                       [&](const std::string& s) { return s.rfind(start, 0) == 0; });
+                       [&](const std::string& s) { return s.rfind(name + ":", 0) == 0; });
 }
+
+void CALLBACK CloseMenu(HWND, UINT, UINT_PTR, DWORD) { ::EndMenu(); }
 
 // A right-click on the list, then Down and Enter in the menu it opens; a
 // menu that does not take the keys is closed after two seconds.
 void RightClickAndChooseFirst(ui::ListBox& list) {
     ::PostMessageA(list.Handle(), WM_KEYDOWN, VK_DOWN, 0);
     ::PostMessageA(list.Handle(), WM_KEYDOWN, VK_RETURN, 0);
-    const UINT_PTR timer = ::SetTimer(nullptr, 0, 2000, [](HWND, UINT, UINT_PTR, DWORD) {
-        ::EndMenu();
-    });
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 2000, &CloseMenu);
     RECT rc{};
     ::GetWindowRect(list.Handle(), &rc);
     ::SendMessageA(list.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list.Handle()),
@@ -268,14 +268,14 @@ TEST_F(RegistryPages, AValueThatIsNotTextIsReportedOnceAndLeftOutWhileTheRestIsL
     zarvik::RegistryPage& page = Reg();
     ui::ListBox& services = Additional().ListBox9;
     EXPECT_TRUE(Contains(page.ListBox14, "ZarvikTest.Plain:    plain.exe %1"));
-    EXPECT_FALSE(AnyStartsWith(page.ListBox14, "ZarvikTest.Odd:"));
-    EXPECT_FALSE(AnyStartsWith(page.ListBox14, "ZarvikTest.NoOpen:"));
+    EXPECT_FALSE(Lists(page.ListBox14, "ZarvikTest.Odd"));
+    EXPECT_FALSE(Lists(page.ListBox14, "ZarvikTest.NoOpen"));
     EXPECT_TRUE(Contains(page.ListBox14, "exefile:    " + page.Edit11.Text()));
     EXPECT_EQ(page.Edit11.Text(), "\"%1\" %*");
     EXPECT_TRUE(Contains(services, "ZarvikTestGood:  c:\\good.sys"));
     EXPECT_TRUE(Contains(services, "ZarvikTestExpand:  %SystemRoot%\\x.sys")) << "unexpanded";
-    for (const char* left : {"ZarvikTestOdd:", "ZarvikTestEmpty:", "ZarvikTestNone:"})
-        EXPECT_FALSE(AnyStartsWith(services, left)) << left;
+    for (const char* left : {"ZarvikTestOdd", "ZarvikTestEmpty", "ZarvikTestNone"})
+        EXPECT_FALSE(Lists(services, left)) << left;
     EXPECT_GT(services.Count(), 5) << "the services after the odd one are listed too";
     EXPECT_TRUE(Contains(page.ListBox10, "ZarvikTest Number")) << "names are listed";
 
