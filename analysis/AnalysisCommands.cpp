@@ -60,19 +60,13 @@ public:
     }
 
     void CheckSharedDlls() {
-        RegistryAccessor& registry = form_.App().Registry;
-        registry.SetRootKey(HKEY_LOCAL_MACHINE);
         // Any level missing or refused: nothing is listed, never a parent's values.
-        bool opened = true;
-        for (const char* level : {"SOFTWARE", "Microsoft", "Windows", "CurrentVersion", "SharedDlls"}) {
-            if (!registry.OpenKey(level)) {
-                opened = false;
-                break;
-            }
-        }
         const std::vector<std::string> names =
-            opened ? registry.ValueNames() : std::vector<std::string>{};
-        registry.CloseKey();
+            form_.App()
+                .Registry
+                .OpenKey(HKEY_LOCAL_MACHINE,
+                         {"SOFTWARE", "Microsoft", "Windows", "CurrentVersion", "SharedDlls"})
+                .ValueNames();
         form_.Page<SharedDllFilesPage>().ListBox1.SetItems(names);
         ui::ListBox& missing = form_.Page<MissingSharedDllFilesPage>().ListBox6;
         for (const std::string& name : names) {

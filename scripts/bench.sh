@@ -2,7 +2,7 @@
 # Builds the benchmark programs and runs them under Wine; they print figures.
 # They measure the 32-bit build where the host runs 32-bit code, the 64-bit
 # one otherwise (ZARVIK_ARCH=64 forces it).
-# Usage: bench.sh [NAME [ARGS...]]   NAME: filelist, report, viewer or strings
+# Usage: bench.sh [NAME [ARGS...]]   NAME: filelist, registry, report, viewer or strings
 # (the last runs natively); ARGS go to it.
 set -euo pipefail
 cd "$(dirname "$0")/.."

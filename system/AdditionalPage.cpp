@@ -1,24 +1,31 @@
 #include "system/AdditionalPage.h"
 
+#include <exception>
+
 #include "app/Application.h"
 #include "app/FileProbe.h"
+#include "app/MainForm.h"
+#include "app/ProductTexts.h"
+#include "system/RegistryPage.h"
 
 namespace zarvik {
 
 void AdditionalPage::Create() {
     const ui::Rect area = Area();
     const int w = area.w, h = area.h;
+    using P = AdditionalPage;
     ui::Lay(*this, Sheet(),
             {
                 {WinIniLabel, {10, 8, 200, 16}, "Win.ini", {.bold = true}},
                 {Memo21, {10, 26, 370, h - 68}, {"Win.ini could not be loaded"},
                  {.vScroll = true, .hScroll = true, .wordWrap = false}},
-                {Button53, {10, h - 36, 100, 25}, "Save"},
+                {Button53, {10, h - 36, 100, 25}, "Save", &P::Button53Click},
                 {ServicesLabel, {390, 8, 300, 16}, "CurrentControlSet\\Services", {.bold = true}},
                 {ListBox9, {390, 26, w - 400, h - 68}, {.hScroll = true}},
-                {Button55, {390, h - 36, 130, 25}, "Generate Report"},
+                {Button55, {390, h - 36, 130, 25}, "Generate Report", &P::Button55Click},
             });
     Button53.SetEnabled(false);
+    Sheet().OnEnter = [this] { TabSheet16Show(); };
 }
 
 void AdditionalPage::Start() { LoadWinIni(); }
@@ -26,8 +33,21 @@ void AdditionalPage::Start() { LoadWinIni(); }
 void AdditionalPage::LoadWinIni() {
     const std::string path = app_.WindowsPath + "win.ini";
     if (!FilePresent(path)) return;
-    Memo21.SetLines(ReadTextLines(path));
+    try {
+        Memo21.SetLines(ReadTextLines(path));
+    } catch (const std::exception&) {
+        return;  // opened but not read: as if it could not be loaded
+    }
     Button53.SetEnabled(true);
+}
+
+void AdditionalPage::TabSheet16Show() { form_.Page<RegistryPage>().RebuildRegistryLists(); }
+
+void AdditionalPage::Button53Click() {
+    if (!app_.Dialogs().Ask(form_.Handle(), "Do you want to save Win.ini", kProductTitle)) return;
+    // Written beside it and moved into place: a failed save leaves the old
+    // file whole, and the editor keeps its text.
+    WriteTextLines(app_.WindowsPath + "win.ini", Memo21.Lines());
 }
 
 }  // namespace zarvik

@@ -18,6 +18,10 @@ public:
     ui::ListBox ListBox9;  // the services
     ui::Button Button55;   // Generate Report
 
+    void TabSheet16Show();
+    void Button53Click();  // Save
+    void Button55Click();  // Generate Report
+
 private:
     void LoadWinIni();
 };

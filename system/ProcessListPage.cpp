@@ -165,7 +165,7 @@ void ProcessListPage::Create() {
                 {Label30, {460, 25, 150, 14}, "Class Name"},
                 {Label32, {684, 25, 90, 14}, "Window Handle"},
                 {ListBox7, {10, 40, 765, 209}, {.tabStops = true}, &P::ListBox7Click, &P::Button49Click},
-                {Button15, {10, 256, 130, 25}, "Generate Report"},
+                {Button15, {10, 256, 130, 25}, "Generate Report", &P::Button15Click},
                 {Button28, {10, 283, 130, 25}, "Refresh List", &P::Button28Click},
                 {Button30, {10, 310, 130, 25}, "Kill Process", &P::Button30Click},
                 {Button32, {10, 337, 130, 25}, "Shutdown Windows", &P::Button32Click},

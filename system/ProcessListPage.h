@@ -22,6 +22,7 @@ public:
     ui::Label Label29, Label31, Label30, Label32;  // column headings
     ui::ListBox ListBox7;  // the window list
     ui::Button Button15;   // Generate Report
+    void Button15Click();
     ui::Button Button28;   // Refresh List
     ui::Button Button30;   // Kill Process
     ui::Button Button32;   // Shutdown Windows

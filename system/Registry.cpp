@@ -2,23 +2,34 @@
 
 namespace zarvik {
 
-void RegistryAccessor::SetRootKey(HKEY root) {
-    CloseKey();
-    root_ = root;
+RegistryDataTypeError::RegistryDataTypeError(const std::string& valueName)
+    : std::runtime_error("Invalid data type for '" + valueName + "'"), name_(valueName) {}
+
+RegistryKey RegistryAccessor::OpenKey(HKEY root, std::initializer_list<std::string_view> parts,
+                                      REGSAM access) const {
+    RegistryKey key;
+    HKEY at = root;
+    size_t left = parts.size();
+    for (std::string_view part : parts) {
+        const std::string name(part);
+        HKEY opened = nullptr;
+        if (::RegOpenKeyExA(at, name.c_str(), 0, --left ? KEY_READ : access, &opened) !=
+            ERROR_SUCCESS)
+            return {};
+        key = RegistryKey(opened);  // closes the part above
+        at = opened;
+    }
+    return key;
 }
 
-bool RegistryAccessor::OpenKey(std::string_view subkey, REGSAM access) {
-    std::string name(subkey);
+RegistryKey RegistryAccessor::OpenPath(HKEY root, std::string_view path, REGSAM access) const {
+    const std::string name(path);
     HKEY opened = nullptr;
-    if (::RegOpenKeyExA(CurrentKey(), name.c_str(), 0, access, &opened) != ERROR_SUCCESS)
-        return false;
-    key_.Reset(opened);
-    return true;
+    if (::RegOpenKeyExA(root, name.c_str(), 0, access, &opened) != ERROR_SUCCESS) return {};
+    return RegistryKey(opened);
 }
 
-void RegistryAccessor::CloseKey() { key_.Reset(); }
-
-std::vector<std::string> RegistryAccessor::ValueNames() const {
+std::vector<std::string> RegistryKey::ValueNames() const {
     std::vector<std::string> names;
     if (!key_) return names;
     DWORD count = 0, maxLen = 0;
@@ -30,7 +41,7 @@ std::vector<std::string> RegistryAccessor::ValueNames() const {
         DWORD len = static_cast<DWORD>(buf.size());
         LONG rc = ::RegEnumValueA(key_.Get(), i, buf.data(), &len, nullptr, nullptr, nullptr,
                                   nullptr);
-        if (rc == ERROR_MORE_DATA) {  // a value added since the query
+        if (rc == ERROR_MORE_DATA) {  // a longer name added since the query
             buf.resize(buf.size() * 2 + 256);
             --i;
             continue;
@@ -41,10 +52,10 @@ std::vector<std::string> RegistryAccessor::ValueNames() const {
     return names;
 }
 
-std::vector<std::string> RegistryAccessor::SubkeyNames() const {
+std::vector<std::string> RegistryKey::SubkeyNames() const {
     std::vector<std::string> names;
     if (!key_) return names;
-    char buf[256];
+    char buf[256];  // key names are at most 255 characters
     for (DWORD i = 0;; ++i) {
         DWORD len = sizeof buf;
         if (::RegEnumKeyExA(key_.Get(), i, buf, &len, nullptr, nullptr, nullptr, nullptr) !=
@@ -55,20 +66,43 @@ std::vector<std::string> RegistryAccessor::SubkeyNames() const {
     return names;
 }
 
-std::string RegistryAccessor::ReadString(std::string_view name) const {
-    std::string n(name);
-    DWORD type = 0, size = 0;
-    if (::RegQueryValueExA(CurrentKey(), n.c_str(), nullptr, &type, nullptr, &size) !=
-            ERROR_SUCCESS ||
-        (type != REG_SZ && type != REG_EXPAND_SZ))
-        return {};
-    std::string value(size, '\0');
-    if (::RegQueryValueExA(CurrentKey(), n.c_str(), nullptr, &type,
-                           reinterpret_cast<BYTE*>(value.data()), &size) != ERROR_SUCCESS)
-        return {};
-    value.resize(size);
+std::optional<std::string> RegistryKey::ReadString(std::string_view name) const {
+    if (!key_) return std::nullopt;
+    const std::string n(name);
+    // Most values fit: one call instead of asking for the size first.
+    char small[512];
+    std::string value;
+    DWORD type = 0, size = sizeof small;
+    LONG rc = ::RegQueryValueExA(key_.Get(), n.c_str(), nullptr, &type,
+                                 reinterpret_cast<BYTE*>(small), &size);
+    if (rc == ERROR_SUCCESS) {
+        value.assign(small, size);
+    } else {
+        while (rc == ERROR_MORE_DATA) {  // it may grow between the two calls
+            value.resize(size);
+            rc = ::RegQueryValueExA(key_.Get(), n.c_str(), nullptr, &type,
+                                    reinterpret_cast<BYTE*>(value.data()), &size);
+        }
+        if (rc != ERROR_SUCCESS) return std::nullopt;
+        value.resize(size);
+    }
+    if (type != REG_SZ && type != REG_EXPAND_SZ) throw RegistryDataTypeError(n);
+    // Stored text need not end in a zero, and may carry more than one.
     while (!value.empty() && value.back() == '\0') value.pop_back();
     return value;
+}
+
+void RegistryKey::WriteString(std::string_view name, std::string_view text) const {
+    const std::string n(name), t(text);
+    if (!key_ || ::RegSetValueExA(key_.Get(), n.c_str(), 0, REG_SZ,
+                                  reinterpret_cast<const BYTE*>(t.c_str()),
+                                  static_cast<DWORD>(t.size() + 1)) != ERROR_SUCCESS)
+        throw std::runtime_error("Failed to set data for '" + n + "'");
+}
+
+bool RegistryKey::DeleteValue(std::string_view name) const {
+    const std::string n(name);
+    return key_ && ::RegDeleteValueA(key_.Get(), n.c_str()) == ERROR_SUCCESS;
 }
 
 }  // namespace zarvik

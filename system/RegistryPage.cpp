@@ -1,7 +1,214 @@
 #include "system/RegistryPage.h"
 
+#include <algorithm>
+#include <string_view>
+
+#include "app/Application.h"
+#include "app/FileProbe.h"
+#include "app/MainForm.h"
+#include "app/ProductTexts.h"
+#include "app/TextHelpers.h"
+#include "inspect/Unit5.h"
+#include "system/AdditionalPage.h"
+#include "system/Registry.h"
+
 namespace zarvik {
 
-void RegistryPage::Create() {}
+namespace {
+
+constexpr const char* kRun = "Run";
+constexpr const char* kRunOnce = "RunOnce";
+constexpr const char* kRunServices = "RunServices";
+constexpr const char* kServices = "SYSTEM\\CurrentControlSet\\Services";
+
+RegistryKey OpenStartupKey(const RegistryAccessor& registry, const char* last,
+                           REGSAM access = KEY_READ) {
+    return registry.OpenKey(HKEY_LOCAL_MACHINE,
+                            {"SOFTWARE", "Microsoft", "Windows", "CurrentVersion", last}, access);
+}
+
+RegistryKey OpenShellOpenCommand(const RegistryAccessor& registry, REGSAM access = KEY_READ) {
+    return registry.OpenKey(HKEY_CLASSES_ROOT, {"exefile", "shell", "open", "command"}, access);
+}
+
+// The message of a value a rebuild leaves out, kept once.
+void Note(std::vector<std::string>& skipped, const RegistryDataTypeError& e) {
+    if (std::find(skipped.begin(), skipped.end(), e.what()) == skipped.end())
+        skipped.emplace_back(e.what());
+}
+
+std::string_view Trimmed(std::string_view text) {
+    auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+const std::vector<std::string> kHelpText = {
+    "This Sheet lists all the services configured to ",
+    "automatically run in the registrjy. Click on the ",
+    "Service to view its file and path details.",
+    "Right Click on the selected service to ",
+    "remove it from the Registry Section",
+    "Double Click on the path to view the file.",
+};
+
+}  // namespace
+
+void RegistryPage::Create() {
+    const int h = Area().h;
+    const int listHeight = std::max(60, h / 2 - 80);
+    const int editTop = 22 + listHeight + 4;
+    const int lower = editTop + 30;
+    using P = RegistryPage;
+    ui::Lay(*this, Sheet(),
+            {
+                {RunLabel, {10, 4, 250, 16}, "Run"},
+                {ListBox10, {10, 22, 250, listHeight}, {.hScroll = true}, &P::ListBox10Click,
+                 &P::Edit9DblClick},
+                {Edit9, {10, editTop, 250, 21}, "", {.readOnly = true}, nullptr, &P::Edit9DblClick},
+                {RunOnceLabel, {270, 4, 250, 16}, "RunOnce"},
+                {ListBox12, {270, 22, 250, listHeight}, {.hScroll = true}, &P::ListBox12Click,
+                 &P::Edit10DblClick},
+                {Edit10, {270, editTop, 250, 21}, "", {.readOnly = true}, nullptr,
+                 &P::Edit10DblClick},
+                {RunServicesLabel, {530, 4, 245, 16}, "RunServices"},
+                {ListBox13, {530, 22, 245, listHeight}, {.hScroll = true}, &P::ListBox13Click,
+                 &P::Edit12DblClick},
+                {Edit12, {530, editTop, 245, 21}, "", {.readOnly = true}, nullptr,
+                 &P::Edit12DblClick},
+                {ShellApplicationsLabel, {10, lower, 440, 16}, "Registry Shell applications"},
+                {ListBox14, {10, lower + 18, 440, h - lower - 32}, {.hScroll = true}, nullptr,
+                 &P::ListBox14DblClick},
+                {ShellOpenCommandLabel, {460, lower, 315, 16}, "Shell Open Command"},
+                {Edit11, {460, lower + 18, 315, 21}, ""},
+                {Button16, {460, lower + 44, 75, 25}, "Repair", &P::Button16Click},
+                {Button29, {545, lower + 44, 90, 25}, "Refresh Lists", &P::Button29Click},
+                {Button54, {645, lower + 44, 130, 25}, "Generate Report", &P::Button54Click},
+                {Memo11, {460, lower + 76, 315, h - lower - 90}, kHelpText,
+                 {.readOnly = true, .vScroll = false}},
+            });
+    PopupMenu1.AddItem("Remove Selected", [this] { RemoveSelected1Click(); });
+    PopupMenu2.AddItem("Remove Selected", [this] { RemoveSelected2Click(); });
+    PopupMenu3.AddItem("RemoveSelected", [this] { RemoveSelected3Click(); });
+    ListBox10.SetPopupMenu(&PopupMenu1);
+    ListBox12.SetPopupMenu(&PopupMenu2);
+    ListBox13.SetPopupMenu(&PopupMenu3);
+    Sheet().OnEnter = [this] { TabSheet14Show(); };
+}
+
+void RegistryPage::TabSheet14Show() { RebuildRegistryLists(); }
+
+void RegistryPage::Button29Click() { RebuildRegistryLists(); }
+
+void RegistryPage::RebuildRegistryLists() {
+    ui::ListBox& services = form_.Page<AdditionalPage>().ListBox9;
+    for (ui::ListBox* list : {&ListBox10, &ListBox12, &ListBox13, &ListBox14, &services})
+        list->Clear();
+    for (ui::Edit* field : {&Edit9, &Edit10, &Edit11, &Edit12}) field->SetText("");
+    const RegistryAccessor& registry = app_.Registry;
+    std::vector<std::string> skipped;
+
+    ListShellApplications(ListBox14, skipped);
+    ListBox10.SetItems(OpenStartupKey(registry, kRun).ValueNames());
+    ListBox12.SetItems(OpenStartupKey(registry, kRunOnce).ValueNames());
+    ListBox13.SetItems(OpenStartupKey(registry, kRunServices).ValueNames());
+    try {
+        Edit11.SetText(OpenShellOpenCommand(registry).ReadString("").value_or(""));
+    } catch (const RegistryDataTypeError& e) {
+        Note(skipped, e);
+    }
+
+    std::vector<std::string> entries;
+    const std::string base = std::string(kServices) + "\\";
+    for (const std::string& name : registry.OpenPath(HKEY_LOCAL_MACHINE, kServices).SubkeyNames()) {
+        try {
+            const std::string image =
+                registry.OpenPath(HKEY_LOCAL_MACHINE, base + name).ReadString("ImagePath").value_or("");
+            if (!image.empty()) entries.push_back(name + ":  " + image);
+        } catch (const RegistryDataTypeError& e) {
+            Note(skipped, e);
+        }
+    }
+    services.SetItems(entries);
+
+    // Told once the lists are whole, so the page behind the message is too.
+    for (const std::string& message : skipped) app_.ShowError(message);
+}
+
+void RegistryPage::ListShellApplications(ui::ListBox& list) {
+    std::vector<std::string> skipped;
+    ListShellApplications(list, skipped);
+    for (const std::string& message : skipped) app_.ShowError(message);
+}
+
+void RegistryPage::ListShellApplications(ui::ListBox& list, std::vector<std::string>& skipped) {
+    const RegistryAccessor& registry = app_.Registry;
+    std::vector<std::string> entries;
+    // The command key of each class opened with its whole path: the same
+    // outcome as part by part, at one call instead of four for each of the
+    // thousands of classes.
+    for (const std::string& name : registry.OpenPath(HKEY_CLASSES_ROOT, "").SubkeyNames()) {
+        const RegistryKey command =
+            registry.OpenPath(HKEY_CLASSES_ROOT, name + "\\shell\\open\\command");
+        if (!command) continue;
+        try {
+            if (auto text = command.ReadString("")) entries.push_back(name + ":    " + *text);
+        } catch (const RegistryDataTypeError& e) {
+            Note(skipped, e);
+        }
+    }
+    list.SetItems(entries);
+}
+
+void RegistryPage::ShowSelectedValue(const ui::ListBox& list, const char* key, ui::Edit& field) {
+    const int index = list.ItemIndex();
+    if (index < 0) return;
+    field.SetText("");
+    field.SetText(OpenStartupKey(app_.Registry, key).ReadString(list.Item(index)).value_or(""));
+}
+
+void RegistryPage::ListBox10Click() { ShowSelectedValue(ListBox10, kRun, Edit9); }
+void RegistryPage::ListBox12Click() { ShowSelectedValue(ListBox12, kRunOnce, Edit10); }
+void RegistryPage::ListBox13Click() { ShowSelectedValue(ListBox13, kRunServices, Edit12); }
+
+void RegistryPage::RemoveSelected(const ui::ListBox& list, const char* key) {
+    const int index = list.ItemIndex();
+    if (index < 0) return;
+    const std::string name = list.Item(index);
+    if (!app_.Dialogs().Ask(form_.Handle(), "Do you wish to Delete this entry", kProductTitle))
+        return;
+    // Whether it went shows in the rebuilt list.
+    OpenStartupKey(app_.Registry, key, KEY_SET_VALUE).DeleteValue(name);
+    RebuildRegistryLists();
+}
+
+void RegistryPage::RemoveSelected1Click() { RemoveSelected(ListBox10, kRun); }
+void RegistryPage::RemoveSelected2Click() { RemoveSelected(ListBox12, kRunOnce); }
+void RegistryPage::RemoveSelected3Click() { RemoveSelected(ListBox13, kRunServices); }
+
+void RegistryPage::Button16Click() {
+    const RegistryKey key = OpenShellOpenCommand(app_.Registry, KEY_SET_VALUE);
+    if (key) key.WriteString("", Edit11.Text());
+}
+
+void RegistryPage::OpenStartupFile(const ui::Edit& field) {
+    const std::string text = field.Text();
+    if (text.empty()) return;
+    std::string path = CommandPath(text);
+    // A bare name in a start-up entry is found in the System directory.
+    if (!FilePresent(path)) path = app_.SystemPath + path;
+    app_.Form5().OpenInViewer(path);
+}
+
+void RegistryPage::Edit9DblClick() { OpenStartupFile(Edit9); }
+void RegistryPage::Edit10DblClick() { OpenStartupFile(Edit10); }
+void RegistryPage::Edit12DblClick() { OpenStartupFile(Edit12); }
+
+void RegistryPage::ListBox14DblClick() {
+    const int index = ListBox14.ItemIndex();
+    if (index < 0) return;
+    app_.Form5().OpenInViewer(CommandPath(Trimmed(TextAfter(ListBox14.Item(index), ":"))));
+}
 
 }  // namespace zarvik

@@ -1,6 +1,11 @@
 #pragma once
-// The "Registry Services" page: start-up entries, shell-open commands and
-// file types from the registry.
+// The "Registry Services" page: what the machine starts from the Run,
+// RunOnce and RunServices keys, the shell-open command of executables and
+// every class with a shell-open command. Its rebuild also fills the services
+// list of the Additional page.
+#include <string>
+#include <vector>
+
 #include "app/Page.h"
 
 namespace zarvik {
@@ -10,6 +15,54 @@ public:
     static constexpr const char* kCaption = "Registry Services";
     using NotebookPage::NotebookPage;
     void Create() override;
+
+    ui::Label RunLabel;
+    ui::ListBox ListBox10;
+    ui::Edit Edit9;
+    ui::Label RunOnceLabel;
+    ui::ListBox ListBox12;
+    ui::Edit Edit10;
+    ui::Label RunServicesLabel;
+    ui::ListBox ListBox13;
+    ui::Edit Edit12;
+    ui::Label ShellApplicationsLabel;
+    ui::ListBox ListBox14;
+    ui::Label ShellOpenCommandLabel;
+    ui::Edit Edit11;
+    ui::Button Button16;  // Repair
+    ui::Button Button29;  // Refresh Lists
+    ui::Button Button54;  // Generate Report
+    ui::Memo Memo11;      // help text
+    ui::PopupMenu PopupMenu1, PopupMenu2, PopupMenu3;
+
+    void TabSheet14Show();
+    // Reads everything afresh: the three start-up lists, the shell
+    // applications, the shell-open command and the Additional page's
+    // services. A value that is not text is reported once and left out.
+    void RebuildRegistryLists();
+    void ListShellApplications(ui::ListBox& list);
+    void ListBox10Click();
+    void ListBox12Click();
+    void ListBox13Click();
+    void RemoveSelected1Click();
+    void RemoveSelected2Click();
+    void RemoveSelected3Click();
+    void Button16Click();  // Repair
+    void Button29Click();  // Refresh Lists
+    void Button54Click();  // Generate Report
+    // Double-clicks: the file a start-up field names, or the program of a
+    // shell application, in the File Viewer.
+    void Edit9DblClick();
+    void Edit10DblClick();
+    void Edit12DblClick();
+    void ListBox14DblClick();
+
+private:
+    // Adds the messages of the values left out to `skipped`, each once.
+    void ListShellApplications(ui::ListBox& list, std::vector<std::string>& skipped);
+    void ShowSelectedValue(const ui::ListBox& list, const char* key, ui::Edit& field);
+    void RemoveSelected(const ui::ListBox& list, const char* key);
+    void OpenStartupFile(const ui::Edit& field);
 };
 
 }  // namespace zarvik

@@ -25,6 +25,31 @@ std::string SendText(HWND hwnd, UINT lenMsg, UINT textMsg, int index) {
     return s;
 }
 
+// The edit control tells its parent of no double-click: a subclass passes
+// every message on and then fires the wrapper's OnDblClick. The control's
+// own procedure is kept on the window, so it outlives the wrapper.
+constexpr const char* kEditBaseProc = "ZarvikEditBaseProc";
+
+LRESULT CALLBACK EditSubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto base = reinterpret_cast<WNDPROC>(::GetPropA(hwnd, kEditBaseProc));
+    if (msg == WM_NCDESTROY) {
+        ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(base));
+        ::RemovePropA(hwnd, kEditBaseProc);
+        return ::CallWindowProcA(base, hwnd, msg, wp, lp);
+    }
+    const LRESULT result = ::CallWindowProcA(base, hwnd, msg, wp, lp);
+    if (msg == WM_LBUTTONDBLCLK) {
+        if (auto* edit = dynamic_cast<Edit*>(Window::FromHandle(hwnd))) Fire(edit->OnDblClick);
+    }
+    return result;
+}
+
+void SubclassEdit(HWND hwnd) {
+    const LONG_PTR base = ::GetWindowLongPtrA(hwnd, GWLP_WNDPROC);
+    ::SetPropA(hwnd, kEditBaseProc, reinterpret_cast<HANDLE>(base));
+    ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EditSubclassProc));
+}
+
 }  // namespace
 
 // --- Button, CheckBox -----------------------------------------------------
@@ -109,6 +134,7 @@ void Edit::Create(HWND parent, const Rect& r, std::string_view text, const Optio
     CreateControl("EDIT", parent, r, text,
                   kChild | WS_TABSTOP | ES_AUTOHSCROLL | (o.readOnly ? ES_READONLY : 0),
                   WS_EX_CLIENTEDGE);
+    SubclassEdit(hwnd_);
 }
 
 void Edit::SetReadOnly(bool readOnly) {
@@ -127,6 +153,7 @@ void Memo::Create(HWND parent, const Rect& r, const std::vector<std::string>& li
     if (o.hScroll) style |= WS_HSCROLL;
     if (!o.wordWrap) style |= ES_AUTOHSCROLL;
     CreateControl("EDIT", parent, r, "", style, WS_EX_CLIENTEDGE);
+    SubclassEdit(hwnd_);
     // Edit controls stop at 32K characters by default; the log view is larger.
     ::SendMessageA(hwnd_, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
     SetLines(lines);
@@ -241,6 +268,18 @@ void ListBox::SetItemIndex(int index) {
 void ListBox::OnCommand(WORD code) {
     if (code == LBN_SELCHANGE) Fire(OnClick);
     if (code == LBN_DBLCLK) Fire(OnDblClick);
+}
+
+bool ListBox::OnContextMenu(int x, int y) {
+    if (!popup_) return false;
+    if (x == -1 && y == -1) {  // the menu key: at the list's corner
+        RECT rc{};
+        ::GetWindowRect(hwnd_, &rc);
+        x = rc.left;
+        y = rc.top;
+    }
+    popup_->Popup(hwnd_, x, y);
+    return true;
 }
 
 void ComboBox::Create(HWND parent, const Rect& r) {
@@ -569,6 +608,16 @@ void PopupMenu::AddItem(std::string_view caption, Event onClick) {
     std::string s(caption);
     items_.push_back(std::move(onClick));
     ::AppendMenuA(menu_.Get(), MF_STRING, items_.size(), s.c_str());
+}
+
+std::string PopupMenu::Caption(int index) const {
+    char text[256] = "";
+    ::GetMenuStringA(menu_.Get(), static_cast<UINT>(index + 1), text, sizeof text, MF_BYCOMMAND);
+    return text;
+}
+
+void PopupMenu::Choose(int index) {
+    if (index >= 0 && index < Count()) Fire(items_[static_cast<size_t>(index)]);
 }
 
 void PopupMenu::AddSeparator() { ::AppendMenuA(menu_.Get(), MF_SEPARATOR, 0, nullptr); }

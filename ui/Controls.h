@@ -17,6 +17,8 @@ namespace ui {
 
 using Event = std::function<void()>;
 
+class PopupMenu;
+
 class Button : public Window {
 public:
     void Create(HWND parent, const Rect& r, std::string_view caption);
@@ -71,6 +73,7 @@ public:
     void Create(HWND parent, const Rect& r, std::string_view text, const Options& options);
     void SetReadOnly(bool readOnly);
     Event OnChange;
+    Event OnDblClick;
 
 protected:
     void OnCommand(WORD code) override;
@@ -111,12 +114,15 @@ public:
     void Clear();
     int ItemIndex() const;  // -1 when nothing is selected
     void SetItemIndex(int index);
+    // The menu a right-click opens; the selection stays as it was.
+    void SetPopupMenu(PopupMenu* menu) { popup_ = menu; }
 
     Event OnClick;
     Event OnDblClick;
 
 protected:
     void OnCommand(WORD code) override;
+    bool OnContextMenu(int x, int y) override;
 
 private:
     // A list with a horizontal scroll bar scrolls as far as its widest entry,
@@ -125,6 +131,7 @@ private:
     bool hScroll_ = false;
     bool tabStops_ = false;
     int widest_ = 0;
+    PopupMenu* popup_ = nullptr;
 };
 
 class ComboBox : public Window {
@@ -314,6 +321,10 @@ public:
     void AddSeparator();
     // Shows the menu at the screen point and runs the chosen item's event.
     void Popup(HWND owner, int screenX, int screenY);
+    int Count() const { return static_cast<int>(items_.size()); }
+    std::string Caption(int index) const;
+    // Runs the item's event as if it had been chosen.
+    void Choose(int index);
 
 private:
     MenuHandle menu_;

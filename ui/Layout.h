@@ -50,10 +50,13 @@ public:
               c.Create(p, r, hint, glyph, tips, group);
               Bind(o, c.OnClick, onClick);
           }) {}
-    Row(Edit& c, Rect r, std::string text, Edit::Options options = {}, Handler onChange = nullptr)
-        : make_([&c, r, text = std::move(text), options, onChange](Owner& o, HWND p, ToolTip*) {
+    Row(Edit& c, Rect r, std::string text, Edit::Options options = {}, Handler onChange = nullptr,
+        Handler onDblClick = nullptr)
+        : make_([&c, r, text = std::move(text), options, onChange, onDblClick](Owner& o, HWND p,
+                                                                              ToolTip*) {
               c.Create(p, r, text, options);
               Bind(o, c.OnChange, onChange);
+              Bind(o, c.OnDblClick, onDblClick);
           }) {}
     Row(Memo& c, Rect r, std::vector<std::string> lines, Memo::Options options = {},
         Handler onChange = nullptr)

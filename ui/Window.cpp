@@ -1,6 +1,7 @@
 #include "ui/Window.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <stdexcept>
 #include <utility>
@@ -209,6 +210,11 @@ LRESULT ReflectToChild(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
                 handled = true;
                 child->OnScroll(LOWORD(wp));
             }
+        }
+        return 0;
+    case WM_CONTEXTMENU:
+        if (Window* child = Window::FromHandle(reinterpret_cast<HWND>(wp))) {
+            handled = child->OnContextMenu(GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
         }
         return 0;
     default:

@@ -72,6 +72,9 @@ protected:
     virtual HBRUSH OnCtlColor(HDC /*dc*/) { return nullptr; }
     virtual bool OnDrawItem(DRAWITEMSTRUCT* /*dis*/) { return false; }
     virtual void OnScroll(WORD /*code*/) {}
+    // A right-click or the menu key on the control; the point is on the
+    // screen, or -1, -1 from the keyboard. True when a menu was shown.
+    virtual bool OnContextMenu(int /*x*/, int /*y*/) { return false; }
 
     // The window is gone (WM_NCDESTROY); the handle is already cleared.
     virtual void OnDestroyed() {}
