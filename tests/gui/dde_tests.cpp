@@ -89,6 +89,15 @@ TEST_F(Dde, WithoutNamesOrConversationNothingIsSentOrStarted) {
     EXPECT_EQ(Page().Memo20.Text(), "");
 }
 
+TEST_F(Dde, WhenNoServerAnswersTheServiceIsStartedWithTheTopic) {
+    const std::string marker = root / "started.txt";
+    OpenLink("cmd", "/c echo started>" + marker);
+    EXPECT_EQ(LastMessage(), "Link Open Failed") << "cmd serves no DDE";
+    EXPECT_TRUE(PumpUntil([&] { return Exists(marker); })) << "cmd /c ran";
+    EXPECT_TRUE(PumpUntil([&] { return ChildProcesses() == 0; }));
+    EXPECT_FALSE(Page().Linked());
+}
+
 TEST_F(Dde, RequestsTheGroupsOfWinesProgramManager) {
     if (!Answers("Progman", "Progman")) GTEST_SKIP() << "Wine's shell does not serve Progman here";
     OpenLink("Progman", "Progman");
