@@ -237,14 +237,8 @@ HDDEDATA DdePage::ServerTransaction(const DdeTransaction& t) {
     const bool ours = std::find(open.begin(), open.end(), t.conv) != open.end();
     switch (t.type) {
     case XTYP_CONNECT:
-        // An empty topic asks for any; ours is the one.
         return reinterpret_cast<HDDEDATA>(
-            static_cast<ULONG_PTR>(!t.hsz1 || SameTopic(dde_->Text(t.hsz1), System.name)));
-    case XTYP_WILDCONNECT: {
-        if (t.hsz1 && !SameTopic(dde_->Text(t.hsz1), System.name)) return nullptr;
-        const HSZPAIR pairs[] = {{serviceHsz_.Get(), topicHsz_.Get()}, {nullptr, nullptr}};
-        return dde_->CreateData(pairs, sizeof pairs, nullptr, 0);
-    }
+            static_cast<ULONG_PTR>(SameTopic(dde_->Text(t.hsz1), System.name)));
     case XTYP_CONNECT_CONFIRM:
         open.push_back(t.conv);
         SystemOpen();
