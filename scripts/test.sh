@@ -20,6 +20,9 @@ cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Debug -DZARVIK_WERROR=ON -DZARVIK_
 cmake --build build/native -j "$jobs"
 (cd build/native && ctest --output-on-failure)
 
+echo "== fuzz targets: corpus replay and a short run"
+bash scripts/fuzz.sh --replay
+
 for arch in $ZARVIK_ARCHES; do
     echo "== $arch-bit build"
     bash scripts/build-windows.sh "$arch" all -DZARVIK_WERROR=ON

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets natively with clang and the sanitizers, then
+# runs each for FUZZ_SECONDS (default 60) on its corpus in tests/fuzz/corpus.
+# New inputs go to build/fuzz/corpus/<target>, findings to
+# build/fuzz/findings/<target>: copy a finding into the target's corpus
+# folder so every test run replays it.
+# With --replay only the corpus is run once through each target, then each
+# target fuzzes for FUZZ_SECONDS (default 3 there).
+set -euo pipefail
+unset MAKEFLAGS MFLAGS MAKELEVEL
+cd "$(dirname "$0")/.."
+root=$PWD
+replay=0
+[ "${1:-}" = "--replay" ] && replay=1
+if [ "$replay" -eq 1 ]; then seconds=${FUZZ_SECONDS:-3}; else seconds=${FUZZ_SECONDS:-60}; fi
+
+CC=clang CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DZARVIK_WERROR=ON -DZARVIK_FUZZ=ON >/dev/null
+cmake --build build/fuzz -j "$(nproc)" >/dev/null
+
+for exe in build/fuzz/tests/fuzz/*_fuzz; do
+    name=$(basename "$exe" _fuzz)
+    seeds="$root/tests/fuzz/corpus/$name"
+    work="$root/build/fuzz/corpus/$name"
+    findings="$root/build/fuzz/findings/$name"
+    mkdir -p "$work" "$findings"
+    echo "== fuzz $name (${seconds}s)"
+    "$exe" -runs=0 "$seeds" 2>&1 | tail -n 1
+    [ "$seconds" -gt 0 ] || continue
+    log="$root/build/fuzz/$name.log"
+    status=0
+    "$exe" -max_total_time="$seconds" -max_len=4096 -timeout=10 -rss_limit_mb=1024 \
+        -artifact_prefix="$findings/" -print_final_stats=1 "$work" "$seeds" >"$log" 2>&1 || status=$?
+    grep -E '^(stat::number_of_executed_units|#[0-9]+ +DONE)|ERROR|failed' "$log" || true
+    [ "$status" -eq 0 ] || { echo "fuzz $name: finding in $findings, see $log"; exit 1; }
+done
