@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchProgram.h"
 #include "app/Application.h"
 #include "app/MainForm.h"
 #include "gui/support/Harness.h"
@@ -85,18 +86,8 @@ int main(int argc, char** argv) {
     const int children = argc > 2 ? std::atoi(argv[2]) : 5;
     const int rounds = argc > 3 ? std::max(1, std::atoi(argv[3])) : 5;
 
-    TempDir root;
-    ScriptedPrompts prompts;
-    FixedPaths paths;
-    paths.windows = root / "windows";
-    paths.system = paths.windows + "\\system";
-    MakeDirectory(paths.windows);
-    MakeDirectory(paths.system);
-    prompts.answers.push_back(false);  // no external list
-    auto app = std::make_unique<zarvik::Application>(prompts, paths);
-    app->CreateForms();
-    ::ShowWindow(app->Form1().Handle(), SW_SHOW);
-    ui::PumpMessages();
+    BenchProgram program;
+    zarvik::Application* app = program.app.get();
     auto& page = app->Form1().Page<zarvik::ProcessListPage>();
     app->Form1().PageControl1.SetActivePage(page.Sheet());
     ui::PumpMessages();
@@ -104,7 +95,5 @@ int main(int argc, char** argv) {
     Measure(page, top / 2, children, rounds);
     Measure(page, top, children, rounds);
     std::printf("target: within 2x of the bare loop; the cost a window the same at both sizes\n");
-    app.reset();
-    ui::PumpMessages();
     return 0;
 }

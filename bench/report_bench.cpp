@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchProgram.h"
 #include "app/Application.h"
 #include "app/MainForm.h"
 #include "gui/support/Harness.h"
@@ -32,28 +33,7 @@ double MsSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-struct Program {
-    TempDir root;
-    ScriptedPrompts prompts;
-    FixedPaths paths;
-    std::unique_ptr<zarvik::Application> app;
-
-    Program() {
-        paths.windows = root / "windows";
-        paths.system = paths.windows + "\\system";
-        MakeDirectory(paths.windows);
-        MakeDirectory(paths.system);
-        prompts.answers.push_back(false);  // no external list
-        app = std::make_unique<zarvik::Application>(prompts, paths);
-        app->CreateForms();
-        ::ShowWindow(app->Form1().Handle(), SW_SHOW);
-        ui::PumpMessages();
-    }
-    ~Program() {
-        app.reset();
-        ui::PumpMessages();
-    }
-};
+using Program = BenchProgram;
 
 void Press(ui::Window& w) { ::SendMessageA(w.Handle(), BM_CLICK, 0, 0); }
 

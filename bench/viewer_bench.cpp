@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchProgram.h"
 #include "app/Application.h"
 #include "gui/support/Harness.h"
 #include "inspect/Examiner.h"
@@ -158,31 +159,19 @@ void OpenRounds(zarvik::TForm5& viewer, const std::string& file, const char* wha
 int main(int argc, char** argv) {
     const size_t megabytes = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 100;
     const int rounds = argc > 2 ? std::atoi(argv[2]) : 2;
-    TempDir root;
-    const std::string random = root / "random.bin";
-    const std::string executables = root / "executables.bin";
+    BenchProgram program;
+    zarvik::Application* app = program.app.get();
+    const std::string random = program.root / "random.bin";
+    const std::string executables = program.root / "executables.bin";
     if (!MakeRandomFile(random, megabytes << 20) || !MakeExecutablesFile(executables, megabytes << 20)) {
         std::printf("cannot make the test files\n");
         return 1;
     }
 
-    ScriptedPrompts prompts;
-    FixedPaths paths;
-    paths.windows = root / "windows";
-    paths.system = paths.windows + "\\system";
-    MakeDirectory(paths.windows);
-    MakeDirectory(paths.system);
-    prompts.answers.push_back(false);  // no external list
-    auto app = std::make_unique<zarvik::Application>(prompts, paths);
-    app->CreateForms();
-    ::ShowWindow(app->Form1().Handle(), SW_SHOW);
-    ui::PumpMessages();
 
     const std::string size = std::to_string(megabytes) + " MB";
     OpenRounds(app->Form5(), random, (size + " of random bytes").c_str(), rounds);
     OpenRounds(app->Form5(), executables, (size + " of the System directory's DLLs").c_str(), rounds);
     std::printf("targets: under 3000 ms; under 64 MB plus what the two text fields hold\n");
-    app.reset();
-    ui::PumpMessages();
     return 0;
 }
