@@ -25,31 +25,6 @@ std::string SendText(HWND hwnd, UINT lenMsg, UINT textMsg, int index) {
     return s;
 }
 
-// The edit control tells its parent of no double-click: a subclass passes
-// every message on and then fires the wrapper's OnDblClick. The control's
-// own procedure is kept on the window, so it outlives the wrapper.
-constexpr const char* kEditBaseProc = "ZarvikEditBaseProc";
-
-LRESULT CALLBACK EditSubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto base = reinterpret_cast<WNDPROC>(::GetPropA(hwnd, kEditBaseProc));
-    if (msg == WM_NCDESTROY) {
-        ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(base));
-        ::RemovePropA(hwnd, kEditBaseProc);
-        return ::CallWindowProcA(base, hwnd, msg, wp, lp);
-    }
-    const LRESULT result = ::CallWindowProcA(base, hwnd, msg, wp, lp);
-    if (msg == WM_LBUTTONDBLCLK) {
-        if (auto* edit = dynamic_cast<Edit*>(Window::FromHandle(hwnd))) Fire(edit->OnDblClick);
-    }
-    return result;
-}
-
-void SubclassEdit(HWND hwnd) {
-    const LONG_PTR base = ::GetWindowLongPtrA(hwnd, GWLP_WNDPROC);
-    ::SetPropA(hwnd, kEditBaseProc, reinterpret_cast<HANDLE>(base));
-    ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EditSubclassProc));
-}
-
 }  // namespace
 
 // --- Button, CheckBox -----------------------------------------------------
@@ -134,7 +109,6 @@ void Edit::Create(HWND parent, const Rect& r, std::string_view text, const Optio
     CreateControl("EDIT", parent, r, text,
                   kChild | WS_TABSTOP | ES_AUTOHSCROLL | (o.readOnly ? ES_READONLY : 0),
                   WS_EX_CLIENTEDGE);
-    SubclassEdit(hwnd_);
 }
 
 void Edit::SetReadOnly(bool readOnly) {
@@ -145,6 +119,11 @@ void Edit::OnCommand(WORD code) {
     if (code == EN_CHANGE) Fire(OnChange);
 }
 
+// The edit control tells its parent of no double-click.
+void Edit::AfterControlMessage(UINT msg) noexcept {
+    if (msg == WM_LBUTTONDBLCLK) Fire(OnDblClick);
+}
+
 void Memo::Create(HWND parent, const Rect& r, const std::vector<std::string>& lines,
                   const Options& o) {
     DWORD style = kChild | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
@@ -153,7 +132,6 @@ void Memo::Create(HWND parent, const Rect& r, const std::vector<std::string>& li
     if (o.hScroll) style |= WS_HSCROLL;
     if (!o.wordWrap) style |= ES_AUTOHSCROLL;
     CreateControl("EDIT", parent, r, "", style, WS_EX_CLIENTEDGE);
-    SubclassEdit(hwnd_);
     // Edit controls stop at 32K characters by default; the log view is larger.
     ::SendMessageA(hwnd_, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
     SetLines(lines);

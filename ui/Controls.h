@@ -77,6 +77,7 @@ public:
 
 protected:
     void OnCommand(WORD code) override;
+    void AfterControlMessage(UINT msg) noexcept override;
 };
 
 // Multi-line edit whose text is a sequence of lines.

@@ -79,11 +79,15 @@ protected:
     // The window is gone (WM_NCDESTROY); the handle is already cleared.
     virtual void OnDestroyed() {}
 
+    // A standard control's message after its class has handled it, for what
+    // the control does not tell its parent (an edit's double-click). Must not throw.
+    virtual void AfterControlMessage(UINT /*msg*/) noexcept {}
+
     HWND hwnd_ = nullptr;
 
 private:
     static LRESULT CALLBACK OwnWindowProc(HWND, UINT, WPARAM, LPARAM);
-    static LRESULT CALLBACK ControlSubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    static LRESULT CALLBACK ControlProc(HWND, UINT, WPARAM, LPARAM) noexcept;
     friend LRESULT ReflectToChild(UINT msg, WPARAM wp, LPARAM lp, bool& handled);
 };
 
