@@ -107,6 +107,8 @@ Phases BuildPhases(zarvik::Application& app, TempDir& root, const std::vector<st
     }
     p.statusPaint = MsSince(start);
 
+    // What Build leaves for the log view: the file read into lines; the memo
+    // is filled when its page is shown.
     start = Clock::now();
     main.Page<zarvik::LogViewPage>().ReloadLogView();
     p.logView = MsSince(start);

@@ -60,7 +60,7 @@ void TForm1::SpeedButton7Click() {
     options.filter = "Ini File|*.ini";
     // The text as last loaded into the view, not a fresh read of the log.
     if (auto file = app_.Dialogs().SaveFile(Handle(), options))
-        WriteTextLines(*file, Page<LogViewPage>().Memo9.Lines());
+        WriteTextLines(*file, Page<LogViewPage>().ViewLines());
 }
 
 }  // namespace zarvik

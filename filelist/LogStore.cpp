@@ -299,12 +299,16 @@ std::string LogStore::LineBreakBefore(size_t pos) const {
 // Puts `inserted` in place of `removed` bytes at pos, in the copy and in the
 // file. Equal lengths are overwritten in place; otherwise everything from pos
 // on has moved and is written out up to the new end of file, which for an
-// append is just the new bytes.
+// append is just the new bytes. Only a file that shrinks needs its end set:
+// the stamp check before every write has made sure the file is as long as
+// the copy was, so a longer text covers it whole (and setting the end costs
+// a round trip to the Wine server per entry).
 void LogStore::Splice(size_t pos, size_t removed, std::string_view inserted) {
     const bool sameLength = inserted.size() == removed;
+    const EndOfFile end = inserted.size() < removed ? EndOfFile::SetAfterWrite : EndOfFile::Keep;
     text_.replace(pos, removed, inserted);
     const std::string_view changed = std::string_view(text_).substr(pos, sameLength ? inserted.size() : std::string::npos);
-    if (!fileSystem_.Write(path_, pos, changed, sameLength ? EndOfFile::Keep : EndOfFile::SetAfterWrite)) {
+    if (!fileSystem_.Write(path_, pos, changed, end)) {
         cacheCurrent_ = false;  // the file may hold part of the change; read it again next time
         throw LogWriteError(path_);
     }

@@ -23,14 +23,28 @@ void LogViewPage::Create() {
                 {Button14, {w - 280, h - 40, 130, 25}, "Generate Report",
                  &LogViewPage::Button14Click},
             });
+    Sheet().OnEnter = [this] { TabSheetEnter(); };
 }
 
-void LogViewPage::ReloadLogView() { Memo9.SetLines(ReadTextLines(app_.LogFileName)); }
+void LogViewPage::ReloadLogView() {
+    lines_ = ReadTextLines(app_.LogFileName);
+    shown_ = false;
+    // The page on top of the notebook, even while the main window is hidden.
+    if (::GetWindowLongA(Sheet().Handle(), GWL_STYLE) & WS_VISIBLE) ShowLines();
+}
+
+void LogViewPage::TabSheetEnter() { ShowLines(); }
+
+void LogViewPage::ShowLines() {
+    if (shown_) return;
+    Memo9.SetLines(lines_);
+    shown_ = true;
+}
 
 void LogViewPage::Button4Click() { ReloadLogView(); }
 
 void LogViewPage::Button14Click() {
-    app_.Form2().AppendReportBlock("Contents of log file:", Memo9.Lines());
+    app_.Form2().AppendReportBlock("Contents of log file:", lines_);
 }
 
 }  // namespace zarvik

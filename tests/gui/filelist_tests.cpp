@@ -71,7 +71,7 @@ TEST_F(BuildFileList, LogsEveryNonEmptyListedFileAndListsEmptyOnes) {
         << "Shared DLL pages untouched";
     EXPECT_EQ(Main().StatusBar1.SimpleText(), "<------FileList Built----->");
     EXPECT_FALSE(Main().Label14.Visible());
-    EXPECT_EQ(WithoutSelf(On<zarvik::LogViewPage>().Memo9.Lines()),
+    EXPECT_EQ(WithoutSelf(LogView()),
               (Lines{"[Windows]", "A.TXT=100", "b.txt=20", "[Windows\\System]", "KERNEL.DLL=5"}));
 }
 
@@ -139,7 +139,7 @@ TEST_F(ClearAndExport, ClearErasesWindowsAndSystemOnlyAfterYes) {
     Click(Main().SpeedButton5);
     EXPECT_EQ(ReadFile(LogPath()),
               "[Optional]\r\nCount=1\r\nDirectory0=C:\\T\r\n[Dir0]\r\nC:\\T\\X=3\r\n");
-    EXPECT_EQ(On<zarvik::LogViewPage>().Memo9.Lines(),
+    EXPECT_EQ(LogView(),
               (Lines{"[Optional]", "Count=1", "Directory0=C:\\T", "[Dir0]", "C:\\T\\X=3"}));
     EXPECT_EQ(Main().StatusBar1.SimpleText(), "status");
 
@@ -148,6 +148,7 @@ TEST_F(ClearAndExport, ClearErasesWindowsAndSystemOnlyAfterYes) {
     prompts.answers.push_back(true);
     Click(Main().SpeedButton5);
     EXPECT_EQ(ReadFile(LogPath()), "[Dir0]\r\nX=1\r\n");
+    // The view's page is on top now: it shows the new text at once.
     EXPECT_EQ(On<zarvik::LogViewPage>().Memo9.Lines(), (Lines{"[Dir0]", "X=1"}));
 }
 
@@ -168,7 +169,7 @@ TEST_F(ClearAndExport, ExportWritesTheViewNotTheFile) {
     Click(Main().SpeedButton7);
     EXPECT_EQ(WithoutSelf(ReadFile(out / "copy.ini")), "[Windows]\r\nA.TXT=100\r\n");
     Click(On<zarvik::LogViewPage>().Button4);
-    EXPECT_EQ(On<zarvik::LogViewPage>().Memo9.Lines(), (Lines{"[Windows]", "Z.TXT=9"}));
+    EXPECT_EQ(LogView(), (Lines{"[Windows]", "Z.TXT=9"}));
 
     prompts.files.push_back(std::nullopt);
     Click(Main().SpeedButton7);
@@ -252,7 +253,7 @@ TEST_F(OptionalDirectories, CommitRewritesTheOptionalPartWithEveryDirectory) {
         << "appended, not cleared";
     EXPECT_EQ(Main().StatusBar1.SimpleText(), "<------FileList Appended----->");
     EXPECT_FALSE(Main().Label14.Visible());
-    EXPECT_EQ(On<zarvik::LogViewPage>().Memo9.Lines().size(), 16u);
+    EXPECT_EQ(LogView().size(), 16u);
     // The browser shows the last scanned directory under the mask of Edit3.
     EXPECT_EQ(On<zarvik::FileBrowserPage>().FileListBox1.Directory(), a);
     EXPECT_EQ(On<zarvik::FileBrowserPage>().FileListBox1.Mask(), "*.txt");

@@ -182,7 +182,8 @@ TEST_F(Reporting, EveryPageOfTheFamilyReportsItsOwnList) {
     Click(On<zarvik::ZeroLengthFilesPage>().Button8);
     EXPECT_EQ(PageLines(), (Lines{"Zero length files:", "   C:\\Z.TXT", " "}));
 
-    On<zarvik::LogViewPage>().Memo9.SetLines({"[Windows]", "WIN.INI=1"});
+    WriteFile(LogPath(), "[Windows]\r\nWIN.INI=1\r\n");
+    Click(On<zarvik::LogViewPage>().Button4);
     Click(On<zarvik::LogViewPage>().Button14);
     EXPECT_EQ(PageLines(), (Lines{"Contents of log file:", "   [Windows]", "   WIN.INI=1", " "}));
 

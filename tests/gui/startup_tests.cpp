@@ -41,7 +41,7 @@ TEST_F(Startup, AnExistingReadOnlyLogIsKeptAndMadeWritable) {
     Start();
     EXPECT_EQ(::GetFileAttributesA(LogPath().c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
     EXPECT_EQ(ReadFile(LogPath()), "[Windows]\r\nWIN.INI=431\r\n");
-    EXPECT_EQ(On<zarvik::LogViewPage>().Memo9.Lines(),
+    EXPECT_EQ(LogView(),
               (std::vector<std::string>{"[Windows]", "WIN.INI=431"}));
     EXPECT_EQ(App().LogFile().ReadInteger("windows", "win.ini", 0), 431);
 }
@@ -69,7 +69,7 @@ TEST_F(Startup, AnExternalListDisablesExactlyTheFourWritingCommands) {
     for (ui::Window* w : others)
         EXPECT_TRUE(w->Enabled()) << w->Text();
     EXPECT_FALSE(m.SpeedButton6.Enabled()) << "enabled only by the first analysis";
-    EXPECT_EQ(view.Memo9.Lines(), (std::vector<std::string>{"[Windows]", "NOTEPAD.EXE=1000"}));
+    EXPECT_EQ(LogView(), (std::vector<std::string>{"[Windows]", "NOTEPAD.EXE=1000"}));
     EXPECT_EQ(App().LogFile().ReadInteger("Windows", "notepad.exe", 0), 1000);
 }
 

@@ -1,5 +1,6 @@
 #include "gui/support/Harness.h"
 
+#include "filelist/LogViewPage.h"
 #include "ui/Form.h"
 
 namespace testing_support {
@@ -192,6 +193,12 @@ void ProgramTest::Launch() {
     app_->CreateForms();
     ::ShowWindow(Main().Handle(), SW_SHOW);
     ui::PumpMessages();
+}
+
+std::vector<std::string> ProgramTest::LogView() {
+    auto& view = Main().Page<zarvik::LogViewPage>();
+    Main().PageControl1.SetActivePage(view.Sheet());
+    return view.Memo9.Lines();
 }
 
 void ProgramTest::Stop() {

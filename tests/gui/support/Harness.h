@@ -116,6 +116,8 @@ protected:
     P& On() {
         return Main().Page<P>();
     }
+    // The log view as the user sees it: its page brought to the top, then Memo9.
+    std::vector<std::string> LogView();
     std::string WindowsDir() const { return paths.windows; }
     std::string SystemDir() const { return paths.system; }
     std::string LogPath() const { return paths.windows + "\\Zarvik.ini"; }
