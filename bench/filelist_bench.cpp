@@ -98,8 +98,8 @@ Phases BuildPhases(zarvik::Application& app, TempDir& root, const std::vector<st
     }
     p.logWrite = MsSince(start);
 
-    // The status line is painted about 30 times a second.
-    const int paints = static_cast<int>(buildMs / 33) + 1;
+    // The status line is painted about 10 times a second.
+    const int paints = static_cast<int>(buildMs / 100) + 1;
     start = Clock::now();
     for (int i = 0; i < paints; ++i) {
         main.StatusBar1.SetSimpleText(files[static_cast<size_t>(i) % files.size()]);

@@ -1,7 +1,7 @@
 #pragma once
 // What a long command (Build, Commit, Analyze) shows while it runs, and what
 // it puts back however it ends: the Processing label, the status line with
-// each path, and the result lists filling. Repaints are paced to about 30 a
+// each path, and the result lists filling. Repaints are paced to about 10 a
 // second; the lists get every entry at once, the status line each path
 // that is current when a repaint is due, and always the last one. It also
 // holds the walk over a directory's files that the three commands share.
@@ -76,7 +76,7 @@ private:
         bool changed;  // since it was last painted
     };
     std::vector<Watched> lists_;  // drawing suspended until Paint or Release
-    RepaintPacer pacer_{33};
+    RepaintPacer pacer_{100};
 };
 
 }  // namespace zarvik
