@@ -66,9 +66,12 @@ LogStore::LogStore(std::string path, LogFileSystem& fileSystem)
 LogStore::Index LogStore::Parse(const std::string& text) const {
     Index index;
     std::optional<size_t> current;  // section the lines belong to; none before the first header
+    // A line ends at CR LF, LF or a lone CR, as the platform reads them.
     for (size_t lineStart = 0; lineStart < text.size();) {
-        const size_t newline = text.find('\n', lineStart);
-        const size_t lineEnd = newline == std::string::npos ? text.size() : newline + 1;
+        const size_t newline = text.find_first_of("\r\n", lineStart);
+        size_t lineEnd = text.size();
+        if (newline != std::string::npos)
+            lineEnd = newline + (text.compare(newline, 2, "\r\n") == 0 ? 2 : 1);
         ParseLine(text, lineStart, lineEnd, index, current);
         lineStart = lineEnd;
     }
@@ -77,10 +80,13 @@ LogStore::Index LogStore::Parse(const std::string& text) const {
 
 // Hand-edited files are read the forgiving way: blanks around names, "=" and
 // values, ";" comments, blank lines and lines without "=" are all allowed.
+// As with the platform's INI functions, a comment that holds "=" can still
+// be read by its name (";" may start a file name) but is never listed, and
+// an entry without a name is neither.
 void LogStore::ParseLine(const std::string& text, size_t lineStart, size_t lineEnd, Index& index,
                          std::optional<size_t>& current) const {
     const Span line = Trimmed(text, lineStart, lineEnd);
-    if (line.Empty() || text[line.start] == ';') return;
+    if (line.Empty()) return;
 
     const std::string_view content = std::string_view(text).substr(line.start, line.Length());
     if (content.front() == '[') {
@@ -99,14 +105,15 @@ void LogStore::ParseLine(const std::string& text, size_t lineStart, size_t lineE
     const Span key = Trimmed(text, line.start, line.start + equals);
     const Span value = Trimmed(text, line.start + equals + 1, line.end);
     Section& section = index.sections[*current];
-    AddEntry(section, std::string_view(text).substr(key.start, key.Length()), value.start, value.Length());
+    if (!key.Empty())
+        AddEntry(section, std::string_view(text).substr(key.start, key.Length()), value.start, value.Length());
     section.end = lineEnd;
 }
 
 // A repeated key is not indexed: the first occurrence is the one read and rewritten.
 void LogStore::AddEntry(Section& section, std::string_view key, size_t valueStart, size_t valueLength) const {
     if (section.entryByKey.emplace(fold_(key), section.entries.size()).second)
-        section.entries.push_back(Entry{std::string(key), valueStart, valueStart + valueLength});
+        section.entries.push_back(Entry{std::string(key), valueStart, valueStart + valueLength, key.front() != ';'});
 }
 
 // The cheap stamp check that lets every operation trust the parsed copy.
@@ -173,7 +180,11 @@ std::optional<std::string_view> LogStore::FindValue(std::string_view section, st
     Refresh();
     const Entry* entry = FindEntry(section, key);
     if (!entry) return std::nullopt;
-    return std::string_view(text_).substr(entry->valueStart, entry->valueEnd - entry->valueStart);
+    std::string_view value = std::string_view(text_).substr(entry->valueStart, entry->valueEnd - entry->valueStart);
+    // A value in quotes reads without them, as the platform reads it.
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        value = value.substr(1, value.size() - 2);
+    return value;
 }
 
 // ---- Operations ----
@@ -213,7 +224,8 @@ std::vector<std::string> LogStore::ReadSectionKeys(std::string_view section) {
     std::vector<std::string> keys;
     if (const Section* found = FindSection(section)) {
         keys.reserve(found->entries.size());
-        for (const Entry& entry : found->entries) keys.push_back(entry.name);
+        for (const Entry& entry : found->entries)
+            if (entry.listed) keys.push_back(entry.name);
     }
     return keys;
 }
@@ -293,7 +305,8 @@ void LogStore::RewriteValue(const Entry& entry, std::string_view value) {
 
 // A last line without its line end (hand-edited files) needs one before more is added.
 std::string LogStore::LineBreakBefore(size_t pos) const {
-    return (pos > 0 && text_[pos - 1] != '\n') ? std::string(LineEnd) : std::string();
+    const bool lineEnded = pos == 0 || text_[pos - 1] == '\n' || text_[pos - 1] == '\r';
+    return lineEnded ? std::string() : std::string(LineEnd);
 }
 
 // Puts `inserted` in place of `removed` bytes at pos, in the copy and in the

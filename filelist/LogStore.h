@@ -76,6 +76,7 @@ private:
         std::string name;
         size_t valueStart;
         size_t valueEnd;
+        bool listed;  // false for a comment line that holds "="
     };
 
     struct Section {
