@@ -45,7 +45,9 @@ TEST_F(Faults, AnExternalListOfGarbageStartsAndAnalyzesWhatItCan) {
     };
     const std::string entry = "\r\n[Windows]\r\nKEPT.TXT=100\r\n";
     const std::vector<Case> cases = {
-        {"binary garbage ending in one readable section", Garbage(1 << 20, 7) + entry, true},
+        // A damaged Count far beyond the sections there are must not walk them all.
+        {"binary garbage ending in readable sections",
+         Garbage(1 << 20, 7) + "\r\n[Optional]\r\nCount=2000000000\r\n" + entry, true},
         {"50 MB of one line", std::string(50'000'000, 'K') + "EPT.TXT=100", false},
     };
     for (const Case& c : cases) {
