@@ -46,42 +46,6 @@ bool LooksLikeRtf(std::string_view bytes) {
     return bytes.starts_with("{\\rtf") || bytes.starts_with("{\\urtf");
 }
 
-// Whether the document's outer group closes. The control takes a file cut
-// short without a complaint and shows what it got; such a file is read as
-// text instead.
-bool ClosesItsGroup(std::string_view rtf) {
-    int depth = 0;
-    for (size_t i = 0; i < rtf.size(); ++i) {
-        const char c = rtf[i];
-        if (c == '\\') {
-            // \binN is followed by N bytes of raw data, braces included.
-            if (rtf.substr(i + 1, 3) == "bin") {
-                size_t j = i + 4, n = 0;
-                bool digits = false;
-                while (j < rtf.size() && rtf[j] >= '0' && rtf[j] <= '9' && n <= rtf.size()) {
-                    n = n * 10 + static_cast<size_t>(rtf[j] - '0');
-                    ++j;
-                    digits = true;
-                }
-                if (digits) {
-                    if (j < rtf.size() && rtf[j] == ' ') ++j;
-                    if (n > rtf.size() - std::min(j, rtf.size())) return false;
-                    i = j + n - 1;
-                    continue;
-                }
-            }
-            ++i;  // an escaped brace or backslash, or a control word's first letter
-            continue;
-        }
-        if (c == '{') {
-            ++depth;
-        } else if (c == '}' && --depth == 0) {
-            return true;
-        }
-    }
-    return false;
-}
-
 // Keeps the selection and the scroll position of a control across a
 // temporary selection.
 class SelectionScope {
@@ -312,7 +276,7 @@ std::string RichEdit::Rtf() const {
 
 bool RichEdit::LoadRtf(std::string_view rtf) {
     // Checked here as well: a control that took non-RTF as text would not say so.
-    if (!LooksLikeRtf(rtf) || !ClosesItsGroup(rtf)) return false;
+    if (!LooksLikeRtf(rtf)) return false;
     ReadCursor in{rtf};
     EDITSTREAM es{};
     es.dwCookie = reinterpret_cast<DWORD_PTR>(&in);

@@ -157,34 +157,35 @@ TEST_F(Faults, ALogThatRefusesWritesStopsEachCommandAndKeepsWhatItHeld) {
     On<zarvik::OptionalDirectoriesPage>().DirectoryListBox1Change();
     Click(On<zarvik::OptionalDirectoriesPage>().Button1);
 
-    struct Command {
+    // A locked log during Build and Commit is in filelist_tests.
+    struct Refusal {
         const char* name;
+        bool locked;
         std::function<void()> run;
     };
-    const std::vector<Command> commands = {
-        {"Build", [&] { prompts.answers.push_back(true); Click(Main().SpeedButton1); }},
-        {"Commit", [&] { Click(On<zarvik::OptionalDirectoriesPage>().Button5); }},
-        {"Clear", [&] { prompts.answers.push_back(true); Click(Main().SpeedButton5); }},
+    const std::vector<Refusal> refusals = {
+        {"Build, read-only", false, [&] { prompts.answers.push_back(true); Click(Main().SpeedButton1); }},
+        {"Commit, read-only", false, [&] { Click(On<zarvik::OptionalDirectoriesPage>().Button5); }},
+        {"Clear, read-only", false, [&] { prompts.answers.push_back(true); Click(Main().SpeedButton5); }},
+        {"Clear, locked", true, [&] { prompts.answers.push_back(true); Click(Main().SpeedButton5); }},
     };
-    for (const Command& command : commands) {
-        for (bool locked : {false, true}) {
-            SCOPED_TRACE(std::string(command.name) + (locked ? ", locked" : ", read-only"));
-            prompts.asked.clear();
-            {
-                std::optional<LockedFile> lock;
-                if (locked) {
-                    lock.emplace(LogPath());
-                    ASSERT_TRUE(lock->Held());
-                } else {
-                    ::SetFileAttributesA(LogPath().c_str(), FILE_ATTRIBUTE_READONLY);
-                }
-                command.run();
+    for (const Refusal& refusal : refusals) {
+        SCOPED_TRACE(refusal.name);
+        prompts.asked.clear();
+        {
+            std::optional<LockedFile> lock;
+            if (refusal.locked) {
+                lock.emplace(LogPath());
+                ASSERT_TRUE(lock->Held());
+            } else {
+                ::SetFileAttributesA(LogPath().c_str(), FILE_ATTRIBUTE_READONLY);
             }
-            ::SetFileAttributesA(LogPath().c_str(), FILE_ATTRIBUTE_NORMAL);
-            EXPECT_EQ(prompts.Errors(), Lines{"Unable to write to " + LogPath()});
-            EXPECT_EQ(ReadFile(LogPath()), log);
-            EXPECT_FALSE(Main().Label14.Visible());
+            refusal.run();
         }
+        ::SetFileAttributesA(LogPath().c_str(), FILE_ATTRIBUTE_NORMAL);
+        EXPECT_EQ(prompts.Errors(), Lines{"Unable to write to " + LogPath()});
+        EXPECT_EQ(ReadFile(LogPath()), log);
+        EXPECT_FALSE(Main().Label14.Visible());
     }
 }
 
