@@ -1,5 +1,10 @@
 // Analyze FileList and the Shared DLL check.
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "analysis/ChangeRules.h"
@@ -84,6 +89,32 @@ private:
     ui::ListBox& changed_;
 };
 
+// The index behind `stem` in a name such as "Dir12" or "directory3" (the
+// stem without regard to case, the index as written: no leading zeros).
+std::optional<int> IndexAfter(std::string_view stem, std::string_view name) {
+    if (name.size() <= stem.size() || name.size() > stem.size() + 10) return std::nullopt;
+    for (size_t i = 0; i < stem.size(); ++i)
+        if (std::toupper(static_cast<unsigned char>(name[i])) != std::toupper(static_cast<unsigned char>(stem[i])))
+            return std::nullopt;
+    const std::string_view digits = name.substr(stem.size());
+    int index = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), index);
+    if (error != std::errc() || end != digits.data() + digits.size() || std::to_string(index) != digits)
+        return std::nullopt;
+    return index;
+}
+
+// One past the highest optional index the log holds anything for: a damaged
+// "Count" far beyond it would only walk through indexes that hold nothing.
+int OptionalIndexesInUse(LogStore& log) {
+    int used = 0;
+    for (const std::string& key : log.ReadSectionKeys("Optional"))
+        if (const auto i = IndexAfter("Directory", key)) used = std::max(used, *i + 1);
+    for (const std::string& section : log.ReadSectionNames())
+        if (const auto i = IndexAfter("Dir", section)) used = std::max(used, *i + 1);
+    return used;
+}
+
 }  // namespace
 
 void TForm1::SpeedButton2Click() {
@@ -111,7 +142,7 @@ void TForm1::SpeedButton2Click() {
     analysis.FindDeleted("Windows\\System", app_.SystemPath);
 
     const ui::FileListBox& browser = Page<FileBrowserPage>().FileListBox1;
-    const int count = log.ReadInteger("Optional", "Count", 0);
+    const int count = std::min(log.ReadInteger("Optional", "Count", 0), OptionalIndexesInUse(log));
     for (int i = 0; i < count; ++i) {
         const std::string index = std::to_string(i);
         const std::string section = "Dir" + index;

@@ -93,7 +93,8 @@ void LogStore::ParseLine(const std::string& text, size_t lineStart, size_t lineE
         const size_t close = content.rfind(']');
         if (close == std::string_view::npos) return;
         const Span name = Trimmed(text, line.start + 1, line.start + close);
-        Section section{fold_(std::string_view(text).substr(name.start, name.Length())), lineStart, lineEnd, {}, {}};
+        const std::string_view written = std::string_view(text).substr(name.start, name.Length());
+        Section section{std::string(written), fold_(written), lineStart, lineEnd, {}, {}};
         current = index.sections.size();
         index.sectionByName.emplace(section.foldedName, *current);
         index.sections.push_back(std::move(section));
@@ -230,6 +231,16 @@ std::vector<std::string> LogStore::ReadSectionKeys(std::string_view section) {
     return keys;
 }
 
+std::vector<std::string> LogStore::ReadSectionNames() {
+    Refresh();
+    std::vector<std::string> names;
+    for (size_t i = 0; i < index_.sections.size(); ++i) {
+        const auto first = index_.sectionByName.find(index_.sections[i].foldedName);
+        if (first != index_.sectionByName.end() && first->second == i) names.push_back(index_.sections[i].name);
+    }
+    return names;
+}
+
 void LogStore::EraseSection(std::string_view section) {
     PrepareWrite();
     const std::string folded = fold_(section);
@@ -274,7 +285,7 @@ void LogStore::AppendSection(std::string_view section, std::string_view key, std
     bytes += EntryLine(key, value);
     Splice(pos, 0, bytes);
 
-    Section added{fold_(section), headerStart, text_.size(), {}, {}};
+    Section added{std::string(section), fold_(section), headerStart, text_.size(), {}, {}};
     AddEntry(added, key, valueStart, value.size());
     index_.sectionByName.emplace(added.foldedName, index_.sections.size());
     index_.sections.push_back(std::move(added));

@@ -49,6 +49,8 @@ public:
 
     // Each key of the section once, in file order; empty for a missing section.
     std::vector<std::string> ReadSectionKeys(std::string_view section);
+    // Each section's name once, as first written, in file order.
+    std::vector<std::string> ReadSectionNames();
 
     // Removes every section of that name, header and entries; the lines after
     // a section's last entry (blank lines, comments) stay.
@@ -80,6 +82,7 @@ private:
     };
 
     struct Section {
+        std::string name;
         std::string foldedName;
         size_t headerStart;
         size_t end;  // just after its last entry line: where a new key goes

@@ -17,6 +17,13 @@ HANDLE OpenShared(const std::string& path, DWORD access, DWORD disposition) {
                        FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
+// A log marked read-only is never written, as Windows refuses it to every
+// user; Wine run by root would otherwise write it all the same.
+bool MarkedReadOnly(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
 bool SeekTo(HANDLE file, uint64_t offset) {
     LONG high = static_cast<LONG>(offset >> 32);
     const DWORD low = SetFilePointer(file, static_cast<LONG>(offset & 0xFFFFFFFFu), &high, FILE_BEGIN);
@@ -77,6 +84,7 @@ public:
     bool Write(const std::string& path, uint64_t offset, std::string_view bytes, EndOfFile end) override {
         if (!heldPath_.empty() && path == heldPath_) {
             if (!heldForWriting_) {
+                if (MarkedReadOnly(path)) return false;
                 held_.Reset(OpenShared(path, GENERIC_READ | GENERIC_WRITE, OPEN_ALWAYS));
                 heldForWriting_ = static_cast<bool>(held_);
                 position_ = UINT64_MAX;
@@ -90,6 +98,7 @@ public:
             position_ = offset + bytes.size();
             return true;
         }
+        if (MarkedReadOnly(path)) return false;
         ui::FileHandle file(OpenShared(path, GENERIC_WRITE, OPEN_ALWAYS));
         if (!file) return false;
         if (!SeekTo(file.Get(), offset) || !WriteFully(file.Get(), bytes)) return false;

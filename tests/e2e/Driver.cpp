@@ -127,6 +127,11 @@ void Driver::Answer(HWND box, int buttonId) {
 
 void Driver::Press(HWND button) { ::PostMessageA(button, BM_CLICK, 0, 0); }
 
+void Driver::Kill() {
+    ::TerminateProcess(pi_.hProcess, 9);
+    ::WaitForSingleObject(pi_.hProcess, 20000);
+}
+
 int Driver::WaitForExit(int timeoutMs) {
     if (::WaitForSingleObject(pi_.hProcess, static_cast<DWORD>(timeoutMs)) != WAIT_OBJECT_0)
         return -1;

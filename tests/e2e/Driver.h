@@ -30,6 +30,8 @@ public:
     // Presses a button without waiting for what it starts (it may open a
     // modal message box in the program).
     static void Press(HWND button);
+    // Ends the process at once, wherever it is, and waits until it has gone.
+    void Kill();
     // Waits for the process to end; its exit code, or -1 on timeout.
     int WaitForExit(int timeoutMs = 20000);
     // Reads a list box of the program whole (wide form: the ANSI one is cut
