@@ -154,13 +154,17 @@ void CompareBench(Program& p, int n, bool againstPairwise) {
     start = Clock::now();
     LoadList(p, form.Button1, p.root / "first.txt", first);
     LoadList(p, form.Button4, p.root / "second.txt", second);
-    std::printf("  Load both lists %9.1f ms\n", MsSince(start));
+    const double loads = MsSince(start);
+    std::printf("  Load both lists %9.1f ms\n", loads);
     std::fflush(stdout);
     ui::PumpMessages();
 
     start = Clock::now();
     Press(form.Button3);
-    std::printf("  Compare command %9.1f ms\n", MsSince(start));
+    const double command = MsSince(start);
+    std::printf("  Compare command %9.1f ms\n", command);
+    std::printf("  end to end      %9.1f ms   floor (the comparison alone) %7.1f ms   ratio %.0f\n",
+                loads + command, comparison, (loads + command) / comparison);
     ui::PumpMessages();
     const ComparedLines shown = CompareOutput(p);
     std::printf("  sections: %zu only in List 1, %zu only in List 2, %zu in both\n",
@@ -268,8 +272,8 @@ void PrintBench(Program& p, int entries) {
 
 }  // namespace
 
-// With an argument, only that part runs: "report", "compare", "compare100k"
-// (the last only when asked for).
+// With an argument, only that part runs: "report", "load", "print",
+// "compare" or "compare100k".
 int main(int argc, char** argv) {
     const std::string only = argc > 1 ? argv[1] : "";
     if (only.empty() || only == "report") {
@@ -294,12 +298,11 @@ int main(int argc, char** argv) {
         CompareBench(p, 5000, true);
     }
     std::fflush(stdout);
-    // Not run by default: Wine's rich edit control takes time that grows with
-    // the square of the lines it is given (minutes for 100,000).
-    if (only == "compare100k") {
+    // Without the pairwise check, which would take hours at this size.
+    if (only.empty() || only == "compare100k") {
         Program p;
         CompareBench(p, 100000, false);
-        std::printf("  target: under 5000 ms for the Compare command\n");
+        std::printf("  target: under 5000 ms for both loads and the Compare command together\n");
     }
     return 0;
 }
