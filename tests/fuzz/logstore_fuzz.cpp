@@ -48,7 +48,7 @@ std::string_view Trim(std::string_view s) {
 std::vector<std::string> SectionNames(std::string_view text) {
     std::vector<std::string> names;
     for (size_t start = 0; start < text.size() && names.size() < 48;) {
-        size_t end = text.find('\n', start);
+        size_t end = text.find_first_of("\r\n", start);
         if (end == std::string_view::npos) end = text.size();
         const std::string_view line = Trim(text.substr(start, end - start));
         if (!line.empty() && line.front() == '[') {
