@@ -533,8 +533,10 @@ TEST_F(Reporting, PrintReportMakesOnePdfUnderItsJobTitle) {
     const auto printer = RunHostShell("lpstat -d");
     if (!printer || printer->find("PDF") == std::string::npos)
         GTEST_SKIP() << "no PDF default printer (run scripts/printer.sh before making the prefix)";
-    const auto before = RunHostShell("mkdir -p \"$HOME/PDF\"; ls -1 \"$HOME/PDF\" | grep -c . || true");
-    ASSERT_TRUE(before);
+    // Other jobs (an earlier test's, another program's) may land in the same
+    // folder meanwhile: the one wanted is newer than this mark and has our title.
+    const std::string mark = "$HOME/PDF/.zarvik-print-mark";
+    ASSERT_TRUE(RunHostShell("mkdir -p \"$HOME/PDF\"; touch \"" + mark + "\""));
 
     EmptyResultLists();
     FillList(On<zarvik::FilesAddedPage>().ListBox4, {"C:\\WINDOWS\\NEWFILE.DLL = 12K"});
@@ -547,12 +549,11 @@ TEST_F(Reporting, PrintReportMakesOnePdfUnderItsJobTitle) {
 
     // cups-pdf writes the file once the job has gone through the queue.
     const auto found = RunHostShell(
-        "n=0; while [ $n -lt 300 ]; do f=$(ls -1t \"$HOME/PDF\"/*.pdf 2>/dev/null | head -n 1); "
-        "if [ -n \"$f\" ] && [ $(ls -1 \"$HOME/PDF\" | grep -c .) -gt " +
-            std::to_string(std::stoi(*before)) +
-            " ] && pdfinfo \"$f\" >/dev/null 2>&1; then "
-            "pdfinfo \"$f\"; echo ====; pdftotext -layout \"$f\" -; exit 0; fi; "
-            "sleep 0.1; n=$((n+1)); done; echo NO-PDF",
+        "n=0; while [ $n -lt 300 ]; do "
+        "f=$(find \"$HOME/PDF\" -name '*.pdf' -newer \"" + mark + "\" -exec sh -c "
+        "'pdfinfo \"$1\" 2>/dev/null | grep -q \"Zarvik v1.1 Report\"' _ {} \\; -print | head -n 1); "
+        "if [ -n \"$f\" ]; then pdfinfo \"$f\"; echo ====; pdftotext -layout \"$f\" -; exit 0; fi; "
+        "sleep 0.1; n=$((n+1)); done; echo NO-PDF",
         90);
     ASSERT_TRUE(found);
     ASSERT_EQ(found->find("NO-PDF"), std::string::npos) << "no PDF appeared";
