@@ -114,7 +114,8 @@ void LogStore::ParseLine(const std::string& text, size_t lineStart, size_t lineE
 // A repeated key is not indexed: the first occurrence is the one read and rewritten.
 void LogStore::AddEntry(Section& section, std::string_view key, size_t valueStart, size_t valueLength) const {
     if (section.entryByKey.emplace(fold_(key), section.entries.size()).second)
-        section.entries.push_back(Entry{std::string(key), valueStart, valueStart + valueLength, key.front() != ';'});
+        section.entries.push_back(
+            Entry{std::string(key), valueStart, valueStart + valueLength, key.empty() || key.front() != ';'});
 }
 
 // The cheap stamp check that lets every operation trust the parsed copy.

@@ -1,6 +1,5 @@
 #include "ui/Window.h"
 
-#include <commctrl.h>
 #include <windowsx.h>
 
 #include <stdexcept>
