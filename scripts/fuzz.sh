@@ -40,6 +40,6 @@ for exe in build/fuzz/tests/fuzz/*_fuzz; do
     # log store's target spend half its time in the kernel at a tenth its speed.
     "$exe" "${limit[@]}" -max_len=4096 -timeout=10 -rss_limit_mb=2048 -purge_allocator_interval=-1 \
         -artifact_prefix="$findings/" -print_final_stats=1 "$work" "$seeds" >"$log" 2>&1 || status=$?
-    grep -E '^(stat::number_of_executed_units|#[0-9]+ +DONE)|ERROR|failed' "$log" || true
+    grep -E '^(stat::number_of_executed_units|#[0-9]+[[:space:]]+DONE)|ERROR|failed' "$log" || true
     [ "$status" -eq 0 ] || { echo "fuzz $name: finding in $findings, see $log"; exit 1; }
 done
