@@ -89,9 +89,10 @@ void LogStore::ParseLine(const std::string& text, size_t lineStart, size_t lineE
     if (line.Empty()) return;
 
     const std::string_view content = std::string_view(text).substr(line.start, line.Length());
-    if (content.front() == '[') {
-        const size_t close = content.rfind(']');
-        if (close == std::string_view::npos) return;
+    // A "[" without its "]" is no header: like the platform, read it as an
+    // ordinary line of the section it stands in.
+    const size_t close = content.front() == '[' ? content.rfind(']') : std::string_view::npos;
+    if (close != std::string_view::npos) {
         const Span name = Trimmed(text, line.start + 1, line.start + close);
         const std::string_view written = std::string_view(text).substr(name.start, name.Length());
         Section section{std::string(written), fold_(written), lineStart, lineEnd, {}, {}};

@@ -401,6 +401,14 @@ TEST_F(LogStoreTest, HandEditedFileWithBlanksCommentsAndBareLineFeeds) {
               "Directory1=D:\\\r\n");
 }
 
+TEST_F(LogStoreTest, ABracketWithoutItsCloseIsAnEntryOfTheSectionItStandsIn) {
+    WriteBehindTheStore("[S]\r\nA=1\r\n[=2\r\n[Open=3\r\n[Open\r\nB=4\r\n");
+    LogStore log(path_, *platform_);
+    EXPECT_EQ(log.ReadSectionKeys("S"), (std::vector<std::string>{"A", "[", "[Open", "B"}));
+    EXPECT_EQ(log.ReadInteger("S", "[Open", 0), 3);
+    EXPECT_EQ(log.ReadSectionNames(), std::vector<std::string>{"S"});
+}
+
 // ---- Large sections ----
 
 TEST_F(LogStoreTest, VeryLongSectionListsEveryKeyInOrder) {
