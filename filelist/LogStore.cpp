@@ -8,7 +8,19 @@ namespace {
 
 constexpr std::string_view LineEnd = "\r\n";
 
-bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= 32; }
+// A text editor may put the UTF-8 mark before the first line; the platform
+// reads past it.
+size_t FirstLineStart(std::string_view text) {
+    constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
+    return text.starts_with(Utf8Mark) ? Utf8Mark.size() : 0;
+}
+
+// The blanks the platform's INI functions trim: space, tab, the line-end
+// and form-feed controls and Ctrl-Z (the old end-of-file mark). Other
+// control bytes are part of a name or value.
+bool IsBlank(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r') || c == '\x1a';
+}
 
 struct Span {
     size_t start;
@@ -18,9 +30,22 @@ struct Span {
 };
 
 Span Trimmed(const std::string& text, size_t start, size_t end) {
-    while (start < end && IsBlankOrControl(text[start])) ++start;
-    while (end > start && IsBlankOrControl(text[end - 1])) --end;
+    while (start < end && IsBlank(text[start])) ++start;
+    while (end > start && IsBlank(text[end - 1])) --end;
     return {start, end};
+}
+
+// Names and values reach the platform's callers as C strings, so a NUL
+// byte ends them, whatever follows it on the line.
+std::string_view UpToNul(std::string_view text) { return text.substr(0, text.find('\0')); }
+
+// A name as a caller asks for it: blanks around it do not count and a NUL
+// ends it, as for the names in the file.
+std::string_view AskedName(std::string_view name) {
+    name = UpToNul(name);
+    while (!name.empty() && IsBlank(name.front())) name.remove_prefix(1);
+    while (!name.empty() && IsBlank(name.back())) name.remove_suffix(1);
+    return name;
 }
 
 template <typename Number>
@@ -64,10 +89,15 @@ LogStore::LogStore(std::string path, LogFileSystem& fileSystem)
 // ---- Reading the file ----
 
 LogStore::Index LogStore::Parse(const std::string& text) const {
+    const size_t begin = FirstLineStart(text);
+    // Lines before the first header belong to a section without a name, as
+    // for the platform; a later "[]" repeats that name and so is never read.
     Index index;
-    std::optional<size_t> current;  // section the lines belong to; none before the first header
+    index.sections.push_back(Section{std::string(), std::string(), begin, begin, {}, {}});
+    index.sectionByName.emplace(std::string(), 0);
+    size_t current = 0;  // the section the lines belong to
     // A line ends at CR LF, LF or a lone CR, as the platform reads them.
-    for (size_t lineStart = 0; lineStart < text.size();) {
+    for (size_t lineStart = begin; lineStart < text.size();) {
         const size_t newline = text.find_first_of("\r\n", lineStart);
         size_t lineEnd = text.size();
         if (newline != std::string::npos)
@@ -84,7 +114,7 @@ LogStore::Index LogStore::Parse(const std::string& text) const {
 // be read by its name (";" may start a file name) but is never listed, and
 // an entry without a name is neither.
 void LogStore::ParseLine(const std::string& text, size_t lineStart, size_t lineEnd, Index& index,
-                         std::optional<size_t>& current) const {
+                         size_t& current) const {
     const Span line = Trimmed(text, lineStart, lineEnd);
     if (line.Empty()) return;
 
@@ -94,21 +124,21 @@ void LogStore::ParseLine(const std::string& text, size_t lineStart, size_t lineE
     const size_t close = content.front() == '[' ? content.rfind(']') : std::string_view::npos;
     if (close != std::string_view::npos) {
         const Span name = Trimmed(text, line.start + 1, line.start + close);
-        const std::string_view written = std::string_view(text).substr(name.start, name.Length());
+        const std::string_view written = UpToNul(std::string_view(text).substr(name.start, name.Length()));
         Section section{std::string(written), fold_(written), lineStart, lineEnd, {}, {}};
         current = index.sections.size();
-        index.sectionByName.emplace(section.foldedName, *current);
+        index.sectionByName.emplace(section.foldedName, current);
         index.sections.push_back(std::move(section));
         return;
     }
 
     const size_t equals = content.find('=');
-    if (!current || equals == std::string_view::npos) return;
+    if (equals == std::string_view::npos) return;
     const Span key = Trimmed(text, line.start, line.start + equals);
     const Span value = Trimmed(text, line.start + equals + 1, line.end);
-    Section& section = index.sections[*current];
-    if (!key.Empty())
-        AddEntry(section, std::string_view(text).substr(key.start, key.Length()), value.start, value.Length());
+    Section& section = index.sections[current];
+    const std::string_view name = UpToNul(std::string_view(text).substr(key.start, key.Length()));
+    if (!name.empty()) AddEntry(section, name, value.start, value.Length());
     section.end = lineEnd;
 }
 
@@ -168,14 +198,14 @@ void LogStore::PrepareWrite() {
 }
 
 const LogStore::Section* LogStore::FindSection(std::string_view section) const {
-    const auto found = index_.sectionByName.find(fold_(section));
+    const auto found = index_.sectionByName.find(fold_(AskedName(section)));
     return found == index_.sectionByName.end() ? nullptr : &index_.sections[found->second];
 }
 
 const LogStore::Entry* LogStore::FindEntry(std::string_view section, std::string_view key) const {
     const Section* found = FindSection(section);
     if (!found) return nullptr;
-    const auto entry = found->entryByKey.find(fold_(key));
+    const auto entry = found->entryByKey.find(fold_(AskedName(key)));
     return entry == found->entryByKey.end() ? nullptr : &found->entries[entry->second];
 }
 
@@ -183,7 +213,10 @@ std::optional<std::string_view> LogStore::FindValue(std::string_view section, st
     Refresh();
     const Entry* entry = FindEntry(section, key);
     if (!entry) return std::nullopt;
-    std::string_view value = std::string_view(text_).substr(entry->valueStart, entry->valueEnd - entry->valueStart);
+    // The whole value stays the entry's span, so that a rewrite replaces
+    // what follows a NUL too.
+    std::string_view value =
+        UpToNul(std::string_view(text_).substr(entry->valueStart, entry->valueEnd - entry->valueStart));
     // A value in quotes reads without them, as the platform reads it.
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
         value = value.substr(1, value.size() - 2);
@@ -209,6 +242,8 @@ std::string LogStore::ReadString(std::string_view section, std::string_view key,
 
 void LogStore::WriteString(std::string_view section, std::string_view key, std::string_view value) {
     PrepareWrite();
+    section = AskedName(section);
+    key = AskedName(key);
     const auto found = index_.sectionByName.find(fold_(section));
     if (found == index_.sectionByName.end()) {
         AppendSection(section, key, value);
@@ -237,6 +272,8 @@ std::vector<std::string> LogStore::ReadSectionNames() {
     Refresh();
     std::vector<std::string> names;
     for (size_t i = 0; i < index_.sections.size(); ++i) {
+        // The platform lists no section without a name, nor the lines before the first header.
+        if (index_.sections[i].name.empty()) continue;
         const auto first = index_.sectionByName.find(index_.sections[i].foldedName);
         if (first != index_.sectionByName.end() && first->second == i) names.push_back(index_.sections[i].name);
     }
@@ -245,7 +282,7 @@ std::vector<std::string> LogStore::ReadSectionNames() {
 
 void LogStore::EraseSection(std::string_view section) {
     PrepareWrite();
-    const std::string folded = fold_(section);
+    const std::string folded = fold_(AskedName(section));
     std::vector<Span> erased;
     for (const Section& candidate : index_.sections)
         if (candidate.foldedName == folded) erased.push_back({candidate.headerStart, candidate.end});
@@ -318,7 +355,8 @@ void LogStore::RewriteValue(const Entry& entry, std::string_view value) {
 
 // A last line without its line end (hand-edited files) needs one before more is added.
 std::string LogStore::LineBreakBefore(size_t pos) const {
-    const bool lineEnded = pos == 0 || text_[pos - 1] == '\n' || text_[pos - 1] == '\r';
+    const bool lineEnded =
+        pos == 0 || pos == FirstLineStart(text_) || text_[pos - 1] == '\n' || text_[pos - 1] == '\r';
     return lineEnded ? std::string() : std::string(LineEnd);
 }
 

@@ -97,7 +97,7 @@ private:
 
     Index Parse(const std::string& text) const;
     void ParseLine(const std::string& text, size_t lineStart, size_t lineEnd, Index& index,
-                   std::optional<size_t>& current) const;
+                   size_t& current) const;
     void AddEntry(Section& section, std::string_view key, size_t valueStart, size_t valueLength) const;
 
     void Refresh();

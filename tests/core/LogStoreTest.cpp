@@ -409,6 +409,35 @@ TEST_F(LogStoreTest, ABracketWithoutItsCloseIsAnEntryOfTheSectionItStandsIn) {
     EXPECT_EQ(log.ReadSectionNames(), std::vector<std::string>{"S"});
 }
 
+// Bytes a text editor does not show, read as the platform's INI functions
+// read them: a NUL ends a name or value, only true blanks are trimmed, and
+// the lines before the first header form the section without a name, which
+// a later "[]" cannot reach.
+TEST_F(LogStoreTest, NulControlBytesAndTheNamelessSectionReadAsThePlatformReadsThem) {
+    using namespace std::string_literals;
+    WriteBehindTheStore("LEAD=0\r\n[S\0junk]\r\nK\0junk=1\r\nV=ab \0cd\r\n\x05W\x1a= \v2\f\r\n[]\r\nLEAD=9\r\n"s);
+    LogStore log(path_, *platform_);
+    EXPECT_EQ(log.ReadSectionKeys("S"), (std::vector<std::string>{"K", "V", "\x05W"}));
+    EXPECT_EQ(log.ReadString("S", "V", ""), "ab ");
+    EXPECT_EQ(log.ReadInteger("S", "\x05W", 0), 2);
+    EXPECT_EQ(log.ReadInteger("S", "W", 0), 0);
+    EXPECT_EQ(log.ReadInteger(" S\t", " K ", 0), 1) << "asked names lose their blanks";
+    EXPECT_EQ(log.ReadInteger("", "LEAD", -1), 0);
+    EXPECT_EQ(log.ReadSectionNames(), std::vector<std::string>{"S"});
+
+    log.WriteString("S", "V", "new");  // the whole value goes, what followed the NUL too
+    EXPECT_EQ(FileBytes(), "LEAD=0\r\n[S\0junk]\r\nK\0junk=1\r\nV=new\r\n\x05W\x1a= \v2\f\r\n[]\r\nLEAD=9\r\n"s);
+}
+
+TEST_F(LogStoreTest, TheUtf8MarkOfATextEditorIsReadPast) {
+    WriteBehindTheStore("\xEF\xBB\xBF[Windows]\r\nWIN.INI=431\r\n");
+    LogStore log(path_, *platform_);
+    EXPECT_EQ(log.ReadInteger("Windows", "WIN.INI", 0), 431);
+    log.EraseSection("Windows");
+    log.WriteString("Windows", "A", "1");
+    EXPECT_EQ(FileBytes(), "\xEF\xBB\xBF[Windows]\r\nA=1\r\n");
+}
+
 // ---- Large sections ----
 
 TEST_F(LogStoreTest, VeryLongSectionListsEveryKeyInOrder) {

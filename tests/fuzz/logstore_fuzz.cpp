@@ -1,5 +1,5 @@
 // The log store's reader on any file a user may pick as an external list:
-// every key listed is readable, and the store's index after a write or an
+// every key listed is readable by its name, and the store's index after a write or an
 // erase agrees with a fresh read of the bytes it wrote.
 #include <map>
 #include <string>
@@ -36,24 +36,29 @@ private:
     int64_t writes_ = 0;
 };
 
-bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= 32; }
+bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r') || c == '\x1a'; }
 
 std::string_view Trim(std::string_view s) {
-    while (!s.empty() && IsBlankOrControl(s.front())) s.remove_prefix(1);
-    while (!s.empty() && IsBlankOrControl(s.back())) s.remove_suffix(1);
+    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
     return s;
 }
 
-// The section names as the headers spell them, a few dozen at most.
+// The section names as the headers spell them, up to a NUL, a few dozen at
+// most; first the one of the lines before any header.
 std::vector<std::string> SectionNames(std::string_view text) {
-    std::vector<std::string> names;
+    std::vector<std::string> names{""};
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     for (size_t start = 0; start < text.size() && names.size() < 48;) {
         size_t end = text.find_first_of("\r\n", start);
         if (end == std::string_view::npos) end = text.size();
         const std::string_view line = Trim(text.substr(start, end - start));
         if (!line.empty() && line.front() == '[') {
             const size_t close = line.rfind(']');
-            if (close != std::string_view::npos) names.emplace_back(Trim(line.substr(1, close - 1)));
+            if (close != std::string_view::npos) {
+                const std::string_view name = Trim(line.substr(1, close - 1));
+                names.emplace_back(name.substr(0, name.find('\0')));
+            }
         }
         start = end + 1;
     }
@@ -70,7 +75,12 @@ Reading ReadAll(LogStore& store, const std::vector<std::string>& sections) {
         for (const std::string& key : store.ReadSectionKeys(section)) {
             const std::string value = store.ReadString(section, key, "\x01");
             Check(value.size() <= LogStore::MaxStringLength, "value longer than the limit");
-            Check(value != "\x01" || store.ReadString(section, key, "\x02") != "\x02", "listed key not found");
+            // A name cut short by a NUL may end in blanks, which every name
+            // asked for loses: the platform too lists such a name but cannot
+            // read it.
+            const bool askable = Trim(key) == key;
+            Check(!askable || value != "\x01" || store.ReadString(section, key, "\x02") != "\x02",
+                  "listed key not found");
             (void)store.ReadInteger(section, key, 7);
             entries.emplace_back(key, value);
         }
@@ -96,16 +106,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<std::string> sections = SectionNames(files.Text());
     (void)ReadAll(store, sections);
 
-    const std::string target = sections.empty() ? std::string("Fuzz Section") : sections.front();
+    const std::string target = sections.size() < 2 ? std::string("Fuzz Section") : sections[1];
     sections.push_back("Fuzz Section");
     store.WriteString(target, "FuzzKey", "fuzz value");
     fuzz::Check(store.ReadString(target, "FUZZKEY", "") == "fuzz value", "written value not read back");
     CheckAgainstFreshRead(store, files, sections, "index after a new key differs from a fresh read");
 
-    if (sections.size() > 1) {
-        const std::vector<std::string> keys = store.ReadSectionKeys(sections[0]);
+    for (const std::string& section : {sections[0], sections[1]}) {
+        const std::vector<std::string> keys = store.ReadSectionKeys(section);
         if (!keys.empty()) {
-            store.WriteString(sections[0], keys.back(), "a longer value than before");
+            store.WriteString(section, keys.back(), "a longer value than before");
             CheckAgainstFreshRead(store, files, sections, "index after a rewrite differs from a fresh read");
         }
     }

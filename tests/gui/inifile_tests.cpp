@@ -39,11 +39,21 @@ std::vector<std::string> SplitZeros(const std::vector<char>& block, DWORD length
     return names;
 }
 
+// The platform answers a list whose first name is empty (a name-less
+// entry leads the section) with the default instead; its section block
+// still holds the names after it.
 std::vector<std::string> PlatformKeys(const std::string& path, const std::string& section) {
     std::vector<char> block(1 << 16);
     const DWORD n = ::GetPrivateProfileStringA(section.c_str(), nullptr, "", block.data(),
                                                static_cast<DWORD>(block.size()), path.c_str());
-    return SplitZeros(block, n);
+    if (n > 0) return SplitZeros(block, n);
+    const DWORD lines = ::GetPrivateProfileSectionA(section.c_str(), block.data(),
+                                                    static_cast<DWORD>(block.size()), path.c_str());
+    std::vector<std::string> names;
+    for (std::string& line : SplitZeros(block, lines))
+        if (const size_t equals = line.find('='); equals != std::string::npos && equals > 0)
+            names.push_back(line.substr(0, equals));
+    return names;
 }
 
 std::string PlatformString(const std::string& path, const std::string& section, const std::string& key) {
@@ -54,34 +64,51 @@ std::string PlatformString(const std::string& path, const std::string& section, 
 
 // Every "[...]" of the text and every name in it, so that both readers are
 // asked about the same sections and keys, whatever each makes of the lines.
+// Names are cut at a NUL, as every name handed to the platform is.
 struct Names {
     std::set<std::string> sections, keys;
+    // Section and key (upper case) of a line without "=" that comes before
+    // any line of that name with one: see Differences.
+    std::set<std::pair<std::string, std::string>> valueless;
 };
+
+std::string Upper(std::string s) {
+    if (!s.empty()) ::CharUpperBuffA(s.data(), static_cast<DWORD>(s.size()));
+    return s;
+}
 
 Names CandidateNames(const std::string& text) {
     Names names;
-    std::string line;
+    const auto clean = [](std::string s) {
+        s = s.substr(0, s.find('\0'));
+        const auto blank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r') || c == '\x1a'; };
+        while (!s.empty() && blank(s.front())) s.erase(0, 1);
+        while (!s.empty() && blank(s.back())) s.pop_back();
+        return s;
+    };
+    std::string line, section;
+    std::set<std::pair<std::string, std::string>> valued;
     for (size_t i = 0; i <= text.size(); ++i) {
         if (i < text.size() && text[i] != '\r' && text[i] != '\n') {
             line += text[i];
             continue;
         }
-        const auto trim = [](std::string s) {
-            const size_t b = s.find_first_not_of(" \t");
-            const size_t e = s.find_last_not_of(" \t");
-            return b == std::string::npos ? std::string() : s.substr(b, e - b + 1);
-        };
-        const std::string t = trim(line);
-        if (!t.empty() && t[0] == '[') {
-            const size_t close = t.rfind(']');
-            names.sections.insert(trim(t.substr(1, close == std::string::npos ? std::string::npos : close - 1)));
+        const std::string t = clean(line);
+        line.clear();
+        const size_t close = t.rfind(']');
+        if (!t.empty() && t[0] == '[' && close != std::string::npos) {
+            section = clean(t.substr(1, close - 1));
+            names.sections.insert(section);
         } else if (const size_t eq = t.find('='); eq != std::string::npos) {
-            names.keys.insert(trim(t.substr(0, eq)));
+            const std::string key = clean(t.substr(0, eq));
+            names.keys.insert(key);
+            valued.insert({Upper(section), Upper(key)});
         } else if (!t.empty()) {
             names.keys.insert(t);
+            if (!valued.count({Upper(section), Upper(t)})) names.valueless.insert({Upper(section), Upper(t)});
         }
-        line.clear();
     }
+    names.sections.insert("");
     return names;
 }
 
@@ -115,7 +142,12 @@ std::vector<std::string> Differences(const std::string& path, const std::string&
             if (key.empty()) continue;
             const std::string platform = PlatformString(path, section, key);
             const std::string mine = store.ReadString(section, key, kMissing);
-            if (platform != mine)
+            // Kept on purpose: the platform lists a name from its line with
+            // "=" but reads it from an earlier line without one, which has no
+            // value; the store reads the line that holds the value, so that
+            // every file it lists has its size.
+            const bool shadowed = platform == kMissing && names.valueless.count({Upper(section), Upper(key)});
+            if (platform != mine && !shadowed)
                 found.push_back("[" + section + "] " + key + ": platform '" + platform + "' store '" + mine + "'");
             const int32_t platformInt = static_cast<int32_t>(::GetPrivateProfileIntA(section.c_str(), key.c_str(), -7, path.c_str()));
             const int32_t storeInt = store.ReadInteger(section, key, -7);
