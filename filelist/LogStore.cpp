@@ -18,9 +18,7 @@ size_t FirstLineStart(std::string_view text) {
 // The blanks the platform's INI functions trim: space, tab, the line-end
 // and form-feed controls and Ctrl-Z (the old end-of-file mark). Other
 // control bytes are part of a name or value.
-bool IsBlank(char c) {
-    return c == ' ' || (c >= '\t' && c <= '\r') || c == '\x1a';
-}
+bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r') || c == '\x1a'; }
 
 struct Span {
     size_t start;
@@ -29,7 +27,7 @@ struct Span {
     size_t Length() const { return end - start; }
 };
 
-Span Trimmed(const std::string& text, size_t start, size_t end) {
+Span Trimmed(std::string_view text, size_t start, size_t end) {
     while (start < end && IsBlank(text[start])) ++start;
     while (end > start && IsBlank(text[end - 1])) --end;
     return {start, end};
@@ -43,9 +41,8 @@ std::string_view UpToNul(std::string_view text) { return text.substr(0, text.fin
 // ends it, as for the names in the file.
 std::string_view AskedName(std::string_view name) {
     name = UpToNul(name);
-    while (!name.empty() && IsBlank(name.front())) name.remove_prefix(1);
-    while (!name.empty() && IsBlank(name.back())) name.remove_suffix(1);
-    return name;
+    const Span trimmed = Trimmed(name, 0, name.size());
+    return name.substr(trimmed.start, trimmed.Length());
 }
 
 template <typename Number>
