@@ -23,7 +23,7 @@ namespace {
 
 // A size in K as the result lists show it. The separator is read for every
 // entry, so a change in the regional settings shows at once.
-std::string SizeText(int32_t bytes) {
+std::string SizeText(int64_t bytes) {
     char separator[8] = ",";
     if (::GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, separator, sizeof separator) <= 0)
         lstrcpyA(separator, ",");
@@ -44,8 +44,8 @@ public:
     void CompareDirectory(const std::string& prefix, const std::vector<std::string>& names,
                           const std::string& section, bool keyIsPath) {
         progress_.MeasureFiles(prefix, names, [&](const std::string& path, const std::string& name,
-                                                  int32_t size) {
-            const int32_t logged = log_.ReadInteger(section, keyIsPath ? path : name, 0);
+                                                  int64_t size) {
+            const int64_t logged = log_.ReadInteger(section, keyIsPath ? path : name, 0);
             const Verdict verdict = Compare(size, logged);
             if (verdict.changed) progress_.Append(changed_, SizedEntry(path, SizeText(size)));
             if (verdict.added) progress_.Append(added_, SizedEntry(path, SizeText(size)));
@@ -136,13 +136,23 @@ void TForm1::SpeedButton2Click() {
     // be listed as added.
     windows.Update();
     system.Update();
+    // A log made on 32-bit Windows, or before the 32-bit System directory
+    // was logged, has no record of it: its files are not all new.
+    SystemWow64FilesPage* wow64 = FindPage<SystemWow64FilesPage>();
+    if (wow64 && log.ReadSectionKeys(kSystemWow64Section).empty()) wow64 = nullptr;
+    if (wow64) wow64->FileListBox5.Update();
     analysis.CompareDirectory(app_.WindowsPath, windows.Names(), "Windows", false);
     analysis.CompareDirectory(app_.SystemPath, system.Names(), "Windows\\System", false);
+    if (wow64)
+        analysis.CompareDirectory(app_.SystemWow64Path, wow64->FileListBox5.Names(),
+                                  kSystemWow64Section, false);
     analysis.FindDeleted("Windows", app_.WindowsPath);
     analysis.FindDeleted("Windows\\System", app_.SystemPath);
+    if (wow64) analysis.FindDeleted(kSystemWow64Section, app_.SystemWow64Path);
 
     const ui::FileListBox& browser = Page<FileBrowserPage>().FileListBox1;
-    const int count = std::min(log.ReadInteger("Optional", "Count", 0), OptionalIndexesInUse(log));
+    const int count = static_cast<int>(
+        std::min<int64_t>(log.ReadInteger("Optional", "Count", 0), OptionalIndexesInUse(log)));
     for (int i = 0; i < count; ++i) {
         const std::string index = std::to_string(i);
         const std::string section = "Dir" + index;

@@ -2,16 +2,16 @@
 
 namespace zarvik {
 
-int32_t SizeInK(int32_t bytes) {
-    int32_t k = bytes / 1000;
-    if (k < 1) return 1;
-    if (k > 32767) return 32767;
-    return k;
+int64_t SizeInK(int64_t bytes) {
+    const int64_t k = bytes / 1000;
+    return k < 1 ? 1 : k;
 }
 
-std::string GroupThousands(int32_t value, std::string_view separator) {
+std::string GroupThousands(int64_t value, std::string_view separator) {
     const bool negative = value < 0;
-    std::string digits = std::to_string(negative ? -static_cast<int64_t>(value) : value);
+    // Unsigned, so the lowest value has a magnitude too.
+    const uint64_t magnitude = negative ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+    std::string digits = std::to_string(magnitude);
     std::string out;
     const size_t n = digits.size();
     for (size_t i = 0; i < n; ++i) {
@@ -27,7 +27,7 @@ std::string SizedEntry(std::string_view path, std::string_view sizeText) {
     return entry;
 }
 
-Verdict Compare(int32_t current, int32_t logged) {
+Verdict Compare(int64_t current, int64_t logged) {
     Verdict v;
     v.zeroLength = current == 0;
     v.changed = logged != 0 && current != logged;

@@ -41,7 +41,10 @@ public:
     void ShowError(const std::string& message);
 
     std::string WindowsPath;  // with "\" appended
-    std::string SystemPath;   // with "\" appended
+    std::string SystemPath;   // with "\" appended; the native one on 64-bit Windows
+    // The 32-bit System directory of 64-bit Windows with "\" appended;
+    // empty on 32-bit Windows.
+    std::string SystemWow64Path;
     std::string LogFileName;
     bool ExternalList = false;
     RegistryAccessor Registry;

@@ -6,6 +6,7 @@
 
 #include "app/Prompts.h"
 #include "app/TextHelpers.h"
+#include "ui/FileNames.h"
 #include "ui/Handles.h"
 
 namespace zarvik {
@@ -13,9 +14,7 @@ namespace zarvik {
 namespace {
 
 ui::FileHandle OpenForReading(const std::string& path) {
-    return ui::FileHandle(::CreateFileA(path.c_str(), GENERIC_READ,
-                                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return ui::OpenForReading(path, FILE_SHARE_READ | FILE_SHARE_WRITE);
 }
 
 [[noreturn]] void ThrowFileError(const char* what, const std::string& path, DWORD code) {
@@ -24,15 +23,7 @@ ui::FileHandle OpenForReading(const std::string& path) {
 
 }  // namespace
 
-int32_t ProbeFileSize(const std::string& path) {
-    ui::FileHandle file = OpenForReading(path);
-    if (!file) return -1;
-    DWORD high = 0;
-    DWORD low = ::GetFileSize(file.Get(), &high);
-    if (low == INVALID_FILE_SIZE && ::GetLastError() != NO_ERROR) return -1;
-    // Sizes are kept as 32-bit signed values, as the log stores them.
-    return static_cast<int32_t>(low);
-}
+int64_t ProbeFileSize(const std::string& path) { return ui::FileSize(path); }
 
 bool FilePresent(const std::string& path) { return static_cast<bool>(OpenForReading(path)); }
 

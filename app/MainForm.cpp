@@ -88,6 +88,8 @@ void TForm1::AddPage() {
 void TForm1::CreatePages() {
     AddPage<WindowsFilesPage>();
     AddPage<SystemFilesPage>();
+    // 32-bit Windows has one System directory, and the notebook its pages.
+    if (!app_.Paths().SystemWow64Directory().empty()) AddPage<SystemWow64FilesPage>();
     AddPage<ZeroLengthFilesPage>();
     AddPage<FilesAddedPage>();
     AddPage<FilesDeletedPage>();
@@ -114,6 +116,8 @@ void TForm1::FormCreate() {
     // MAX_PATH buffers, not the 29 characters of old.
     app_.WindowsPath = app_.Paths().WindowsDirectory() + "\\";
     app_.SystemPath = app_.Paths().SystemDirectory() + "\\";
+    const std::string wow64 = app_.Paths().SystemWow64Directory();
+    app_.SystemWow64Path = wow64.empty() ? wow64 : wow64 + "\\";
     app_.LogFileName = app_.WindowsPath + "Zarvik.ini";
 
     PrepareLogFile();

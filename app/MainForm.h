@@ -46,9 +46,15 @@ public:
     // The page of that class.
     template <class P>
     P& Page() const {
-        for (const auto& page : pages_)
-            if (auto* p = dynamic_cast<P*>(page.get())) return *p;
+        if (P* p = FindPage<P>()) return *p;
         throw std::logic_error("The notebook has no such page");
+    }
+    // The same for a page that not every machine has; null without it.
+    template <class P>
+    P* FindPage() const {
+        for (const auto& page : pages_)
+            if (auto* p = dynamic_cast<P*>(page.get())) return p;
+        return nullptr;
     }
 
     // --- Start-up and the frame's commands (app/) ---

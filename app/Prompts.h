@@ -59,13 +59,17 @@ class SystemPaths {
 public:
     virtual ~SystemPaths() = default;
     virtual std::string WindowsDirectory() = 0;  // without a trailing "\"
+    // The native one on 64-bit Windows, whichever build asks.
     virtual std::string SystemDirectory() = 0;
+    // The 32-bit System directory of 64-bit Windows; empty on 32-bit Windows.
+    virtual std::string SystemWow64Directory() = 0;
 };
 
 class Win32SystemPaths final : public SystemPaths {
 public:
     std::string WindowsDirectory() override;
     std::string SystemDirectory() override;
+    std::string SystemWow64Directory() override;
 };
 
 // The platform's text for an error code (FormatMessage), without line ends.

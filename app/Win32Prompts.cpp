@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/Prompts.h"
+#include "ui/FileNames.h"
 
 namespace zarvik {
 
@@ -108,6 +109,8 @@ std::string Win32SystemPaths::SystemDirectory() {
     UINT n = ::GetSystemDirectoryA(buf, sizeof buf);
     return n && n < sizeof buf ? std::string(buf, n) : std::string();
 }
+
+std::string Win32SystemPaths::SystemWow64Directory() { return ui::SystemWow64Directory(); }
 
 std::string SystemErrorText(DWORD code) {
     char* text = nullptr;

@@ -51,7 +51,7 @@ void CommandProgress::MeasureFiles(const std::string& prefix, const std::vector<
     for (const std::string& name : names) {
         const std::string path = prefix + name;
         Status(path);
-        const int32_t size = ProbeFileSize(path);
+        const int64_t size = ProbeFileSize(path);
         if (size == 0) Append(zeroLength_, path);
         measured(path, name, size);
     }

@@ -39,7 +39,7 @@ public:
     // and the name) into the status line, its size probed, an empty file
     // into Zero Length Files; then `measured` gets every file.
     using Measured =
-        std::function<void(const std::string& path, const std::string& name, int32_t size)>;
+        std::function<void(const std::string& path, const std::string& name, int64_t size)>;
     void MeasureFiles(const std::string& prefix, const std::vector<std::string>& names,
                       const Measured& measured);
 

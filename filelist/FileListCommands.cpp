@@ -20,7 +20,7 @@ namespace {
 void LogDirectory(CommandProgress& progress, LogStore& log, const ui::FileListBox& list,
                   const std::string& directory, const char* section) {
     progress.MeasureFiles(directory, list.Names(),
-                          [&](const std::string&, const std::string& name, int32_t size) {
+                          [&](const std::string&, const std::string& name, int64_t size) {
                               if (size != 0) log.WriteInteger(section, name, size);
                           });
 }
@@ -33,14 +33,19 @@ void TForm1::SpeedButton1Click() {
     CommandProgress progress(*this, false);
     ui::FileListBox& windows = Page<WindowsFilesPage>().FileListBox3;
     ui::FileListBox& system = Page<SystemFilesPage>().FileListBox4;
+    SystemWow64FilesPage* wow64 = FindPage<SystemWow64FilesPage>();
     ClearChangeLists(*this, progress);
     // The disk as it is now: an installation may have run since start-up.
     windows.Update();
     system.Update();
+    if (wow64) wow64->FileListBox5.Update();
     {
         LogStore::Batch batch(app_.LogFile());
         LogDirectory(progress, app_.LogFile(), windows, app_.WindowsPath, "Windows");
         LogDirectory(progress, app_.LogFile(), system, app_.SystemPath, "Windows\\System");
+        if (wow64)
+            LogDirectory(progress, app_.LogFile(), wow64->FileListBox5, app_.SystemWow64Path,
+                         kSystemWow64Section);
     }
     progress.Finish();
     SetStatus("<------FileList Built----->");
@@ -52,6 +57,7 @@ void TForm1::SpeedButton5Click() {
         return;
     app_.LogFile().EraseSection("windows");
     app_.LogFile().EraseSection("windows\\system");
+    app_.LogFile().EraseSection(kSystemWow64Section);
     Page<LogViewPage>().ReloadLogView();
 }
 

@@ -54,4 +54,27 @@ void SystemFilesPage::Button7Click() {
 
 void SystemFilesPage::FileListBox4DblClick() { app_.Form5().OpenSelectedFile(FileListBox4); }
 
+void SystemWow64FilesPage::Create() {
+    const ListPageLayout at(Area());
+    ui::Lay(*this, Sheet(),
+            {
+                {Title, at.title, "32-bit System Files", kPageTitle},
+                {FileListBox5, at.list, nullptr, &SystemWow64FilesPage::FileListBox5DblClick},
+                {Memo22, at.description,
+                 {"This list shows all the files in the 32-bit System directory of 64-bit Windows, "
+                  "where 32-bit programs keep their system files.",
+                  kDoubleClick},
+                 kDescription},
+                {Button56, at.report, "Generate Report", &SystemWow64FilesPage::Button56Click},
+            });
+}
+
+void SystemWow64FilesPage::Start() { FileListBox5.SetDirectory(app_.SystemWow64Path); }
+
+void SystemWow64FilesPage::Button56Click() {
+    app_.Form2().AppendReportBlock("32-bit System files:", FileListBox5.Items());
+}
+
+void SystemWow64FilesPage::FileListBox5DblClick() { app_.Form5().OpenSelectedFile(FileListBox5); }
+
 }  // namespace zarvik

@@ -1,6 +1,7 @@
 #pragma once
 // The "Windows Files" and "System Files" pages: the two lists that Build
-// FileList logs and Analyze FileList compares with the log.
+// FileList logs and Analyze FileList compares with the log; on 64-bit
+// Windows a third, the 32-bit System directory's.
 #include "app/Page.h"
 
 namespace zarvik {
@@ -35,6 +36,27 @@ public:
 
     void Button7Click();
     void FileListBox4DblClick();
+};
+
+// The log section of the 32-bit System directory, beside "Windows\System".
+inline constexpr const char* kSystemWow64Section = "Windows\\SysWOW64";
+
+// Only on 64-bit Windows: the 32-bit System directory (SysWOW64), which
+// 32-bit installers write to.
+class SystemWow64FilesPage final : public NotebookPage {
+public:
+    static constexpr const char* kCaption = "System Files (32-bit)";
+    using NotebookPage::NotebookPage;
+    void Create() override;
+    void Start() override;
+
+    ui::Label Title;
+    ui::FileListBox FileListBox5;
+    ui::Memo Memo22;
+    ui::Button Button56;  // Generate Report
+
+    void Button56Click();
+    void FileListBox5DblClick();
 };
 
 }  // namespace zarvik

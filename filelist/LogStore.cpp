@@ -54,8 +54,9 @@ std::optional<Number> ParseWhole(std::string_view text, int base) {
     return value;
 }
 
-// Hexadecimal spans the full 32 bits, so "0xFFFFFFFF" reads as -1.
-std::optional<int32_t> ParseInteger(std::string_view text) {
+// Decimal spans 64 bits, for files of many gigabytes; hexadecimal spans
+// 32, as the platform reads it, so "0xFFFFFFFF" reads as -1.
+std::optional<int64_t> ParseInteger(std::string_view text) {
     if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
         const std::optional<uint32_t> bits = ParseWhole<uint32_t>(text.substr(2), 16);
         if (!bits) return std::nullopt;
@@ -66,7 +67,7 @@ std::optional<int32_t> ParseInteger(std::string_view text) {
         text.remove_prefix(1);
         if (text.empty() || text[0] < '0' || text[0] > '9') return std::nullopt;
     }
-    return ParseWhole<int32_t>(text, 10);
+    return ParseWhole<int64_t>(text, 10);
 }
 
 std::string EntryLine(std::string_view key, std::string_view value) {
@@ -222,13 +223,13 @@ std::optional<std::string_view> LogStore::FindValue(std::string_view section, st
 
 // ---- Operations ----
 
-int32_t LogStore::ReadInteger(std::string_view section, std::string_view key, int32_t def) {
+int64_t LogStore::ReadInteger(std::string_view section, std::string_view key, int64_t def) {
     const std::optional<std::string_view> value = FindValue(section, key);
     if (!value) return def;
     return ParseInteger(*value).value_or(def);
 }
 
-void LogStore::WriteInteger(std::string_view section, std::string_view key, int32_t value) {
+void LogStore::WriteInteger(std::string_view section, std::string_view key, int64_t value) {
     WriteString(section, key, std::to_string(value));
 }
 

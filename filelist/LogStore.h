@@ -35,11 +35,12 @@ public:
 
     const std::string& Path() const { return path_; }
 
-    // Decimal with an optional sign, or hexadecimal after "0x" / "0X". The
-    // whole value, blanks around it aside, must be the number: "12abc", "abc",
-    // an empty value or a missing key give def.
-    int32_t ReadInteger(std::string_view section, std::string_view key, int32_t def);
-    void WriteInteger(std::string_view section, std::string_view key, int32_t value);
+    // Decimal with an optional sign (64 bits: a size of many gigabytes), or
+    // hexadecimal of 32 bits after "0x" / "0X". The whole value, blanks
+    // around it aside, must be the number: "12abc", "abc", an empty value or
+    // a missing key give def.
+    int64_t ReadInteger(std::string_view section, std::string_view key, int64_t def);
+    void WriteInteger(std::string_view section, std::string_view key, int64_t value);
 
     // At most MaxStringLength characters of the value (or of def).
     std::string ReadString(std::string_view section, std::string_view key, std::string_view def);

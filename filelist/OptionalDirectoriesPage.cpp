@@ -54,7 +54,7 @@ void OptionalDirectoriesPage::Button5Click() {
     CommandProgress progress(form_, true);
     LogStore& log = app_.LogFile();
     LogStore::Batch batch(log);
-    const int old = log.ReadInteger("Optional", "Count", 0);
+    const int64_t old = log.ReadInteger("Optional", "Count", 0);
     for (int i = 0; i < old; ++i) log.EraseSection("Dir" + std::to_string(i));
     log.EraseSection("Optional");
     const std::vector<std::string> directories = ListBox11.Items();
@@ -86,7 +86,7 @@ void OptionalDirectoriesPage::ScanOptionalDirectory(CommandProgress& progress,
     const std::string section = "Dir" + std::to_string(index);
     LogStore& log = app_.LogFile();
     progress.MeasureFiles(directory + "\\", form_.Page<FileBrowserPage>().FileListBox1.Names(),
-                          [&](const std::string& path, const std::string&, int32_t size) {
+                          [&](const std::string& path, const std::string&, int64_t size) {
                               if (size != 0) log.WriteInteger(section, path, size);
                           });
 }

@@ -5,6 +5,7 @@
 #include "app/Application.h"
 #include "inspect/Unit5.h"
 #include "report/Unit2.h"
+#include "ui/FileNames.h"
 
 namespace zarvik {
 
@@ -112,7 +113,7 @@ void FileBrowserPage::DriveComboBox1Change() {
     std::string directory;
     if (upper >= 'A' && upper <= 'Z') directory = lastDirectory_[static_cast<size_t>(upper - 'A')];
     // A folder removed since then is no reason to refuse the drive.
-    if (!directory.empty() && ::GetFileAttributesA(directory.c_str()) == INVALID_FILE_ATTRIBUTES)
+    if (!directory.empty() && ui::FileAttributes(directory) == INVALID_FILE_ATTRIBUTES)
         directory.clear();
     if (directory.empty()) {
         const char driveOnly[] = {drive, ':', '\0'};

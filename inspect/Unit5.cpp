@@ -14,6 +14,7 @@
 #include "inspect/StringExtraction.h"
 #include "report/Unit2.h"
 #include "ui/FileListing.h"
+#include "ui/FileNames.h"
 #include "ui/Handles.h"
 
 namespace zarvik {
@@ -26,9 +27,8 @@ constexpr DWORD kReadPiece = 256 * 1024;
 // in little memory. False when the file cannot be opened or read.
 bool ReadStrings(const std::string& path, StringList& strings) {
     // Sharing everything: a log that another program is writing still opens.
-    ui::FileHandle file(::CreateFileA(path.c_str(), GENERIC_READ,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    ui::FileHandle file = ui::OpenForReading(
+        path, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, FILE_FLAG_SEQUENTIAL_SCAN);
     if (!file) return false;
     // A pipe or a console would wait for input that never comes.
     if (::GetFileType(file.Get()) != FILE_TYPE_DISK) return false;

@@ -6,6 +6,7 @@
 
 #include "app/TextHelpers.h"
 #include "ui/FileListing.h"
+#include "ui/FileNames.h"
 
 namespace ui {
 
@@ -314,7 +315,7 @@ bool FileListBox::ChangeDirectory(std::string_view directory, std::string_view m
     const DWORD n = ::GetFullPathNameA(dir.c_str(), sizeof full, full, nullptr);
     if (n > 0 && n < sizeof full) dir = full;
     while (dir.size() > 3 && dir.back() == '\\') dir.pop_back();
-    const DWORD attributes = dir.empty() ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesA(dir.c_str());
+    const DWORD attributes = dir.empty() ? INVALID_FILE_ATTRIBUTES : FileAttributes(dir);
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
         return false;
     directory_ = dir;
@@ -342,7 +343,7 @@ void DirectoryListBox::SetDirectory(std::string_view directory) {
     // Keep "C:\" for a root, drop the trailing "\" of any other folder.
     while (dir.size() > 3 && dir.back() == '\\') dir.pop_back();
     if (dir.size() == 2 && dir[1] == ':') dir += '\\';
-    if (::GetFileAttributesA(dir.c_str()) == INVALID_FILE_ATTRIBUTES)
+    if (FileAttributes(dir) == INVALID_FILE_ATTRIBUTES)
         throw std::runtime_error("Unable to enter directory " + dir);
     directory_ = dir;
 

@@ -3,8 +3,10 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "app/FileMask.h"
+#include "ui/FileNames.h"
 #include "ui/Handles.h"
 
 namespace ui {
@@ -14,13 +16,16 @@ namespace {
 template <typename Keep>
 std::vector<std::string> Scan(std::string_view directory, Keep keep) {
     std::vector<std::string> names;
-    std::string pattern = JoinPath(directory, "*");
-    WIN32_FIND_DATAA fd;
-    FindHandle find(::FindFirstFileA(pattern.c_str(), &fd));
+    // Wide, so a name outside the code page is listed in a form that opens.
+    const std::wstring pattern = WidePath(JoinPath(directory, "*"));
+    WIN32_FIND_DATAW fd;
+    NativeFileSystem native;
+    FindHandle find(::FindFirstFileW(pattern.c_str(), &fd));
     if (!find) return names;
     do {
-        if (keep(fd)) names.emplace_back(fd.cFileName);
-    } while (::FindNextFileA(find.Get(), &fd));
+        std::string name = ProgramName(fd.cFileName);
+        if (keep(fd.dwFileAttributes, name)) names.push_back(std::move(name));
+    } while (::FindNextFileW(find.Get(), &fd));
     std::sort(names.begin(), names.end(),
               [](const std::string& a, const std::string& b) { return zarvik::FileNameLess(a, b); });
     return names;
@@ -38,22 +43,21 @@ std::string JoinPath(std::string_view directory, std::string_view name) {
 std::vector<std::string> ListPlainFiles(std::string_view directory, std::string_view mask) {
     const std::vector<std::string> patterns = zarvik::SplitMask(mask);
     if (patterns.empty() || directory.empty()) return {};
-    return Scan(directory, [&](const WIN32_FIND_DATAA& fd) {
+    return Scan(directory, [&](DWORD attributes, const std::string& name) {
         constexpr DWORD skip =
             FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-        if (fd.dwFileAttributes & skip) return false;
+        if (attributes & skip) return false;
         for (const std::string& p : patterns) {
-            if (zarvik::MatchesPattern(fd.cFileName, p)) return true;
+            if (zarvik::MatchesPattern(name, p)) return true;
         }
         return false;
     });
 }
 
 std::vector<std::string> ListSubdirectories(std::string_view directory) {
-    return Scan(directory, [](const WIN32_FIND_DATAA& fd) {
-        if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
-        std::string_view n = fd.cFileName;
-        return n != "." && n != "..";
+    return Scan(directory, [](DWORD attributes, const std::string& name) {
+        if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
+        return name != "." && name != "..";
     });
 }
 

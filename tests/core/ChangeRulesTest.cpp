@@ -6,17 +6,15 @@
 
 using namespace zarvik;
 
-TEST(SizeInK, DividesByThousandAndClamps) {
+TEST(SizeInK, DividesByThousandAtLeastOne) {
     EXPECT_EQ(SizeInK(999), 1);
     EXPECT_EQ(SizeInK(0), 1);
     EXPECT_EQ(SizeInK(-1), 1);
     EXPECT_EQ(SizeInK(1999), 1);
     EXPECT_EQ(SizeInK(3000), 3);
     EXPECT_EQ(SizeInK(1500000), 1500);
-    EXPECT_EQ(SizeInK(32767999), 32767);
-    EXPECT_EQ(SizeInK(32768000), 32767);
-    EXPECT_EQ(SizeInK(50000000), 32767);
-    EXPECT_EQ(SizeInK(INT32_MAX), 32767);
+    EXPECT_EQ(SizeInK(50000000), 50000);
+    EXPECT_EQ(SizeInK(5000000000), 5000000);
 }
 
 TEST(GroupThousands, PutsTheSeparatorBetweenGroupsOfThree) {
@@ -27,6 +25,7 @@ TEST(GroupThousands, PutsTheSeparatorBetweenGroupsOfThree) {
     EXPECT_EQ(GroupThousands(1234567, "."), "1.234.567");
     EXPECT_EQ(GroupThousands(123456, " "), "123 456");
     EXPECT_EQ(GroupThousands(-1500, ","), "-1,500");
+    EXPECT_EQ(GroupThousands(INT64_MIN, ","), "-9,223,372,036,854,775,808");
 }
 
 TEST(SizedEntry, PathThenEqualsThenSize) {
@@ -36,7 +35,7 @@ TEST(SizedEntry, PathThenEqualsThenSize) {
 
 TEST(Compare, ChangedAndAddedExcludeEachOther) {
     struct Case {
-        int32_t current, logged;
+        int64_t current, logged;
         bool zero, changed, added;
     } cases[] = {
         {2048, 2048, false, false, false},  // unchanged
@@ -48,6 +47,8 @@ TEST(Compare, ChangedAndAddedExcludeEachOther) {
         {-1, 500, false, true, false},      // locked now
         {-1, 0, false, false, true},        // locked and new
         {500, -1, false, true, false},      // was locked, now readable
+        {4294967296, 0, false, false, true},        // 4 GiB: not empty
+        {5000000000, 705032704, false, true, false},  // beyond 32 bits
     };
     for (const Case& c : cases) {
         const Verdict v = Compare(c.current, c.logged);

@@ -250,7 +250,7 @@ TEST_F(LogStoreTest, IntegerValuesAndTheirDefaults) {
         "[Values]\r\n"
         "Hex=0x1F\r\nHexUpper=0X1f\r\nAllBits=0xFFFFFFFF\r\nBareHexPrefix=0x\r\nBadHex=0xZZ\r\n"
         "Letters=abc\r\nNegative=-471\r\nMinusOne=-1\r\nPlus=+5\r\nLowest=-2147483648\r\n"
-        "TooBig=2147483648\r\nEmpty=\r\nSpaced =   42  \r\nSignOnly=-\r\n"
+        "Big=5000000000\r\nTooBig=9223372036854775808\r\nEmpty=\r\nSpaced =   42  \r\nSignOnly=-\r\n"
         // The whole value must be the number; a leading number alone is not enough.
         "TrailingText=12abc\r\nInnerBlank=1 2\r\n");
     LogStore log(path_, *platform_);
@@ -264,6 +264,7 @@ TEST_F(LogStoreTest, IntegerValuesAndTheirDefaults) {
     EXPECT_EQ(log.ReadInteger("Values", "MinusOne", 7), -1);
     EXPECT_EQ(log.ReadInteger("Values", "Plus", 7), 5);
     EXPECT_EQ(log.ReadInteger("Values", "Lowest", 7), INT32_MIN);
+    EXPECT_EQ(log.ReadInteger("Values", "Big", 7), 5000000000);
     EXPECT_EQ(log.ReadInteger("Values", "TooBig", 7), 7);
     EXPECT_EQ(log.ReadInteger("Values", "Empty", 7), 7);
     EXPECT_EQ(log.ReadInteger("Values", "Spaced", 7), 42);

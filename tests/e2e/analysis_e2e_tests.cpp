@@ -2,7 +2,9 @@
 // another process: the message boxes answered, the result read back.
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -15,6 +17,36 @@ std::string WindowsDirectory() {
     char buf[MAX_PATH] = {};
     ::GetWindowsDirectoryA(buf, sizeof buf);
     return buf;
+}
+
+// The System directories of 64-bit Windows as the program names them, and
+// where this test writes into the native one (a 32-bit test is redirected).
+std::string SystemDirectory() {
+    char buf[MAX_PATH] = {};
+    ::GetSystemDirectoryA(buf, sizeof buf);
+    return buf;
+}
+
+std::string SystemWow64Directory() {
+    using Query = UINT(WINAPI*)(LPSTR, UINT);
+    const auto query = reinterpret_cast<Query>(reinterpret_cast<void*>(
+        ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "GetSystemWow64DirectoryA")));
+    char buf[MAX_PATH] = {};
+    return query && query(buf, sizeof buf) ? buf : "";
+}
+
+std::string NativeSystemDirectory() {
+    BOOL wow64 = FALSE;
+    ::IsWow64Process(::GetCurrentProcess(), &wow64);
+    return wow64 ? WindowsDirectory() + "\\Sysnative" : SystemDirectory();
+}
+
+void WriteBytes(const std::string& path, DWORD size) {
+    HANDLE f = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    ::WriteFile(f, std::string(size, 'a').data(), size, &written, nullptr);
+    ::CloseHandle(f);
 }
 
 // The first list box on the page of that caption.
@@ -45,6 +77,13 @@ TEST(RealProgram, BuildThenAnalyzeListsANewFileUnderFilesAdded) {
     HWND main = program.WaitForMainWindow("Zarvik v1.1");
     ASSERT_NE(main, nullptr);
 
+    // A file in the 32-bit System directory before Build, so the log holds
+    // that directory even where the prefix leaves it empty.
+    const std::string dll = "\\zk_e2e_added_" + std::to_string(::GetCurrentProcessId()) + ".dll";
+    const std::string wow64 = SystemWow64Directory();
+    ASSERT_FALSE(wow64.empty()) << "the test prefix is 64-bit Windows";
+    WriteBytes(wow64 + "\\zk_e2e_kept.dll", 100);
+
     e2e::Driver::Press(e2e::Driver::FindChild(main, "Build FileList"));
     HWND build = program.WaitForWindow("Zarvik v1.1", true);
     ASSERT_NE(build, nullptr) << "no Build question";
@@ -52,12 +91,11 @@ TEST(RealProgram, BuildThenAnalyzeListsANewFileUnderFilesAdded) {
     e2e::Driver::Answer(build, IDYES);
     ASSERT_TRUE(WaitForStatus(main, "<------FileList Built----->"));
 
-    HANDLE f = ::CreateFileA(added.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                             FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    ::WriteFile(f, std::string(2500, 'a').data(), 2500, &written, nullptr);
-    ::CloseHandle(f);
-    // Made after start-up and after Build, as an installation would.
+    // Made after start-up and after Build, as an installation would, in
+    // the Windows directory and in each System directory.
+    WriteBytes(added, 2500);
+    WriteBytes(NativeSystemDirectory() + dll, 1500);
+    WriteBytes(wow64 + dll, 3500);
     e2e::Driver::Press(e2e::Driver::FindChild(main, "Analyze FileList"));
     ASSERT_TRUE(WaitForStatus(main, "<------FileList Analyzed----->"));
 
@@ -76,10 +114,12 @@ TEST(RealProgram, BuildThenAnalyzeListsANewFileUnderFilesAdded) {
 
     HWND addedList = ListOnPage(main, "Files Added");
     ASSERT_NE(addedList, nullptr);
-    bool listed = false;
+    std::vector<std::string> entries;
     for (int i = 0; i < e2e::Driver::ListCount(addedList); ++i)
-        if (e2e::Driver::ListItem(addedList, i) == added + " = 2K") listed = true;
-    EXPECT_TRUE(listed) << "a file made after Build is listed under Files Added";
+        entries.push_back(e2e::Driver::ListItem(addedList, i));
+    for (const std::string& entry : {added + " = 2K", SystemDirectory() + dll + " = 1K", wow64 + dll + " = 3K"})
+        EXPECT_NE(std::find(entries.begin(), entries.end(), entry), entries.end())
+            << entry << ": a file made after Build is listed under Files Added";
 
     e2e::Driver::Press(e2e::Driver::FindChild(main, "Quit Zarvik v1.1"));
     HWND confirm = program.WaitForWindow("Zarvik v1.1", true);
@@ -87,6 +127,9 @@ TEST(RealProgram, BuildThenAnalyzeListsANewFileUnderFilesAdded) {
     e2e::Driver::Answer(confirm, IDYES);
     EXPECT_EQ(program.WaitForExit(), 0);
     ::DeleteFileA(added.c_str());
+    ::DeleteFileA((NativeSystemDirectory() + dll).c_str());
+    ::DeleteFileA((wow64 + dll).c_str());
+    ::DeleteFileA((wow64 + "\\zk_e2e_kept.dll").c_str());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // Helpers shared by the file list, analysis and file browser tests.
 #include <windows.h>
 #include <commctrl.h>
+#include <winioctl.h>
 
 #include <string>
 #include <vector>
@@ -46,10 +47,15 @@ inline void Type(ui::Window& edit, const std::string& text) {
 }
 
 // A file of `size` bytes without writing them all.
-inline void MakeFileOfLength(const std::string& path, LONG size) {
+// Sparse where the file system can: gigabytes cost no disk.
+inline void MakeFileOfLength(const std::string& path, LONGLONG size) {
     HANDLE f = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    ::SetFilePointer(f, size, nullptr, FILE_BEGIN);
+    DWORD returned = 0;
+    ::DeviceIoControl(f, FSCTL_SET_SPARSE, nullptr, 0, nullptr, 0, &returned, nullptr);
+    LARGE_INTEGER at;
+    at.QuadPart = size;
+    ::SetFilePointerEx(f, at, nullptr, FILE_BEGIN);
     ::SetEndOfFile(f);
     ::CloseHandle(f);
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "gui/FileListTestSupport.h"
+#include "ui/FileNames.h"
 
 using namespace testing_support;
 using Lines = std::vector<std::string>;
@@ -34,12 +35,12 @@ protected:
 TEST_F(Analyze, AnEmptyLogListsEveryFileAsAddedWithItsSizeInK) {
     WriteFileOfSize(Win("NEW.TXT"), 999);
     MakeFileOfLength(Win("MID.DAT"), 1500000);
-    MakeFileOfLength(Sys("HUGE.DAT"), 50000000);
+    MakeFileOfLength(Sys("HUGE.DAT"), 5000000000);
     Start();
     EXPECT_FALSE(Main().SpeedButton6.Enabled());
     Run();
     EXPECT_EQ(Added(), (Lines{Win("MID.DAT") + " = 1,500K", Win("NEW.TXT") + " = 1K",
-                              Sys("HUGE.DAT") + " = 32,767K"}));
+                              Sys("HUGE.DAT") + " = 5,000,000K"}));
     EXPECT_EQ(Zero(), Lines{LogPath()});
     EXPECT_TRUE(Changed().empty());
     EXPECT_TRUE(Deleted().empty());
@@ -80,6 +81,48 @@ TEST_F(Analyze, ComparesSizesWithTheLogAndFindsDeletedFiles) {
     EXPECT_EQ(Added(), added);
     EXPECT_EQ(Deleted(), deleted);
     EXPECT_EQ(Zero(), zero);
+}
+
+// 64-bit Windows: a second System directory, a name outside the code page
+// and sizes beyond 32 bits, logged exactly and found again.
+TEST_F(Analyze, TheThirtyTwoBitSystemDirectoryWideNamesAndHugeSizesRoundTrip) {
+    paths.systemWow64 = WindowsDir() + "\\SysWOW64";
+    MakeDirectory(paths.systemWow64);
+    const std::string wow = paths.systemWow64 + "\\";
+    const std::wstring wide = ui::WidePath(WindowsDir()) + L"\\\u65E5\u672C\u8A9E.dll";
+    HANDLE f = ::CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    ::WriteFile(f, std::string(3000, 'x').data(), 3000, &written, nullptr);
+    ::CloseHandle(f);
+    MakeFileOfLength(Sys("FOUR.DAT"), 4294967296);
+    MakeFileOfLength(wow + "FIVE.DAT", 5000000000);
+    WriteFileOfSize(wow + "GONE.DLL", 10);
+    Start();
+    Build();
+    const std::string log = ReadFile(LogPath());
+    EXPECT_NE(log.find("<65E5><672C><8A9E>.dll=3000\r\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("FOUR.DAT=4294967296\r\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("[Windows\\SysWOW64]\r\nFIVE.DAT=5000000000\r\n"), std::string::npos) << log;
+    EXPECT_EQ(WithoutLog(Zero()), Lines{});
+
+    ::DeleteFileA((wow + "GONE.DLL").c_str());
+    MakeFileOfLength(wow + "FIVE.DAT", 5000001000);
+    Run();
+    EXPECT_EQ(WithoutLog(Changed()), Lines{wow + "FIVE.DAT = 5,000,001K"});
+    EXPECT_EQ(Added(), Lines{});
+    EXPECT_EQ(Deleted(), Lines{wow + "GONE.DLL"}) << "the wide name is present";
+}
+
+TEST_F(Analyze, ALogWithoutTheThirtyTwoBitSystemSectionLeavesThatDirectoryOut) {
+    paths.systemWow64 = WindowsDir() + "\\SysWOW64";
+    MakeDirectory(paths.systemWow64);
+    WriteFileOfSize(paths.systemWow64 + "\\OLD.DLL", 10);
+    WriteFile(LogPath(), "[Windows\\System]\r\nKEEP.DLL=10\r\n");
+    WriteFileOfSize(Sys("KEEP.DLL"), 10);
+    Start();
+    Run();
+    EXPECT_EQ(WithoutLog(Added()), Lines{});
+    EXPECT_EQ(WithoutLog(Changed()), Lines{});
 }
 
 TEST_F(Analyze, NamesMatchAcrossLetterCase) {
@@ -206,13 +249,16 @@ TEST_F(Analyze, AnExternalListIsLeftByteForByteUnchanged) {
 }
 
 TEST_F(Analyze, TheThousandsSeparatorComesFromTheUserLocale) {
-    char saved[8] = {};
-    ::GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, saved, sizeof saved);
+    // Put back however the test ends: the prefix's locale outlives it.
+    struct Separator {
+        char saved[8] = {};
+        Separator() { ::GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, saved, sizeof saved); }
+        ~Separator() { ::SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, saved); }
+    } separator;
     ASSERT_TRUE(::SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, "."));
     MakeFileOfLength(Win("MID.DAT"), 1500000);
     Start();
     Run();
-    ::SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, saved);
     EXPECT_EQ(WithoutLog(Added()), Lines{Win("MID.DAT") + " = 1.500K"});
 }
 

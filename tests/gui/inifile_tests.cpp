@@ -150,11 +150,13 @@ std::vector<std::string> Differences(const std::string& path, const std::string&
             if (platform != mine && !shadowed)
                 found.push_back("[" + section + "] " + key + ": platform '" + platform + "' store '" + mine + "'");
             const int32_t platformInt = static_cast<int32_t>(::GetPrivateProfileIntA(section.c_str(), key.c_str(), -7, path.c_str()));
-            const int32_t storeInt = store.ReadInteger(section, key, -7);
+            const int64_t storeInt = store.ReadInteger(section, key, -7);
             // A value that is not wholly a number reads as the default here
             // (the platform takes its leading digits, or 0).
             const bool upperHex = platform.size() > 1 && platform[0] == '0' && platform[1] == 'X';
-            if (storeInt != -7 && platformInt != storeInt && !upperHex)
+            // Sizes of many gigabytes need 64 bits; the platform reads 32.
+            const bool beyond32 = storeInt != static_cast<int32_t>(storeInt);
+            if (storeInt != -7 && platformInt != storeInt && !upperHex && !beyond32)
                 found.push_back("INT [" + section + "] " + key + ": platform " + std::to_string(platformInt) + " store " + std::to_string(storeInt) + " text '" + platform + "'");
         }
     }

@@ -65,8 +65,10 @@ private:
 class FixedPaths final : public zarvik::SystemPaths {
 public:
     std::string windows, system;
+    std::string systemWow64;  // empty: a 32-bit Windows
     std::string WindowsDirectory() override { return windows; }
     std::string SystemDirectory() override { return system; }
+    std::string SystemWow64Directory() override { return systemWow64; }
 };
 
 // A fresh directory under the temporary folder, removed with its contents.

@@ -1,0 +1,142 @@
+#include "ui/FileNames.h"
+
+namespace ui {
+
+namespace {
+
+constexpr wchar_t kHex[] = L"0123456789ABCDEF";
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+// "<XXXX>" at the start of `text`: the code unit, or -1.
+int EscapedUnit(std::string_view text) {
+    if (text.size() < 6 || text[0] != '<' || text[5] != '>') return -1;
+    int unit = 0;
+    for (size_t i = 1; i < 5; ++i) {
+        const int d = HexDigit(text[i]);
+        if (d < 0) return -1;
+        unit = unit * 16 + d;
+    }
+    return unit;
+}
+
+void AppendAnsi(std::wstring& out, std::string_view run) {
+    if (run.empty()) return;
+    const int n = ::MultiByteToWideChar(CP_ACP, 0, run.data(), static_cast<int>(run.size()), nullptr, 0);
+    const size_t at = out.size();
+    out.resize(at + static_cast<size_t>(n));
+    ::MultiByteToWideChar(CP_ACP, 0, run.data(), static_cast<int>(run.size()), out.data() + at, n);
+}
+
+// The code page's bytes for the text, or false when a character has none
+// (no best fit: "ö" must not come back as "o").
+bool ToAnsi(std::wstring_view text, std::string& out) {
+    BOOL lossy = FALSE;
+    const int size = static_cast<int>(text.size());
+    const int n = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), size, nullptr, 0,
+                                        nullptr, &lossy);
+    if (lossy || (n == 0 && size > 0)) return false;
+    out.resize(static_cast<size_t>(n));
+    ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), size, out.data(), n, nullptr,
+                          &lossy);
+    return !lossy;
+}
+
+// Calls that older Windows lacks, looked up at run time.
+template <typename F>
+F Kernel32(const char* name) {
+    return reinterpret_cast<F>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("kernel32.dll"), name)));
+}
+
+}  // namespace
+
+std::wstring WidePath(std::string_view path) {
+    std::wstring wide;
+    wide.reserve(path.size());
+    size_t run = 0;
+    for (size_t i = 0; i < path.size();) {
+        const int unit = path[i] == '<' ? EscapedUnit(path.substr(i)) : -1;
+        if (unit < 0) {
+            ++i;
+            continue;
+        }
+        AppendAnsi(wide, path.substr(run, i - run));
+        wide += static_cast<wchar_t>(unit);
+        i += 6;
+        run = i;
+    }
+    AppendAnsi(wide, path.substr(run));
+    return wide;
+}
+
+std::string ProgramName(std::wstring_view name) {
+    std::string out;
+    if (ToAnsi(name, out)) return out;
+    out.clear();
+    std::string bytes;
+    for (const wchar_t unit : name) {
+        if (ToAnsi(std::wstring_view(&unit, 1), bytes)) {
+            out += bytes;
+            continue;
+        }
+        const unsigned u = static_cast<unsigned>(unit);
+        out += '<';
+        for (int shift = 12; shift >= 0; shift -= 4) out += static_cast<char>(kHex[(u >> shift) & 0xF]);
+        out += '>';
+    }
+    return out;
+}
+
+NativeFileSystem::NativeFileSystem() {
+#ifndef _WIN64
+    // Looked up once: Windows 2000 has no WoW64, and neither has a 32-bit
+    // Windows of any age, where the call fails harmlessly.
+    using Disable = BOOL(WINAPI*)(PVOID*);
+    static const auto disable = Kernel32<Disable>("Wow64DisableWow64FsRedirection");
+    disabled_ = disable && disable(&previous_);
+#endif
+}
+
+NativeFileSystem::~NativeFileSystem() {
+#ifndef _WIN64
+    using Revert = BOOL(WINAPI*)(PVOID);
+    static const auto revert = Kernel32<Revert>("Wow64RevertWow64FsRedirection");
+    if (disabled_ && revert) revert(previous_);
+#endif
+}
+
+FileHandle OpenForReading(std::string_view path, DWORD share, DWORD flags) {
+    const std::wstring wide = WidePath(path);
+    NativeFileSystem native;
+    return FileHandle(
+        ::CreateFileW(wide.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, flags, nullptr));
+}
+
+DWORD FileAttributes(std::string_view path) {
+    const std::wstring wide = WidePath(path);
+    NativeFileSystem native;
+    return ::GetFileAttributesW(wide.c_str());
+}
+
+int64_t FileSize(std::string_view path) {
+    const FileHandle file = OpenForReading(path, FILE_SHARE_READ | FILE_SHARE_WRITE);
+    LARGE_INTEGER size{};
+    if (!file || !::GetFileSizeEx(file.Get(), &size)) return -1;
+    return size.QuadPart;
+}
+
+std::string SystemWow64Directory() {
+    using Query = UINT(WINAPI*)(LPSTR, UINT);
+    static const auto query = Kernel32<Query>("GetSystemWow64DirectoryA");
+    char buf[MAX_PATH + 1] = {};
+    const UINT n = query ? query(buf, sizeof buf) : 0;
+    return n && n < sizeof buf ? std::string(buf, n) : std::string();
+}
+
+}  // namespace ui
