@@ -126,10 +126,14 @@ Figures RunCommands(int n) {
     FixedPaths paths;
     paths.windows = root / "windows";
     paths.system = paths.windows + "\\system";
+    // 64-bit Windows: a second System directory, logged and compared too.
+    paths.systemWow64 = paths.windows + "\\syswow64";
     MakeDirectory(paths.windows);
     MakeDirectory(paths.system);
+    MakeDirectory(paths.systemWow64);
     MakeFiles(paths.windows, n);
     MakeFiles(paths.system, n);
+    MakeFiles(paths.systemWow64, n);
 
     Figures f{};
     prompts.answers.push_back(false);  // no external list
@@ -145,6 +149,8 @@ Figures RunCommands(int n) {
             all.push_back(app->WindowsPath + name);
         for (const std::string& name : main.Page<zarvik::SystemFilesPage>().FileListBox4.Names())
             all.push_back(app->SystemPath + name);
+        for (const std::string& name : main.Page<zarvik::SystemWow64FilesPage>().FileListBox5.Names())
+            all.push_back(app->SystemWow64Path + name);
         return all;
     };
 
@@ -167,13 +173,17 @@ Figures RunCommands(int n) {
 
     ChangeFiles(paths.windows, n);
     ChangeFiles(paths.system, n);
+    ChangeFiles(paths.systemWow64, n);
     main.Page<zarvik::WindowsFilesPage>().FileListBox3.Update();
     main.Page<zarvik::SystemFilesPage>().FileListBox4.Update();
+    main.Page<zarvik::SystemWow64FilesPage>().FileListBox5.Update();
 
     files = listed();
     std::vector<std::string> logged;
     for (const std::string& k : app->LogFile().ReadSectionKeys("Windows")) logged.push_back(app->WindowsPath + k);
     for (const std::string& k : app->LogFile().ReadSectionKeys("Windows\\System")) logged.push_back(app->SystemPath + k);
+    for (const std::string& k : app->LogFile().ReadSectionKeys(zarvik::kSystemWow64Section))
+        logged.push_back(app->SystemWow64Path + k);
     f.analyzeFloor = 1e300;
     for (int pass = 0; pass < 2; ++pass) {
         auto start = Clock::now();
@@ -249,7 +259,7 @@ int main(int argc, char** argv) {
         const int n = sizes[r];
         runs[r] = RunCommands(n);
         const Figures& f = runs[r];
-        std::printf("N = %d files in each of Windows and System\n", n);
+        std::printf("N = %d files in each of Windows, System and the 32-bit System directory\n", n);
         std::printf("  Build FileList     %9.1f ms   floor %9.1f ms   ratio %.2f\n", f.build, f.buildFloor,
                     f.build / f.buildFloor);
         const Phases& p = f.phases;
