@@ -127,7 +127,7 @@ void OpenRounds(zarvik::TForm5& viewer, const std::string& file, const char* wha
         const WorkingSet after = Measure();
         const double strings = ::GetWindowTextLengthA(viewer.Memo1.Handle()) / 1048576.0;
         const double findings = ::GetWindowTextLengthA(viewer.Memo2.Handle()) / 1048576.0;
-        const int lines = static_cast<int>(::SendMessageA(viewer.Memo1.Handle(), EM_GETLINECOUNT, 0, 0));
+        const int lines = static_cast<int>(viewer.Memo1.Count());
         std::printf("  round %d: shown and painted in %.0f ms; %d lines, %.2f MB + %.2f MB of text;"
                     " peak working set %.1f MB (now %.1f MB)\n",
                     round, shown, lines, strings, findings, after.peakMb, after.nowMb);

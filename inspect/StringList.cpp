@@ -25,6 +25,13 @@ std::vector<std::string> StringList::Lines() const {
     return lines;
 }
 
+std::string StringList::TakeText() {
+    starts_.clear();
+    std::string text = std::move(text_);
+    text_.clear();
+    return text;
+}
+
 void StringList::Clear() {
     std::string().swap(text_);
     std::vector<size_t>().swap(starts_);

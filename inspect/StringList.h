@@ -22,6 +22,8 @@ public:
     std::string_view operator[](size_t index) const;
     // The lines with CR LF between them (none after the last).
     const std::string& Text() const { return text_; }
+    // Hands the text over without a copy, leaving the list empty.
+    std::string TakeText();
     std::vector<std::string> Lines() const;
     void Clear();
 

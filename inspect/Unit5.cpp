@@ -65,7 +65,7 @@ void TForm5::Create() {
     // Placed by Layout(), which also follows the window's size.
     ui::Lay(*this, *this,
             {
-                {Memo1, {}, {}, {.vScroll = true}},
+                {Memo1, {}},
                 {Memo2, {}, {}, {.vScroll = true}},
                 {Edit1, {}, "", {.readOnly = true}},
                 {Button2, {}, "Generate Report", &TForm5::Button2Click},
@@ -95,7 +95,7 @@ LRESULT TForm5::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 
 void TForm5::OpenInViewer(const std::string& path) {
     // Emptied first: the last file's text is not held beside the next one.
-    Memo1.SetText("");
+    Memo1.SetLines({});
     Memo2.SetText("");
     StringList strings, findings;
     try {
@@ -109,7 +109,7 @@ void TForm5::OpenInViewer(const std::string& path) {
         strings.Clear();
         findings.Clear();
     }
-    Fill(Memo1, strings);
+    Memo1.SetLines(strings.TakeText());
     Fill(Memo2, findings);
     Edit1.SetText(path);
     ShowModeless();

@@ -5,6 +5,7 @@
 
 #include "ui/Controls.h"
 #include "ui/Form.h"
+#include "ui/LineView.h"
 
 namespace zarvik {
 
@@ -17,7 +18,7 @@ public:
     explicit TForm5(Application& app) : app_(app) {}
     void Create();
 
-    ui::Memo Memo1;      // strings list
+    ui::LineView Memo1;  // strings list: only what is on screen is drawn
     ui::Memo Memo2;      // findings list
     ui::Edit Edit1;      // path of the file shown
     ui::Button Button2;  // Generate Report

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "ui/Controls.h"
+#include "ui/LineView.h"
 #include "ui/RichEdit.h"
 
 namespace ui {
@@ -71,6 +72,7 @@ public:
               Bind(o, c.OnClick, onClick);
               Bind(o, c.OnDblClick, onDblClick);
           }) {}
+    Row(LineView& c, Rect r) : make_([&c, r](Owner&, HWND p, ToolTip*) { c.Create(p, r); }) {}
     Row(FileListBox& c, Rect r, Handler onClick = nullptr, Handler onDblClick = nullptr)
         : make_([&c, r, onClick, onDblClick](Owner& o, HWND p, ToolTip*) {
               c.Create(p, r);

@@ -166,6 +166,10 @@ LRESULT CALLBACK Window::ControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
         }
         return ::CallWindowProcA(base, hwnd, msg, wp, lp);
     }
+    if (Window* self = FromHandle(hwnd)) {
+        LRESULT answered = 0;
+        if (self->BeforeControlMessage(msg, wp, lp, answered)) return answered;
+    }
     const LRESULT result = ::CallWindowProcA(base, hwnd, msg, wp, lp);
     // Asked again: handling the message may have destroyed the wrapper.
     if (Window* self = FromHandle(hwnd)) self->AfterControlMessage(msg);

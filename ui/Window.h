@@ -82,6 +82,12 @@ protected:
     // A standard control's message after its class has handled it, for what
     // the control does not tell its parent (an edit's double-click). Must not throw.
     virtual void AfterControlMessage(UINT /*msg*/) noexcept {}
+    // A standard control's message before its class sees it; true when the
+    // wrapper answered it with `result` instead. Must not throw.
+    virtual bool BeforeControlMessage(UINT /*msg*/, WPARAM /*wp*/, LPARAM /*lp*/,
+                                      LRESULT& /*result*/) noexcept {
+        return false;
+    }
 
     HWND hwnd_ = nullptr;
 

@@ -59,7 +59,7 @@ TEST_F(Viewer, StartsHiddenWithItsControls) {
     EXPECT_EQ(View().Button2.Text(), "Generate Report");
     EXPECT_EQ(View().Button1.Text(), "Close");
     EXPECT_TRUE(::GetWindowLongA(View().Edit1.Handle(), GWL_STYLE) & ES_READONLY);
-    EXPECT_FALSE(::GetWindowLongA(View().Memo1.Handle(), GWL_STYLE) & ES_READONLY);
+    EXPECT_TRUE(::GetWindowLongA(View().Memo1.Handle(), GWL_STYLE) & LBS_EXTENDEDSEL);
     EXPECT_TRUE(::GetWindowLongA(View().Memo2.Handle(), GWL_STYLE) & WS_VSCROLL);
 }
 
@@ -109,7 +109,38 @@ TEST_F(Viewer, ALargeListIsShownWhole) {
     const Lines strings = Strings();
     EXPECT_EQ(strings.size(), 40000u);
     EXPECT_EQ(strings.back(), "Hello World");
+    EXPECT_EQ(::SendMessageA(View().Memo1.Handle(), LB_GETCOUNT, 0, 0), 40000);
     EXPECT_TRUE(Findings().empty());
+}
+
+// The keys a user presses in the strings: what they select, copy and delete
+// are the lines shown, and the report and the window text follow.
+TEST_F(Viewer, SelectedStringsAreCopiedAndDeletedByTheirKeys) {
+    Open(sample);
+    ui::LineView& view = View().Memo1;
+    auto key = [&](WORD vk, bool control) {
+        BYTE keys[256] = {};
+        keys[VK_CONTROL] = control ? 0x80 : 0;
+        ::SetKeyboardState(keys);
+        ::SendMessageA(view.Handle(), WM_KEYDOWN, vk, 0);
+        keys[VK_CONTROL] = 0;
+        ::SetKeyboardState(keys);
+    };
+    ::SendMessageA(view.Handle(), LB_SELITEMRANGEEX, 1, 2);
+    key('C', true);
+    ASSERT_TRUE(::OpenClipboard(nullptr));
+    HGLOBAL copied = ::GetClipboardData(CF_TEXT);
+    EXPECT_STREQ(static_cast<const char*>(::GlobalLock(copied)), "RegOpenKeyExA\r\nKERNEL32.DLL");
+    ::GlobalUnlock(copied);
+    ::CloseClipboard();
+    key(VK_DELETE, false);
+    EXPECT_EQ(Strings(), (Lines{"Hello World", "Software\\Classes\\Example", "**aeioua"}));
+    EXPECT_EQ(view.Text(), "Hello World\r\nSoftware\\Classes\\Example\r\n**aeioua");
+    Click(View().Button2);
+    EXPECT_EQ(App().Form2().RichEdit1.Lines().at(2), "   Software\\Classes\\Example");
+    key('A', true);
+    key(VK_DELETE, false);
+    EXPECT_TRUE(Strings().empty());
 }
 
 TEST_F(Viewer, GenerateReportWritesTheHeadingDirectlyFollowedByThePathThenClose) {
