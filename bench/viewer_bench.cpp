@@ -134,7 +134,7 @@ void OpenRounds(zarvik::TForm5& viewer, const std::string& file, const char* wha
         std::fflush(stdout);
     }
 
-    // The same work without the windows: what the edit controls add is the rest.
+    // The same work without the windows: what the two views add is the rest.
     double alone = 1e30;
     for (int round = 0; round < 2; ++round) {
         zarvik::StringList strings, findings;
