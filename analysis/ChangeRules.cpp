@@ -27,6 +27,27 @@ std::string SizedEntry(std::string_view path, std::string_view sizeText) {
     return entry;
 }
 
+TimeChange CompareTimes(int64_t current, int64_t logged, bool fatVolume) {
+    constexpr int64_t kSecond = 10'000'000, kHour = 3600 * kSecond, kResolution = 2 * kSecond;
+    if (current == 0 || logged == 0 || current == logged) return TimeChange::None;
+    const int64_t difference = current > logged ? current - logged : logged - current;
+    if (difference < kResolution) return TimeChange::None;
+    if (fatVolume && difference <= 24 * kHour) {
+        const int64_t offHour = difference % kHour;
+        if (offHour < kResolution || kHour - offHour < kResolution) return TimeChange::None;
+    }
+    return current > logged ? TimeChange::Newer : TimeChange::Older;
+}
+
+std::string_view TimeMark(TimeChange change) {
+    switch (change) {
+    case TimeChange::Newer: return " (same size, newer)";
+    case TimeChange::Older: return " (same size, older)";
+    case TimeChange::None: break;
+    }
+    return {};
+}
+
 Verdict Compare(int64_t current, int64_t logged) {
     Verdict v;
     v.zeroLength = current == 0;

@@ -27,4 +27,14 @@ struct Verdict {
 // `current` is the size probe now, `logged` the log's size (0 = not logged).
 Verdict Compare(int64_t current, int64_t logged);
 
+// A file of unchanged size whose last-write time moved: a replacement that
+// kept the byte count. Times are the platform's 100 ns ticks; 0 is no time.
+enum class TimeChange { None, Newer, Older };
+// Differences under 2 s are the resolution of FAT, not changes; on a FAT
+// volume, which stores local time, a shift of whole hours is a change of
+// the clock (daylight saving, time zone), not of the file.
+TimeChange CompareTimes(int64_t current, int64_t logged, bool fatVolume);
+// " (same size, newer)", " (same size, older)", or nothing.
+std::string_view TimeMark(TimeChange change);
+
 }  // namespace zarvik

@@ -58,6 +58,19 @@ TEST(Compare, ChangedAndAddedExcludeEachOther) {
     }
 }
 
+TEST(CompareTimes, OnlyMovesBeyondTheVolumesResolutionAndClockShiftsCount) {
+    constexpr int64_t s = 10'000'000, h = 3600 * s, t = 133'000'000'000'000'000;
+    EXPECT_EQ(CompareTimes(t + 3 * s, t, false), TimeChange::Newer);
+    EXPECT_EQ(CompareTimes(t - 3 * s, t, false), TimeChange::Older);
+    EXPECT_EQ(CompareTimes(t + s, t, false), TimeChange::None) << "under FAT's 2 s";
+    EXPECT_EQ(CompareTimes(t + h, t, true), TimeChange::None) << "FAT keeps local time";
+    EXPECT_EQ(CompareTimes(t - h - s, t, true), TimeChange::None);
+    EXPECT_EQ(CompareTimes(t + h, t, false), TimeChange::Newer) << "NTFS keeps UTC";
+    EXPECT_EQ(CompareTimes(t + h + 10 * s, t, true), TimeChange::Newer);
+    EXPECT_EQ(CompareTimes(t + 5 * s, 0, false), TimeChange::None) << "no recorded time";
+    EXPECT_EQ(TimeMark(TimeChange::Older), " (same size, older)");
+}
+
 TEST(RepaintPacer, AllowsOneRepaintPerInterval) {
     RepaintPacer pacer(33);
     EXPECT_TRUE(pacer.Due(1000));
