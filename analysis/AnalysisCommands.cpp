@@ -43,12 +43,21 @@ public:
     // Measures the listed files of one directory against one log section.
     void CompareDirectory(const std::string& prefix, const std::vector<std::string>& names,
                           const std::string& section, bool keyIsPath) {
+        const std::string times = TimesSection(section);
+        const bool fat = ui::OnFatVolume(prefix);
         progress_.MeasureFiles(prefix, names, [&](const std::string& path, const std::string& name,
-                                                  int64_t size) {
-            const int64_t logged = log_.ReadInteger(section, keyIsPath ? path : name, 0);
-            const Verdict verdict = Compare(size, logged);
-            if (verdict.changed) progress_.Append(changed_, SizedEntry(path, SizeText(size)));
-            if (verdict.added) progress_.Append(added_, SizedEntry(path, SizeText(size)));
+                                                  const ui::FileFacts& file) {
+            const std::string& key = keyIsPath ? path : name;
+            const int64_t logged = log_.ReadInteger(section, key, 0);
+            const Verdict verdict = Compare(file.size, logged);
+            if (verdict.changed) progress_.Append(changed_, SizedEntry(path, SizeText(file.size)));
+            if (verdict.added) progress_.Append(added_, SizedEntry(path, SizeText(file.size)));
+            // The same size: replaced all the same when its time moved.
+            if (logged > 0 && file.size == logged) {
+                const TimeChange moved = CompareTimes(file.writeTime, log_.ReadInteger(times, key, 0), fat);
+                if (moved != TimeChange::None)
+                    progress_.Append(changed_, SizedEntry(path, SizeText(file.size)).append(TimeMark(moved)));
+            }
         });
     }
 

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/FileNames.h"
+
 namespace zarvik {
 
 // Opens the file for reading, sharing read and write with other programs,
@@ -11,6 +13,8 @@ namespace zarvik {
 // Paths are in the program's form (ui/FileNames.h); on 64-bit Windows the
 // System directory is the native one, whichever build asks.
 int64_t ProbeFileSize(const std::string& path);
+// The same open also gives the last-write time.
+ui::FileFacts ProbeFile(const std::string& path);
 
 // True when the file can be opened for reading in the same way.
 bool FilePresent(const std::string& path);

@@ -2,10 +2,13 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "app/Application.h"
 #include "app/FileProbe.h"
 #include "app/MainForm.h"
 #include "app/ProductTexts.h"
+#include "filelist/LogStore.h"
 #include "filelist/ResultPages.h"
 #include "inspect/FileBrowserPage.h"
 
@@ -46,14 +49,32 @@ void CommandProgress::Release() {
     if (usesBrowser_) browser_.EndScan(browserMoved_);
 }
 
+std::string TimesSection(std::string_view section) { return std::string(section) + " Times"; }
+
+void CommandProgress::LogFiles(LogStore& log, const std::string& prefix,
+                               const std::vector<std::string>& names, const std::string& section,
+                               bool keyIsPath) {
+    std::vector<std::pair<std::string, int64_t>> times;
+    MeasureFiles(prefix, names,
+                 [&](const std::string& path, const std::string& name, const ui::FileFacts& file) {
+                     if (file.size == 0) return;
+                     const std::string& key = keyIsPath ? path : name;
+                     log.WriteInteger(section, key, file.size);
+                     // A file that could not be opened has no time to record.
+                     if (file.writeTime != 0) times.emplace_back(key, file.writeTime);
+                 });
+    const std::string timesSection = TimesSection(section);
+    for (const auto& [key, time] : times) log.WriteInteger(timesSection, key, time);
+}
+
 void CommandProgress::MeasureFiles(const std::string& prefix, const std::vector<std::string>& names,
                                    const Measured& measured) {
     for (const std::string& name : names) {
         const std::string path = prefix + name;
         Status(path);
-        const int64_t size = ProbeFileSize(path);
-        if (size == 0) Append(zeroLength_, path);
-        measured(path, name, size);
+        const ui::FileFacts file = ProbeFile(path);
+        if (file.size == 0) Append(zeroLength_, path);
+        measured(path, name, file);
     }
 }
 

@@ -13,11 +13,17 @@
 
 #include "filelist/RepaintPacer.h"
 #include "ui/Controls.h"
+#include "ui/FileNames.h"
 
 namespace zarvik {
 
 class FileBrowserPage;
+class LogStore;
 class TForm1;
+
+// The section that holds the last-write times of a size section's files:
+// "Windows Times" beside "Windows".
+std::string TimesSection(std::string_view section);
 
 class CommandProgress {
 public:
@@ -36,12 +42,17 @@ public:
     void Append(ui::ListBox& list, std::string_view text);
 
     // The walk over the listed files of one directory: each path (`prefix`
-    // and the name) into the status line, its size probed, an empty file
-    // into Zero Length Files; then `measured` gets every file.
-    using Measured =
-        std::function<void(const std::string& path, const std::string& name, int64_t size)>;
+    // and the name) into the status line, its size and time probed, an
+    // empty file into Zero Length Files; then `measured` gets every file.
+    using Measured = std::function<void(const std::string& path, const std::string& name,
+                                        const ui::FileFacts& file)>;
     void MeasureFiles(const std::string& prefix, const std::vector<std::string>& names,
                       const Measured& measured);
+    // Build's and Commit's walk: each non-empty file's size into `section`
+    // (keyed by its name, or with `keyIsPath` its path), then their times
+    // into the times section, so that a new log grows at its end only.
+    void LogFiles(LogStore& log, const std::string& prefix, const std::vector<std::string>& names,
+                  const std::string& section, bool keyIsPath);
 
     // Points the File Browser list at an optional directory with the mask
     // "*.*". False, and the directory noted, when it cannot be entered.

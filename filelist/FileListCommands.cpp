@@ -19,10 +19,7 @@ namespace {
 // files go to Zero Length Files instead of the log.
 void LogDirectory(CommandProgress& progress, LogStore& log, const ui::FileListBox& list,
                   const std::string& directory, const char* section) {
-    progress.MeasureFiles(directory, list.Names(),
-                          [&](const std::string&, const std::string& name, int64_t size) {
-                              if (size != 0) log.WriteInteger(section, name, size);
-                          });
+    progress.LogFiles(log, directory, list.Names(), section, false);
 }
 
 }  // namespace
@@ -55,9 +52,10 @@ void TForm1::SpeedButton1Click() {
 void TForm1::SpeedButton5Click() {
     if (!app_.Dialogs().Ask(Handle(), "Do you really want to Clear the FileList", kProductTitle))
         return;
-    app_.LogFile().EraseSection("windows");
-    app_.LogFile().EraseSection("windows\\system");
-    app_.LogFile().EraseSection(kSystemWow64Section);
+    for (const char* section : {"windows", "windows\\system", kSystemWow64Section}) {
+        app_.LogFile().EraseSection(section);
+        app_.LogFile().EraseSection(TimesSection(section));
+    }
     Page<LogViewPage>().ReloadLogView();
 }
 

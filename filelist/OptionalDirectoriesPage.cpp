@@ -55,7 +55,10 @@ void OptionalDirectoriesPage::Button5Click() {
     LogStore& log = app_.LogFile();
     LogStore::Batch batch(log);
     const int64_t old = log.ReadInteger("Optional", "Count", 0);
-    for (int i = 0; i < old; ++i) log.EraseSection("Dir" + std::to_string(i));
+    for (int i = 0; i < old; ++i) {
+        log.EraseSection("Dir" + std::to_string(i));
+        log.EraseSection(TimesSection("Dir" + std::to_string(i)));
+    }
     log.EraseSection("Optional");
     const std::vector<std::string> directories = ListBox11.Items();
     const int n = static_cast<int>(directories.size());
@@ -85,10 +88,8 @@ void OptionalDirectoriesPage::ScanOptionalDirectory(CommandProgress& progress,
     if (!progress.EnterDirectory(directory)) return;
     const std::string section = "Dir" + std::to_string(index);
     LogStore& log = app_.LogFile();
-    progress.MeasureFiles(directory + "\\", form_.Page<FileBrowserPage>().FileListBox1.Names(),
-                          [&](const std::string& path, const std::string&, int64_t size) {
-                              if (size != 0) log.WriteInteger(section, path, size);
-                          });
+    progress.LogFiles(log, directory + "\\", form_.Page<FileBrowserPage>().FileListBox1.Names(),
+                      section, true);
 }
 
 }  // namespace zarvik

@@ -124,11 +124,27 @@ DWORD FileAttributes(std::string_view path) {
     return ::GetFileAttributesW(wide.c_str());
 }
 
-int64_t FileSize(std::string_view path) {
+FileFacts MeasureFile(std::string_view path) {
     const FileHandle file = OpenForReading(path, FILE_SHARE_READ | FILE_SHARE_WRITE);
-    LARGE_INTEGER size{};
-    if (!file || !::GetFileSizeEx(file.Get(), &size)) return -1;
-    return size.QuadPart;
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!file || !::GetFileInformationByHandle(file.Get(), &info)) return {};
+    const auto join = [](DWORD high, DWORD low) {
+        return static_cast<int64_t>((static_cast<uint64_t>(high) << 32) | low);
+    };
+    return {join(info.nFileSizeHigh, info.nFileSizeLow),
+            join(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime)};
+}
+
+bool OnFatVolume(std::string_view path) {
+    const std::wstring wide = WidePath(path);
+    wchar_t root[MAX_PATH + 1] = {};
+    wchar_t system[MAX_PATH + 1] = {};
+    NativeFileSystem native;
+    if (!::GetVolumePathNameW(wide.c_str(), root, MAX_PATH) ||
+        !::GetVolumeInformationW(root, nullptr, 0, nullptr, nullptr, nullptr, system, MAX_PATH))
+        return false;
+    const std::wstring_view name = system;
+    return name.substr(0, 3) == L"FAT" || name == L"exFAT";
 }
 
 std::string SystemWow64Directory() {

@@ -45,8 +45,14 @@ private:
 FileHandle OpenForReading(std::string_view path, DWORD share, DWORD flags = FILE_ATTRIBUTE_NORMAL);
 // INVALID_FILE_ATTRIBUTES when the file or directory is not there.
 DWORD FileAttributes(std::string_view path);
-// The file's length in bytes; -1 when it cannot be opened or measured.
-int64_t FileSize(std::string_view path);
+struct FileFacts {
+    int64_t size = -1;      // -1 when the file cannot be opened or measured
+    int64_t writeTime = 0;  // last write, in the platform's 100 ns ticks; 0 unknown
+};
+// The file's length and last-write time, taken from one open handle.
+FileFacts MeasureFile(std::string_view path);
+// True for a volume of the FAT family, whose times are local and in 2 s steps.
+bool OnFatVolume(std::string_view path);
 
 // The 32-bit System directory of 64-bit Windows, without a trailing "\";
 // empty on 32-bit Windows.

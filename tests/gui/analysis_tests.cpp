@@ -125,6 +125,35 @@ TEST_F(Analyze, ALogWithoutTheThirtyTwoBitSystemSectionLeavesThatDirectoryOut) {
     EXPECT_EQ(WithoutLog(Changed()), Lines{});
 }
 
+// A replacement that keeps the byte count is found by its time; a log
+// without times compares sizes alone.
+TEST_F(Analyze, ASameSizeReplacementIsChangedByItsTimeWhenTheLogHasOne) {
+    WriteFileOfSize(Sys("KERNEL.DLL"), 3000);
+    WriteFileOfSize(Sys("OLDER.DLL"), 3000);
+    Start();
+    Build();
+    auto shift = [](const std::string& path, int64_t ticks) {
+        HANDLE f = ::CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        FILETIME t{};
+        ::GetFileTime(f, nullptr, nullptr, &t);
+        ULARGE_INTEGER u{{t.dwLowDateTime, t.dwHighDateTime}};
+        u.QuadPart += static_cast<uint64_t>(ticks);
+        t = {u.LowPart, u.HighPart};
+        ::SetFileTime(f, nullptr, nullptr, &t);
+        ::CloseHandle(f);
+    };
+    shift(Sys("KERNEL.DLL"), 1800LL * 10'000'000);
+    shift(Sys("OLDER.DLL"), -1800LL * 10'000'000);
+    Run();
+    EXPECT_EQ(WithoutLog(Changed()), (Lines{Sys("KERNEL.DLL") + " = 3K (same size, newer)",
+                                            Sys("OLDER.DLL") + " = 3K (same size, older)"}));
+
+    zarvik::LogStore& log = App().LogFile();
+    log.EraseSection("Windows\\System Times");
+    Run();
+    EXPECT_EQ(WithoutLog(Changed()), Lines{});
+}
+
 TEST_F(Analyze, NamesMatchAcrossLetterCase) {
     WriteFileOfSize(Win("WIN.INI"), 431);
     WriteFile(LogPath(), "[windows]\r\nwin.ini=431\r\n[WINDOWS\\SYSTEM]\r\nkernel.dll=5\r\n");

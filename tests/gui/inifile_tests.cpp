@@ -168,6 +168,7 @@ std::string GeneratedText(std::mt19937& random) {
     static const std::vector<std::string> lineEnds = {"\r\n", "\n", "\r", "\r\n"};
     static const std::vector<std::string> shapes = {
         "[Windows]", " [Windows] ", "[windows]", "[ Windows ]", "[Windows\\System]", "[Dir0]",
+        "[Windows Times]", "[Windows\\SysWOW64 Times]", "N=134412874444191921",
         "[Open", "[A]trailing", "", "   ", "\t", "; comment", ";KEY=1", "#hash=1",
         "KEY=1", "key=2", " KEY = 3 ", "KEY\t=\t4", "KEY=", "NOEQUALS", "OTHER=a b  c",
         "OTHER=  spaced  ", "WIN.INI=1234", "win.ini=99", "N=0x1F", "N=-12", "N=+5", "N=12abc",
