@@ -1,20 +1,62 @@
 #include "system/Registry.h"
 
+#include "ui/SystemFunction.h"
+
 namespace zarvik {
+
+namespace {
+
+bool TwoViews() {
+#ifdef _WIN64
+    return true;
+#else
+    // A 32-bit process under WOW64 is on 64-bit Windows. Windows 2000 has no
+    // IsWow64Process and no second view.
+    static const bool wow64 = [] {
+        auto* isWow64 =
+            ui::SystemFunction<BOOL WINAPI(HANDLE, PBOOL)>("kernel32.dll", "IsWow64Process");
+        BOOL is = FALSE;
+        return isWow64 && isWow64(::GetCurrentProcess(), &is) && is;
+    }();
+    return wow64;
+#endif
+}
+
+// The flag that picks the view; none where there is one view, since
+// Windows 2000 refuses the flags.
+REGSAM ViewFlag(RegistryView view) {
+    switch (view) {
+    case RegistryView::Native: return KEY_WOW64_64KEY;
+    case RegistryView::Wow32: return KEY_WOW64_32KEY;
+    default: return 0;
+    }
+}
+
+}  // namespace
+
+std::vector<RegistryView> RegistryViews() {
+    if (TwoViews()) return {RegistryView::Native, RegistryView::Wow32};
+    return {RegistryView::Default};
+}
+
+RegistryView NativeRegistryView() {
+    return TwoViews() ? RegistryView::Native : RegistryView::Default;
+}
 
 RegistryDataTypeError::RegistryDataTypeError(const std::string& valueName)
     : std::runtime_error("Invalid data type for '" + valueName + "'"), name_(valueName) {}
 
 RegistryKey RegistryAccessor::OpenKey(HKEY root, std::initializer_list<std::string_view> parts,
-                                      REGSAM access) const {
+                                      REGSAM access, RegistryView view) const {
     RegistryKey key;
     HKEY at = root;
     size_t left = parts.size();
     for (std::string_view part : parts) {
         const std::string name(part);
         HKEY opened = nullptr;
-        if (::RegOpenKeyExA(at, name.c_str(), 0, --left ? KEY_READ : access, &opened) !=
-            ERROR_SUCCESS)
+        // Each part names the view, so no step falls back to the process's own.
+        if (::RegOpenKeyExA(at, name.c_str(), 0, (--left ? KEY_READ : access) | ViewFlag(view),
+                            &opened) != ERROR_SUCCESS)
             return {};
         key = RegistryKey(opened);  // closes the part above
         at = opened;
@@ -22,10 +64,12 @@ RegistryKey RegistryAccessor::OpenKey(HKEY root, std::initializer_list<std::stri
     return key;
 }
 
-RegistryKey RegistryAccessor::OpenPath(HKEY root, std::string_view path, REGSAM access) const {
+RegistryKey RegistryAccessor::OpenPath(HKEY root, std::string_view path, REGSAM access,
+                                       RegistryView view) const {
     const std::string name(path);
     HKEY opened = nullptr;
-    if (::RegOpenKeyExA(root, name.c_str(), 0, access, &opened) != ERROR_SUCCESS) return {};
+    if (::RegOpenKeyExA(root, name.c_str(), 0, access | ViewFlag(view), &opened) != ERROR_SUCCESS)
+        return {};
     return RegistryKey(opened);
 }
 

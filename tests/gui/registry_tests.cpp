@@ -27,13 +27,18 @@ const std::string kRunServices = kStartup + "RunServices";
 const std::string kServices = "SYSTEM\\CurrentControlSet\\Services\\";
 const std::string kExeCommand = "exefile\\shell\\open\\command";
 
-// Tests run where RegDeleteTreeA exists (Wine, Vista on).
-void DeleteTree(HKEY root, const std::string& path) {
+// Tests run where RegDeleteTreeA and RegDeleteKeyExA exist (Wine, Vista on).
+void DeleteTree(HKEY root, const std::string& path, REGSAM view) {
     static auto* deleteTree = ui::SystemFunction<LONG WINAPI(HKEY, LPCSTR)>("advapi32.dll",
                                                                              "RegDeleteTreeA");
-    ASSERT_TRUE(deleteTree);
-    deleteTree(root, path.c_str());
-    ::RegDeleteKeyA(root, path.c_str());
+    static auto* deleteKey = ui::SystemFunction<LONG WINAPI(HKEY, LPCSTR, REGSAM, DWORD)>(
+        "advapi32.dll", "RegDeleteKeyExA");
+    ASSERT_TRUE(deleteTree && deleteKey);
+    ui::RegKey key;
+    if (::RegOpenKeyExA(root, path.c_str(), 0, KEY_ALL_ACCESS | view, key.Put()) == ERROR_SUCCESS)
+        deleteTree(key.Get(), nullptr);
+    key.Reset();
+    deleteKey(root, path.c_str(), view, 0);
 }
 
 struct Value {
@@ -43,9 +48,9 @@ struct Value {
 };
 
 // The values of the key; nullopt when it does not open.
-std::optional<std::vector<Value>> ValuesOf(HKEY root, const std::string& path) {
+std::optional<std::vector<Value>> ValuesOf(HKEY root, const std::string& path, REGSAM view = 0) {
     ui::RegKey key;
-    if (::RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, key.Put()) != ERROR_SUCCESS)
+    if (::RegOpenKeyExA(root, path.c_str(), 0, KEY_READ | view, key.Put()) != ERROR_SUCCESS)
         return std::nullopt;
     std::vector<Value> values;
     char name[1024], data[8192];
@@ -57,9 +62,9 @@ std::optional<std::vector<Value>> ValuesOf(HKEY root, const std::string& path) {
     return values;
 }
 
-void SetValue(HKEY root, const std::string& path, const Value& v) {
+void SetValue(HKEY root, const std::string& path, const Value& v, REGSAM view) {
     ui::RegKey key;
-    ASSERT_EQ(::RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+    ASSERT_EQ(::RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | view, nullptr,
                                 key.Put(), nullptr),
               ERROR_SUCCESS);
     ::RegSetValueExA(key.Get(), v.name.c_str(), 0, v.type,
@@ -68,16 +73,18 @@ void SetValue(HKEY root, const std::string& path, const Value& v) {
 }
 
 // What a test changes in the registry, undone in reverse order: a key that
-// was missing is deleted, one that was there gets back its values.
+// was missing is deleted, one that was there gets back its values. Keys of
+// HKEY_LOCAL_MACHINE are those of one view, the native one unless told.
 class RegistryChanges {
 public:
+    explicit RegistryChanges(REGSAM view = KEY_WOW64_64KEY) : view_(view) {}
     ~RegistryChanges() {
         for (auto it = undo_.rbegin(); it != undo_.rend(); ++it) (*it)();
     }
     void Set(HKEY root, const std::string& path, const std::string& name, DWORD type,
              const std::string& data) {
         Keep(root, path);
-        SetValue(root, path, {name, type, data});
+        SetValue(root, path, {name, type, data}, View(root));
     }
     void SetText(HKEY root, const std::string& path, const std::string& name,
                  const std::string& text) {
@@ -85,28 +92,31 @@ public:
     }
     void Remove(HKEY root, const std::string& path) {  // a key of values only
         Keep(root, path);
-        DeleteTree(root, path);
+        DeleteTree(root, path, View(root));
     }
 
 private:
+    REGSAM View(HKEY root) const { return root == HKEY_LOCAL_MACHINE ? view_ : 0; }
     void Keep(HKEY root, const std::string& path) {
+        const REGSAM view = View(root);
         for (size_t at = 0; at != std::string::npos;) {  // the first part missing
             at = path.find('\\', at + 1);
             const std::string part = path.substr(0, at);
-            if (!ValuesOf(root, part)) {
-                undo_.push_back([root, part] { DeleteTree(root, part); });
+            if (!ValuesOf(root, part, view)) {
+                undo_.push_back([root, part, view] { DeleteTree(root, part, view); });
                 return;
             }
         }
-        undo_.push_back([root, path, saved = *ValuesOf(root, path)] {
-            for (const Value& v : ValuesOf(root, path).value_or(std::vector<Value>{})) {
+        undo_.push_back([root, path, view, saved = *ValuesOf(root, path, view)] {
+            for (const Value& v : ValuesOf(root, path, view).value_or(std::vector<Value>{})) {
                 ui::RegKey key;
-                ::RegOpenKeyExA(root, path.c_str(), 0, KEY_SET_VALUE, key.Put());
+                ::RegOpenKeyExA(root, path.c_str(), 0, KEY_SET_VALUE | view, key.Put());
                 ::RegDeleteValueA(key.Get(), v.name.c_str());
             }
-            for (const Value& v : saved) SetValue(root, path, v);
+            for (const Value& v : saved) SetValue(root, path, v, view);
         });
     }
+    REGSAM view_;
     std::vector<std::function<void()>> undo_;
 };
 
@@ -212,7 +222,8 @@ TEST_F(RegistryPages, StartupEntriesAreListedShownAndRemovedAfterYesOnly) {
     prompts.answers = {true};
     RightClickAndChooseFirst(page.ListBox10);
     EXPECT_FALSE(Contains(page.ListBox10, "ZarvikTest Run"));
-    EXPECT_EQ(ValuesOf(HKEY_LOCAL_MACHINE, kRun)->size(),
+    EXPECT_EQ(ValuesOf(HKEY_LOCAL_MACHINE, kRun, KEY_WOW64_64KEY)->size() +
+                  ValuesOf(HKEY_LOCAL_MACHINE, kRun, KEY_WOW64_32KEY).value_or(std::vector<Value>{}).size(),
               static_cast<size_t>(page.ListBox10.Count()));
     EXPECT_GT(Additional().ListBox9.Count(), 0) << "every list is rebuilt";
     EXPECT_EQ(page.Edit9.Text(), "");
@@ -224,6 +235,30 @@ TEST_F(RegistryPages, StartupEntriesAreListedShownAndRemovedAfterYesOnly) {
     EXPECT_FALSE(Contains(page.ListBox12, "ZarvikTest Once"));
     EXPECT_EQ(prompts.Questions().size(), 3u);
     EXPECT_TRUE(prompts.Errors().empty());
+}
+
+// On 64-bit Windows, as the test prefix is, both views are listed, the
+// 32-bit one's entries marked, and each entry acts in its own view.
+TEST_F(RegistryPages, EachViewsEntryIsListedReadAndRemovedInItsOwnView) {
+    RegistryChanges wow32(KEY_WOW64_32KEY);
+    registry.SetText(HKEY_LOCAL_MACHINE, kRun, "ZarvikTest View", "native.exe");
+    wow32.SetText(HKEY_LOCAL_MACHINE, kRun, "ZarvikTest View", "wow32.exe");
+    Begin();
+    ShowRegistry();
+    zarvik::RegistryPage& page = Reg();
+    ClickEntry(page.ListBox10, IndexOf(page.ListBox10, "ZarvikTest View (32-bit)"));
+    EXPECT_EQ(page.Edit9.Text(), "wow32.exe");
+    ClickEntry(page.ListBox10, IndexOf(page.ListBox10, "ZarvikTest View"));
+    EXPECT_EQ(page.Edit9.Text(), "native.exe");
+    prompts.answers = {true};
+    page.PopupMenu1.Choose(0);  // the native entry, clicked last
+    EXPECT_FALSE(Contains(page.ListBox10, "ZarvikTest View"));
+    const int wow = IndexOf(page.ListBox10, "ZarvikTest View (32-bit)");
+    ASSERT_GE(wow, 0) << "the other view's entry stays";
+    ClickEntry(page.ListBox10, wow);
+    prompts.answers = {true};
+    page.PopupMenu1.Choose(0);
+    EXPECT_FALSE(Contains(page.ListBox10, "ZarvikTest View (32-bit)"));
 }
 
 TEST_F(RegistryPages, ADefaultValueIsAnEmptyEntryAndAMissingKeyAnEmptyList) {
