@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "gui/FileListTestSupport.h"
+#include "inspect/Unit5.h"
+#include "ui/SystemFunction.h"
 
 using namespace testing_support;
 using Lines = std::vector<std::string>;
@@ -220,7 +222,8 @@ TEST_F(Analyze, TheThousandsSeparatorComesFromTheUserLocale) {
 
 constexpr const char* kSharedDlls = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDlls";
 
-// Saves the prefix's SharedDlls values and puts them back afterwards.
+// Saves the prefix's SharedDlls values of both views and puts them back
+// afterwards; a test's values are the native view's unless it says.
 class SharedDlls : public Analyze {
 protected:
     struct Value {
@@ -228,41 +231,52 @@ protected:
         DWORD type;
         std::string data;
     };
+    static constexpr REGSAM kViews[2] = {KEY_WOW64_64KEY, KEY_WOW64_32KEY};
     void SetUp() override {
-        HKEY key;
-        existed_ = ::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSharedDlls, 0, KEY_READ, &key) == ERROR_SUCCESS;
-        if (!existed_) return;
-        for (DWORD i = 0;; ++i) {
-            char name[1024];
-            BYTE data[4096];
-            DWORD nameLen = sizeof name, dataLen = sizeof data, type = 0;
-            if (::RegEnumValueA(key, i, name, &nameLen, nullptr, &type, data, &dataLen) != ERROR_SUCCESS)
-                break;
-            saved_.push_back({std::string(name, nameLen), type,
-                              std::string(reinterpret_cast<char*>(data), dataLen)});
+        for (int v = 0; v < 2; ++v) {
+            HKEY key;
+            existed_[v] = ::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSharedDlls, 0, KEY_READ | kViews[v],
+                                          &key) == ERROR_SUCCESS;
+            if (!existed_[v]) continue;
+            for (DWORD i = 0;; ++i) {
+                char name[1024];
+                BYTE data[4096];
+                DWORD nameLen = sizeof name, dataLen = sizeof data, type = 0;
+                if (::RegEnumValueA(key, i, name, &nameLen, nullptr, &type, data, &dataLen) != ERROR_SUCCESS)
+                    break;
+                saved_[v].push_back({std::string(name, nameLen), type,
+                                     std::string(reinterpret_cast<char*>(data), dataLen)});
+            }
+            ::RegCloseKey(key);
         }
-        ::RegCloseKey(key);
     }
     void TearDown() override {
-        ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, kSharedDlls);
-        if (!existed_) return;
-        HKEY key = Create();
-        for (const Value& v : saved_)
-            ::RegSetValueExA(key, v.name.c_str(), 0, v.type,
-                             reinterpret_cast<const BYTE*>(v.data.data()),
-                             static_cast<DWORD>(v.data.size()));
-        ::RegCloseKey(key);
+        for (int v = 0; v < 2; ++v) {
+            Delete(kViews[v]);
+            if (!existed_[v]) continue;
+            HKEY key = Create(kViews[v]);
+            for (const Value& x : saved_[v])
+                ::RegSetValueExA(key, x.name.c_str(), 0, x.type,
+                                 reinterpret_cast<const BYTE*>(x.data.data()),
+                                 static_cast<DWORD>(x.data.size()));
+            ::RegCloseKey(key);
+        }
     }
-    static HKEY Create() {
+    static HKEY Create(REGSAM view = KEY_WOW64_64KEY) {
         HKEY key = nullptr;
-        ::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSharedDlls, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                          &key, nullptr);
+        ::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSharedDlls, 0, nullptr, 0, KEY_ALL_ACCESS | view,
+                          nullptr, &key, nullptr);
         return key;
     }
+    static void Delete(REGSAM view = KEY_WOW64_64KEY) {
+        static auto* deleteKey = ui::SystemFunction<LONG WINAPI(HKEY, LPCSTR, REGSAM, DWORD)>(
+            "advapi32.dll", "RegDeleteKeyExA");
+        deleteKey(HKEY_LOCAL_MACHINE, kSharedDlls, view, 0);
+    }
     // Leaves exactly these values in the key.
-    static void Register(const Lines& names) {
-        ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, kSharedDlls);
-        HKEY key = Create();
+    static void Register(const Lines& names, REGSAM view = KEY_WOW64_64KEY) {
+        Delete(view);
+        HKEY key = Create(view);
         for (const std::string& n : names) {
             DWORD count = 1;
             ::RegSetValueExA(key, n.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&count),
@@ -272,8 +286,8 @@ protected:
     }
 
 private:
-    bool existed_ = false;
-    std::vector<Value> saved_;
+    bool existed_[2] = {};
+    std::vector<Value> saved_[2];
 };
 
 TEST_F(SharedDlls, PresentFilesAreListedOnceMissingOnesOnBothPages) {
@@ -313,11 +327,32 @@ TEST_F(SharedDlls, AnEmptyKeyAndAMissingKeyLeaveBothListsEmpty) {
     Register({"C:\\X.DLL"});
     Run();
     EXPECT_EQ(On<zarvik::SharedDllFilesPage>().ListBox1.Count(), 1);
-    ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, kSharedDlls);
+    Delete();
     Run();
     EXPECT_EQ(On<zarvik::SharedDllFilesPage>().ListBox1.Count(), 0)
         << "never the values of CurrentVersion";
     EXPECT_EQ(On<zarvik::MissingSharedDllFilesPage>().ListBox6.Count(), 0);
+}
+
+// Both views are checked; a 32-bit program's system32 is SysWOW64, where
+// its file is looked for and opened from.
+TEST_F(SharedDlls, EachViewsNamesAreCheckedAndOpenedWhereItsProgramsMeanThem) {
+    char dir[MAX_PATH];
+    const std::string name = std::string(dir, ::GetSystemDirectoryA(dir, MAX_PATH)) + "\\zkwow.dll";
+    auto* wow64 = ui::SystemFunction<UINT WINAPI(LPSTR, UINT)>("kernel32.dll", "GetSystemWow64DirectoryA");
+    const std::string file = std::string(dir, wow64(dir, MAX_PATH)) + "\\zkwow.dll";
+    WriteFile(file, std::string("Hello World\0\0", 13));
+    Start();
+    Register({name});
+    Register({name}, KEY_WOW64_32KEY);
+    Run();
+    ui::ListBox& listed = On<zarvik::SharedDllFilesPage>().ListBox1;
+    EXPECT_EQ(listed.Items(), (Lines{name, name + " (32-bit)"}));
+    EXPECT_EQ(On<zarvik::MissingSharedDllFilesPage>().ListBox6.Items(), Lines{name});
+    DoubleClickEntry(listed, 1);
+    EXPECT_EQ(App().Form5().Edit1.Text(), file);
+    EXPECT_EQ(App().Form5().Memo1.Lines(), Lines{"Hello World"});
+    ::DeleteFileA(file.c_str());
 }
 
 }  // namespace
