@@ -1,54 +1,11 @@
 #include "analysis/SharedDllPages.h"
 
-#include <string.h>
-
 #include "app/Application.h"
 #include "app/ProductTexts.h"
 #include "inspect/Unit5.h"
 #include "report/Unit2.h"
-#include "ui/SystemFunction.h"
 
 namespace zarvik {
-
-namespace {
-
-bool StartsWith(const std::string& text, const std::string& prefix) {
-    return _strnicmp(text.c_str(), prefix.c_str(), prefix.size()) == 0;
-}
-
-std::string WithSlash(const char* directory, UINT length) {
-    return length && length < MAX_PATH ? std::string(directory, length) + "\\" : std::string();
-}
-
-// The file a registered name stands for, as this process opens it. Programs
-// of the 32-bit view mean SysWOW64 where they write system32; the native
-// view's system32 is the real one, which a 32-bit process reaches through
-// Sysnative. Other folders, and the few below system32 that the system never
-// redirects, are the same file in either view.
-std::string FileOfView(const std::string& name, RegistryView view) {
-    if (view == RegistryView::Default) return name;
-    char buf[MAX_PATH];
-    const std::string system = WithSlash(buf, ::GetSystemDirectoryA(buf, MAX_PATH));
-    if (system.empty() || !StartsWith(name, system)) return name;
-    const std::string rest = name.substr(system.size());
-    for (const char* shared :
-         {"catroot\\", "catroot2\\", "driverstore\\", "drivers\\etc\\", "logfiles\\", "spool\\"})
-        if (StartsWith(rest, shared)) return name;
-    if (view == RegistryView::Wow32) {
-        auto* wow64 = ui::SystemFunction<UINT WINAPI(LPSTR, UINT)>("kernel32.dll",
-                                                                  "GetSystemWow64DirectoryA");
-        const std::string wow = wow64 ? WithSlash(buf, wow64(buf, MAX_PATH)) : std::string();
-        return wow.empty() ? name : wow + rest;
-    }
-#ifdef _WIN64
-    return name;
-#else
-    const size_t parent = system.find_last_of('\\', system.size() - 2);
-    return system.substr(0, parent + 1) + "Sysnative\\" + rest;
-#endif
-}
-
-}  // namespace
 
 std::vector<SharedDll> ReadSharedDlls(const RegistryAccessor& registry) {
     std::vector<SharedDll> dlls;

@@ -1,5 +1,7 @@
 #include "system/Registry.h"
 
+#include <string.h>
+
 #include "ui/SystemFunction.h"
 
 namespace zarvik {
@@ -32,6 +34,14 @@ REGSAM ViewFlag(RegistryView view) {
     }
 }
 
+bool StartsWith(const std::string& text, const std::string& prefix) {
+    return _strnicmp(text.c_str(), prefix.c_str(), prefix.size()) == 0;
+}
+
+std::string WithSlash(const char* directory, UINT length) {
+    return length && length < MAX_PATH ? std::string(directory, length) + "\\" : std::string();
+}
+
 }  // namespace
 
 std::vector<RegistryView> RegistryViews() {
@@ -41,6 +51,34 @@ std::vector<RegistryView> RegistryViews() {
 
 RegistryView NativeRegistryView() {
     return TwoViews() ? RegistryView::Native : RegistryView::Default;
+}
+
+std::string Wow64SystemDirectory() {
+    auto* query =
+        ui::SystemFunction<UINT WINAPI(LPSTR, UINT)>("kernel32.dll", "GetSystemWow64DirectoryA");
+    char buf[MAX_PATH];
+    return query ? WithSlash(buf, query(buf, MAX_PATH)) : std::string();
+}
+
+std::string FileOfView(const std::string& path, RegistryView view) {
+    if (view == RegistryView::Default) return path;
+    char buf[MAX_PATH];
+    const std::string system = WithSlash(buf, ::GetSystemDirectoryA(buf, MAX_PATH));
+    if (system.empty() || !StartsWith(path, system)) return path;
+    const std::string rest = path.substr(system.size());
+    for (const char* shared :
+         {"catroot\\", "catroot2\\", "driverstore\\", "drivers\\etc\\", "logfiles\\", "spool\\"})
+        if (StartsWith(rest, shared)) return path;
+    if (view == RegistryView::Wow32) {
+        const std::string wow = Wow64SystemDirectory();
+        return wow.empty() ? path : wow + rest;
+    }
+#ifdef _WIN64
+    return path;
+#else
+    const size_t parent = system.find_last_of('\\', system.size() - 2);
+    return system.substr(0, parent + 1) + "Sysnative\\" + rest;
+#endif
 }
 
 RegistryDataTypeError::RegistryDataTypeError(const std::string& valueName)

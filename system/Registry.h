@@ -30,6 +30,17 @@ std::vector<RegistryView> RegistryViews();
 // The view native programs see: Native on 64-bit Windows, Default otherwise.
 RegistryView NativeRegistryView();
 
+// The 32-bit System directory of 64-bit Windows (SysWOW64) with "\" appended;
+// empty on 32-bit Windows.
+std::string Wow64SystemDirectory();
+
+// The file a path written by the programs of `view` names, as this process
+// opens it. Programs of the 32-bit view mean SysWOW64 where they write
+// system32; the native view's system32 is the real one, which a 32-bit
+// process reaches through Sysnative. Other folders, and the few below
+// system32 that the system never redirects, are the same file in either view.
+std::string FileOfView(const std::string& path, RegistryView view);
+
 // What an entry of the 32-bit view carries in a list, so that the user can
 // tell it from a native entry of the same name.
 inline constexpr const char* kWow32Mark = " (32-bit)";

@@ -186,19 +186,24 @@ void RegistryPage::ListShellApplications(ui::ListBox& list, std::vector<std::str
 }
 
 void RegistryPage::ShowSelectedValue(const ui::ListBox& list, const StartupEntries& entries,
-                                     const char* key, ui::Edit& field) {
+                                     const char* key, ui::Edit& field, RegistryView& shown) {
     const int index = list.ItemIndex();
     if (index < 0) return;
     const StartupEntry entry = EntryAt(list, entries, index);
     field.SetText("");
+    shown = entry.view;
     field.SetText(
         OpenStartupKey(app_.Registry, key, KEY_READ, entry.view).ReadString(entry.name).value_or(""));
 }
 
-void RegistryPage::ListBox10Click() { ShowSelectedValue(ListBox10, runEntries_, kRun, Edit9); }
-void RegistryPage::ListBox12Click() { ShowSelectedValue(ListBox12, runOnceEntries_, kRunOnce, Edit10); }
+void RegistryPage::ListBox10Click() {
+    ShowSelectedValue(ListBox10, runEntries_, kRun, Edit9, edit9View_);
+}
+void RegistryPage::ListBox12Click() {
+    ShowSelectedValue(ListBox12, runOnceEntries_, kRunOnce, Edit10, edit10View_);
+}
 void RegistryPage::ListBox13Click() {
-    ShowSelectedValue(ListBox13, runServicesEntries_, kRunServices, Edit12);
+    ShowSelectedValue(ListBox13, runServicesEntries_, kRunServices, Edit12, edit12View_);
 }
 
 void RegistryPage::RemoveSelected(const ui::ListBox& list, const StartupEntries& entries,
@@ -224,18 +229,23 @@ void RegistryPage::Button16Click() {
     if (key) key.WriteString("", Edit11.Text());
 }
 
-void RegistryPage::OpenStartupFile(const ui::Edit& field) {
+void RegistryPage::OpenStartupFile(const ui::Edit& field, RegistryView view) {
     const std::string text = field.Text();
     if (text.empty()) return;
-    std::string path = CommandPath(text);
-    // A bare name in a start-up entry is found in the System directory.
-    if (!FilePresent(path)) path = app_.SystemPath + path;
+    const std::string name = CommandPath(text);
+    std::string path = FileOfView(name, view);
+    // A bare name in a start-up entry is found in the System directory of
+    // its view's programs.
+    if (!FilePresent(path)) {
+        const std::string wow = view == RegistryView::Wow32 ? Wow64SystemDirectory() : "";
+        path = (wow.empty() ? app_.SystemPath : wow) + name;
+    }
     app_.Form5().OpenInViewer(path);
 }
 
-void RegistryPage::Edit9DblClick() { OpenStartupFile(Edit9); }
-void RegistryPage::Edit10DblClick() { OpenStartupFile(Edit10); }
-void RegistryPage::Edit12DblClick() { OpenStartupFile(Edit12); }
+void RegistryPage::Edit9DblClick() { OpenStartupFile(Edit9, edit9View_); }
+void RegistryPage::Edit10DblClick() { OpenStartupFile(Edit10, edit10View_); }
+void RegistryPage::Edit12DblClick() { OpenStartupFile(Edit12, edit12View_); }
 
 void RegistryPage::ListBox14DblClick() {
     const int index = ListBox14.ItemIndex();

@@ -74,11 +74,13 @@ private:
     // Adds the messages of the values left out to `skipped`, each once.
     void ListShellApplications(ui::ListBox& list, std::vector<std::string>& skipped);
     void ShowSelectedValue(const ui::ListBox& list, const StartupEntries& entries, const char* key,
-                           ui::Edit& field);
+                           ui::Edit& field, RegistryView& shown);
     void RemoveSelected(const ui::ListBox& list, const StartupEntries& entries, const char* key);
-    void OpenStartupFile(const ui::Edit& field);
+    void OpenStartupFile(const ui::Edit& field, RegistryView view);
 
     StartupEntries runEntries_, runOnceEntries_, runServicesEntries_;
+    // The view of the value each start-up field shows, whose files it names.
+    RegistryView edit9View_{}, edit10View_{}, edit12View_{};
 };
 
 }  // namespace zarvik

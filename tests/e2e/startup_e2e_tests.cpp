@@ -11,8 +11,7 @@ namespace {
 
 using Titles = std::pair<DWORD, std::vector<std::string>>;
 
-// What the task bar and Alt-Tab show of a process: its visible top-level
-// windows that no window owns and that are no tool windows.
+// The task bar and Alt-Tab show visible, unowned top-level windows but tool windows.
 BOOL CALLBACK AddShownTitle(HWND hwnd, LPARAM lp) {
     auto* shown = reinterpret_cast<Titles*>(lp);
     DWORD pid = 0;
@@ -58,8 +57,7 @@ TEST(RealProgram, CarriesItsVersionAndAManifestWithItsExecutionLevel) {
     std::string path = e2e::ProgramPath();
     if (path[0] == '/') path = "Z:" + path;
     std::replace(path.begin(), path.end(), '/', '\\');
-    DWORD unused = 0;
-    std::vector<char> info(::GetFileVersionInfoSizeA(path.c_str(), &unused));
+    std::vector<char> info(::GetFileVersionInfoSizeA(path.c_str(), nullptr));
     ASSERT_TRUE(::GetFileVersionInfoA(path.c_str(), 0, static_cast<DWORD>(info.size()), info.data()));
     void* value = nullptr;
     UINT length = 0;
