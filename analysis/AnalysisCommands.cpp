@@ -74,18 +74,12 @@ public:
     }
 
     void CheckSharedDlls() {
-        // Any level missing or refused: nothing is listed, never a parent's values.
-        const std::vector<std::string> names =
-            form_.App()
-                .Registry
-                .OpenKey(HKEY_LOCAL_MACHINE,
-                         {"SOFTWARE", "Microsoft", "Windows", "CurrentVersion", "SharedDlls"})
-                .ValueNames();
-        form_.Page<SharedDllFilesPage>().ListBox1.SetItems(names);
+        const std::vector<SharedDll> dlls = ReadSharedDlls(form_.App().Registry);
+        form_.Page<SharedDllFilesPage>().List(dlls);
         ui::ListBox& missing = form_.Page<MissingSharedDllFilesPage>().ListBox6;
-        for (const std::string& name : names) {
-            progress_.Status(name);
-            if (!FilePresent(name)) progress_.Append(missing, name);
+        for (const SharedDll& dll : dlls) {
+            progress_.Status(dll.entry);
+            if (!FilePresent(dll.file)) progress_.Append(missing, dll.entry);
         }
     }
 

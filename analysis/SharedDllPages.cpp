@@ -7,6 +7,19 @@
 
 namespace zarvik {
 
+std::vector<SharedDll> ReadSharedDlls(const RegistryAccessor& registry) {
+    std::vector<SharedDll> dlls;
+    for (RegistryView view : RegistryViews()) {
+        const RegistryKey key = registry.OpenKey(
+            HKEY_LOCAL_MACHINE, {"SOFTWARE", "Microsoft", "Windows", "CurrentVersion", "SharedDlls"},
+            KEY_READ, view);
+        for (const std::string& name : key.ValueNames())
+            dlls.push_back({view == RegistryView::Wow32 ? name + kWow32Mark : name,
+                            FileOfView(name, view)});
+    }
+    return dlls;
+}
+
 void SharedDllFilesPage::Create() {
     const ListPageLayout at(Area());
     ui::Lay(*this, Sheet(),
@@ -20,6 +33,16 @@ void SharedDllFilesPage::Create() {
                 {Button12, at.report, "Generate Report", &SharedDllFilesPage::Button12Click},
             });
     ListBox1.Add(kNoItemsYet);
+}
+
+void SharedDllFilesPage::List(const std::vector<SharedDll>& dlls) {
+    std::vector<std::string> entries;
+    files_.clear();
+    for (const SharedDll& dll : dlls) {
+        entries.push_back(dll.entry);
+        files_.push_back(dll.file);
+    }
+    ListBox1.SetItems(entries);
 }
 
 void SharedDllFilesPage::Button12Click() {
@@ -45,6 +68,12 @@ void MissingSharedDllFilesPage::Button13Click() {
     app_.Form2().AppendReportBlock("Missing SharedDLL files:", ListBox6.Items());
 }
 
-void SharedDllFilesPage::ListBox1DblClick() { app_.Form5().OpenSelectedEntry(ListBox1); }
+void SharedDllFilesPage::ListBox1DblClick() {
+    const int index = ListBox1.ItemIndex();
+    if (index >= 0 && ListBox1.Count() == static_cast<int>(files_.size()))
+        app_.Form5().OpenInViewer(files_[static_cast<size_t>(index)]);
+    else
+        app_.Form5().OpenSelectedEntry(ListBox1);  // the line before the first analysis
+}
 
 }  // namespace zarvik

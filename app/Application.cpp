@@ -37,8 +37,11 @@ Application::~Application() {
 }
 
 void Application::CreateForms() {
+    // The title the task bar and Alt-Tab show.
+    taskbarWindow_.Create(kProductTitle);
     form1_ = std::make_unique<TForm1>(*this);
     form1_->Create();
+    taskbarWindow_.SetMainWindow(form1_->Handle());
     form2_ = std::make_unique<TForm2>(*this);
     form2_->Create();
     form3_ = std::make_unique<TForm3>();

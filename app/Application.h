@@ -9,6 +9,7 @@
 #include "filelist/LogFileSystem.h"
 #include "filelist/LogStore.h"
 #include "system/Registry.h"
+#include "ui/Form.h"
 
 namespace zarvik {
 
@@ -35,6 +36,8 @@ public:
     int Run();
 
     Prompts& Dialogs() { return prompts_; }
+    // The window that carries the task-bar button and owns the main window.
+    HWND TaskbarWindow() const { return taskbarWindow_.Handle(); }
     SystemPaths& Paths() { return paths_; }
 
     // Shows a command's error in a message box owned by the main window.
@@ -65,6 +68,8 @@ public:
 private:
     Prompts& prompts_;
     SystemPaths& paths_;
+    // Outlives every window, which it owns or stands beside.
+    ui::ApplicationWindow taskbarWindow_;
     std::unique_ptr<LogFileSystem> logFileSystem_;
     std::unique_ptr<LogStore> logFile_;
     std::unique_ptr<TForm1> form1_;

@@ -46,7 +46,9 @@ void TForm1::Create() {
                {.clientWidth = kClientWidth,
                 .clientHeight = kClientHeight,
                 .hideOnClose = false,
-                .quitOnDestroy = true});
+                .quitOnDestroy = true,
+                .minimizesOwner = true},
+               app_.TaskbarWindow());
     ui::Lay(*this, *this, {{Panel3, {0, 0, kClientWidth, kToolbarHeight}, "", true}});
     Hints.Create(Handle());
     using F = TForm1;

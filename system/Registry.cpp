@@ -1,20 +1,100 @@
 #include "system/Registry.h"
 
+#include <string.h>
+
+#include "ui/SystemFunction.h"
+
 namespace zarvik {
+
+namespace {
+
+bool TwoViews() {
+#ifdef _WIN64
+    return true;
+#else
+    // A 32-bit process under WOW64 is on 64-bit Windows. Windows 2000 has no
+    // IsWow64Process and no second view.
+    static const bool wow64 = [] {
+        auto* isWow64 =
+            ui::SystemFunction<BOOL WINAPI(HANDLE, PBOOL)>("kernel32.dll", "IsWow64Process");
+        BOOL is = FALSE;
+        return isWow64 && isWow64(::GetCurrentProcess(), &is) && is;
+    }();
+    return wow64;
+#endif
+}
+
+// The flag that picks the view; none where there is one view, since
+// Windows 2000 refuses the flags.
+REGSAM ViewFlag(RegistryView view) {
+    switch (view) {
+    case RegistryView::Native: return KEY_WOW64_64KEY;
+    case RegistryView::Wow32: return KEY_WOW64_32KEY;
+    default: return 0;
+    }
+}
+
+bool StartsWith(const std::string& text, const std::string& prefix) {
+    return _strnicmp(text.c_str(), prefix.c_str(), prefix.size()) == 0;
+}
+
+std::string WithSlash(const char* directory, UINT length) {
+    return length && length < MAX_PATH ? std::string(directory, length) + "\\" : std::string();
+}
+
+}  // namespace
+
+std::vector<RegistryView> RegistryViews() {
+    if (TwoViews()) return {RegistryView::Native, RegistryView::Wow32};
+    return {RegistryView::Default};
+}
+
+RegistryView NativeRegistryView() {
+    return TwoViews() ? RegistryView::Native : RegistryView::Default;
+}
+
+std::string Wow64SystemDirectory() {
+    auto* query =
+        ui::SystemFunction<UINT WINAPI(LPSTR, UINT)>("kernel32.dll", "GetSystemWow64DirectoryA");
+    char buf[MAX_PATH];
+    return query ? WithSlash(buf, query(buf, MAX_PATH)) : std::string();
+}
+
+std::string FileOfView(const std::string& path, RegistryView view) {
+    if (view == RegistryView::Default) return path;
+    char buf[MAX_PATH];
+    const std::string system = WithSlash(buf, ::GetSystemDirectoryA(buf, MAX_PATH));
+    if (system.empty() || !StartsWith(path, system)) return path;
+    const std::string rest = path.substr(system.size());
+    for (const char* shared :
+         {"catroot\\", "catroot2\\", "driverstore\\", "drivers\\etc\\", "logfiles\\", "spool\\"})
+        if (StartsWith(rest, shared)) return path;
+    if (view == RegistryView::Wow32) {
+        const std::string wow = Wow64SystemDirectory();
+        return wow.empty() ? path : wow + rest;
+    }
+#ifdef _WIN64
+    return path;
+#else
+    const size_t parent = system.find_last_of('\\', system.size() - 2);
+    return system.substr(0, parent + 1) + "Sysnative\\" + rest;
+#endif
+}
 
 RegistryDataTypeError::RegistryDataTypeError(const std::string& valueName)
     : std::runtime_error("Invalid data type for '" + valueName + "'"), name_(valueName) {}
 
 RegistryKey RegistryAccessor::OpenKey(HKEY root, std::initializer_list<std::string_view> parts,
-                                      REGSAM access) const {
+                                      REGSAM access, RegistryView view) const {
     RegistryKey key;
     HKEY at = root;
     size_t left = parts.size();
     for (std::string_view part : parts) {
         const std::string name(part);
         HKEY opened = nullptr;
-        if (::RegOpenKeyExA(at, name.c_str(), 0, --left ? KEY_READ : access, &opened) !=
-            ERROR_SUCCESS)
+        // Each part names the view, so no step falls back to the process's own.
+        if (::RegOpenKeyExA(at, name.c_str(), 0, (--left ? KEY_READ : access) | ViewFlag(view),
+                            &opened) != ERROR_SUCCESS)
             return {};
         key = RegistryKey(opened);  // closes the part above
         at = opened;
@@ -22,10 +102,12 @@ RegistryKey RegistryAccessor::OpenKey(HKEY root, std::initializer_list<std::stri
     return key;
 }
 
-RegistryKey RegistryAccessor::OpenPath(HKEY root, std::string_view path, REGSAM access) const {
+RegistryKey RegistryAccessor::OpenPath(HKEY root, std::string_view path, REGSAM access,
+                                       RegistryView view) const {
     const std::string name(path);
     HKEY opened = nullptr;
-    if (::RegOpenKeyExA(root, name.c_str(), 0, access, &opened) != ERROR_SUCCESS) return {};
+    if (::RegOpenKeyExA(root, name.c_str(), 0, access | ViewFlag(view), &opened) != ERROR_SUCCESS)
+        return {};
     return RegistryKey(opened);
 }
 

@@ -21,10 +21,11 @@ constexpr const char* kRunOnce = "RunOnce";
 constexpr const char* kRunServices = "RunServices";
 constexpr const char* kServices = "SYSTEM\\CurrentControlSet\\Services";
 
-RegistryKey OpenStartupKey(const RegistryAccessor& registry, const char* last,
-                           REGSAM access = KEY_READ) {
+RegistryKey OpenStartupKey(const RegistryAccessor& registry, const char* last, REGSAM access,
+                           RegistryView view) {
     return registry.OpenKey(HKEY_LOCAL_MACHINE,
-                            {"SOFTWARE", "Microsoft", "Windows", "CurrentVersion", last}, access);
+                            {"SOFTWARE", "Microsoft", "Windows", "CurrentVersion", last}, access,
+                            view);
 }
 
 RegistryKey OpenShellOpenCommand(const RegistryAccessor& registry, REGSAM access = KEY_READ) {
@@ -110,9 +111,9 @@ void RegistryPage::RebuildRegistryLists() {
     std::vector<std::string> skipped;
 
     ListShellApplications(ListBox14, skipped);
-    ListBox10.SetItems(OpenStartupKey(registry, kRun).ValueNames());
-    ListBox12.SetItems(OpenStartupKey(registry, kRunOnce).ValueNames());
-    ListBox13.SetItems(OpenStartupKey(registry, kRunServices).ValueNames());
+    ListStartupKey(ListBox10, kRun, runEntries_);
+    ListStartupKey(ListBox12, kRunOnce, runOnceEntries_);
+    ListStartupKey(ListBox13, kRunServices, runServicesEntries_);
     try {
         Edit11.SetText(OpenShellOpenCommand(registry).ReadString("").value_or(""));
     } catch (const RegistryDataTypeError& e) {
@@ -121,10 +122,14 @@ void RegistryPage::RebuildRegistryLists() {
 
     std::vector<std::string> entries;
     const std::string base = std::string(kServices) + "\\";
-    for (const std::string& name : registry.OpenPath(HKEY_LOCAL_MACHINE, kServices).SubkeyNames()) {
+    // Services are the native system's, whichever build asks.
+    const RegistryView native = NativeRegistryView();
+    for (const std::string& name :
+         registry.OpenPath(HKEY_LOCAL_MACHINE, kServices, KEY_READ, native).SubkeyNames()) {
         try {
-            const std::string image =
-                registry.OpenPath(HKEY_LOCAL_MACHINE, base + name).ReadString("ImagePath").value_or("");
+            const std::string image = registry.OpenPath(HKEY_LOCAL_MACHINE, base + name, KEY_READ, native)
+                                          .ReadString("ImagePath")
+                                          .value_or("");
             if (!image.empty()) entries.push_back(name + ":  " + image);
         } catch (const RegistryDataTypeError& e) {
             Note(skipped, e);
@@ -134,6 +139,25 @@ void RegistryPage::RebuildRegistryLists() {
 
     // Told once the lists are whole, so the page behind the message is too.
     for (const std::string& message : skipped) app_.ShowError(message);
+}
+
+void RegistryPage::ListStartupKey(ui::ListBox& list, const char* key, StartupEntries& entries) {
+    entries.clear();
+    std::vector<std::string> lines;
+    for (RegistryView view : RegistryViews()) {
+        for (std::string& name : OpenStartupKey(app_.Registry, key, KEY_READ, view).ValueNames()) {
+            lines.push_back(view == RegistryView::Wow32 ? name + kWow32Mark : name);
+            entries.push_back({std::move(name), view});
+        }
+    }
+    list.SetItems(lines);
+}
+
+RegistryPage::StartupEntry RegistryPage::EntryAt(const ui::ListBox& list,
+                                                 const StartupEntries& entries, int index) {
+    if (static_cast<size_t>(index) < entries.size() && list.Count() == static_cast<int>(entries.size()))
+        return entries[static_cast<size_t>(index)];
+    return {list.Item(index), RegistryViews().front()};
 }
 
 void RegistryPage::ListShellApplications(ui::ListBox& list) {
@@ -161,49 +185,67 @@ void RegistryPage::ListShellApplications(ui::ListBox& list, std::vector<std::str
     list.SetItems(entries);
 }
 
-void RegistryPage::ShowSelectedValue(const ui::ListBox& list, const char* key, ui::Edit& field) {
+void RegistryPage::ShowSelectedValue(const ui::ListBox& list, const StartupEntries& entries,
+                                     const char* key, ui::Edit& field, RegistryView& shown) {
     const int index = list.ItemIndex();
     if (index < 0) return;
+    const StartupEntry entry = EntryAt(list, entries, index);
     field.SetText("");
-    field.SetText(OpenStartupKey(app_.Registry, key).ReadString(list.Item(index)).value_or(""));
+    shown = entry.view;
+    field.SetText(
+        OpenStartupKey(app_.Registry, key, KEY_READ, entry.view).ReadString(entry.name).value_or(""));
 }
 
-void RegistryPage::ListBox10Click() { ShowSelectedValue(ListBox10, kRun, Edit9); }
-void RegistryPage::ListBox12Click() { ShowSelectedValue(ListBox12, kRunOnce, Edit10); }
-void RegistryPage::ListBox13Click() { ShowSelectedValue(ListBox13, kRunServices, Edit12); }
+void RegistryPage::ListBox10Click() {
+    ShowSelectedValue(ListBox10, runEntries_, kRun, Edit9, edit9View_);
+}
+void RegistryPage::ListBox12Click() {
+    ShowSelectedValue(ListBox12, runOnceEntries_, kRunOnce, Edit10, edit10View_);
+}
+void RegistryPage::ListBox13Click() {
+    ShowSelectedValue(ListBox13, runServicesEntries_, kRunServices, Edit12, edit12View_);
+}
 
-void RegistryPage::RemoveSelected(const ui::ListBox& list, const char* key) {
+void RegistryPage::RemoveSelected(const ui::ListBox& list, const StartupEntries& entries,
+                                  const char* key) {
     const int index = list.ItemIndex();
     if (index < 0) return;
-    const std::string name = list.Item(index);
+    const StartupEntry entry = EntryAt(list, entries, index);
     if (!app_.Dialogs().Ask(form_.Handle(), "Do you wish to Delete this entry", kProductTitle))
         return;
     // Whether it went shows in the rebuilt list.
-    OpenStartupKey(app_.Registry, key, KEY_SET_VALUE).DeleteValue(name);
+    OpenStartupKey(app_.Registry, key, KEY_SET_VALUE, entry.view).DeleteValue(entry.name);
     RebuildRegistryLists();
 }
 
-void RegistryPage::RemoveSelected1Click() { RemoveSelected(ListBox10, kRun); }
-void RegistryPage::RemoveSelected2Click() { RemoveSelected(ListBox12, kRunOnce); }
-void RegistryPage::RemoveSelected3Click() { RemoveSelected(ListBox13, kRunServices); }
+void RegistryPage::RemoveSelected1Click() { RemoveSelected(ListBox10, runEntries_, kRun); }
+void RegistryPage::RemoveSelected2Click() { RemoveSelected(ListBox12, runOnceEntries_, kRunOnce); }
+void RegistryPage::RemoveSelected3Click() {
+    RemoveSelected(ListBox13, runServicesEntries_, kRunServices);
+}
 
 void RegistryPage::Button16Click() {
     const RegistryKey key = OpenShellOpenCommand(app_.Registry, KEY_SET_VALUE);
     if (key) key.WriteString("", Edit11.Text());
 }
 
-void RegistryPage::OpenStartupFile(const ui::Edit& field) {
+void RegistryPage::OpenStartupFile(const ui::Edit& field, RegistryView view) {
     const std::string text = field.Text();
     if (text.empty()) return;
-    std::string path = CommandPath(text);
-    // A bare name in a start-up entry is found in the System directory.
-    if (!FilePresent(path)) path = app_.SystemPath + path;
+    const std::string name = CommandPath(text);
+    std::string path = FileOfView(name, view);
+    // A bare name in a start-up entry is found in the System directory of
+    // its view's programs.
+    if (!FilePresent(path)) {
+        const std::string wow = view == RegistryView::Wow32 ? Wow64SystemDirectory() : "";
+        path = (wow.empty() ? app_.SystemPath : wow) + name;
+    }
     app_.Form5().OpenInViewer(path);
 }
 
-void RegistryPage::Edit9DblClick() { OpenStartupFile(Edit9); }
-void RegistryPage::Edit10DblClick() { OpenStartupFile(Edit10); }
-void RegistryPage::Edit12DblClick() { OpenStartupFile(Edit12); }
+void RegistryPage::Edit9DblClick() { OpenStartupFile(Edit9, edit9View_); }
+void RegistryPage::Edit10DblClick() { OpenStartupFile(Edit10, edit10View_); }
+void RegistryPage::Edit12DblClick() { OpenStartupFile(Edit12, edit12View_); }
 
 void RegistryPage::ListBox14DblClick() {
     const int index = ListBox14.ItemIndex();

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/Page.h"
+#include "system/Registry.h"
 
 namespace zarvik {
 
@@ -58,11 +59,28 @@ public:
     void ListBox14DblClick();
 
 private:
+    // A start-up list's line stands for one value of one registry view; on
+    // 64-bit Windows both views are listed, the 32-bit one's lines marked.
+    struct StartupEntry {
+        std::string name;
+        RegistryView view = RegistryView::Default;
+    };
+    using StartupEntries = std::vector<StartupEntry>;
+
+    void ListStartupKey(ui::ListBox& list, const char* key, StartupEntries& entries);
+    // The value a line stands for; a line the page did not list is taken as
+    // a name of the one view.
+    static StartupEntry EntryAt(const ui::ListBox& list, const StartupEntries& entries, int index);
     // Adds the messages of the values left out to `skipped`, each once.
     void ListShellApplications(ui::ListBox& list, std::vector<std::string>& skipped);
-    void ShowSelectedValue(const ui::ListBox& list, const char* key, ui::Edit& field);
-    void RemoveSelected(const ui::ListBox& list, const char* key);
-    void OpenStartupFile(const ui::Edit& field);
+    void ShowSelectedValue(const ui::ListBox& list, const StartupEntries& entries, const char* key,
+                           ui::Edit& field, RegistryView& shown);
+    void RemoveSelected(const ui::ListBox& list, const StartupEntries& entries, const char* key);
+    void OpenStartupFile(const ui::Edit& field, RegistryView view);
+
+    StartupEntries runEntries_, runOnceEntries_, runServicesEntries_;
+    // The view of the value each start-up field shows, whose files it names.
+    RegistryView edit9View_{}, edit10View_{}, edit12View_{};
 };
 
 }  // namespace zarvik

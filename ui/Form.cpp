@@ -5,6 +5,7 @@ namespace ui {
 void Form::CreateForm(std::string_view caption, const Options& o, HWND owner) {
     hideOnClose_ = o.hideOnClose;
     quitOnDestroy_ = o.quitOnDestroy;
+    minimizesOwner_ = o.minimizesOwner;
     DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     if (o.sizeable) style |= WS_THICKFRAME;
     if (o.minimizeBox) style |= WS_MINIMIZEBOX;
@@ -49,6 +50,55 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_DESTROY:
         if (quitOnDestroy_) ::PostQuitMessage(0);
+        return 0;
+    case WM_SYSCOMMAND:
+        if (minimizesOwner_ && (wp & 0xFFF0) == SC_MINIMIZE) {
+            ::ShowWindow(::GetWindow(hwnd_, GW_OWNER), SW_MINIMIZE);
+            return 0;
+        }
+        return Window::HandleMessage(msg, wp, lp);
+    default:
+        return Window::HandleMessage(msg, wp, lp);
+    }
+}
+
+namespace {
+
+// Sent to itself once an activation is over, to hand it on.
+constexpr UINT kPassActivation = WM_APP + 1;
+
+}  // namespace
+
+void ApplicationWindow::Create(std::string_view title) {
+    RECT work{};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    CreateOwn(nullptr, {(work.left + work.right) / 2, (work.top + work.bottom) / 2, 0, 0}, title,
+              WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS);
+    ::ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+}
+
+LRESULT ApplicationWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_ACTIVATE:
+        if (LOWORD(wp) != WA_INACTIVE && !::IsIconic(hwnd_))
+            ::PostMessageA(hwnd_, kPassActivation, 0, 0);
+        return ::DefWindowProcA(hwnd_, msg, wp, lp);
+    case kPassActivation: {
+        if (::GetActiveWindow() != hwnd_) return 0;
+        // Down to the window last active, a message box of the main window
+        // if one is open.
+        HWND target = hwnd_;
+        for (HWND next; (next = ::GetLastActivePopup(target)) != target && next;) target = next;
+        if (target == hwnd_) target = main_;
+        if (target && ::IsWindowVisible(target)) ::SetForegroundWindow(target);
+        return 0;
+    }
+    case WM_SIZE:
+        if (wp == SIZE_MINIMIZED) ::ShowOwnedPopups(hwnd_, FALSE);
+        if (wp == SIZE_RESTORED) ::ShowOwnedPopups(hwnd_, TRUE);
+        return 0;
+    case WM_CLOSE:
+        if (main_ && ::IsWindow(main_)) ::SendMessageA(main_, WM_CLOSE, 0, 0);
         return 0;
     default:
         return Window::HandleMessage(msg, wp, lp);

@@ -21,6 +21,9 @@ public:
         bool hideOnClose = true;  // false: closing destroys the window
         bool quitOnDestroy = false;
         bool toolWindow = false;
+        // The main window under an ApplicationWindow: its minimise box
+        // minimises the program, as the task-bar button would.
+        bool minimizesOwner = false;
     };
     void CreateForm(std::string_view caption, const Options& options, HWND owner = nullptr);
 
@@ -32,6 +35,25 @@ protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     bool hideOnClose_ = true;
     bool quitOnDestroy_ = false;
+    bool minimizesOwner_ = false;
+};
+
+// The program's own window, which carries the task-bar button and the
+// Alt-Tab entry under the program's title, so that the main window, owned
+// by it, keeps the caption it was designed with. It has no size: all that
+// shows of it is the button. Activated (by the button or Alt-Tab), it
+// passes on to the window last worked in; minimised, it hides what it owns,
+// and restored, shows it again; closed, it closes the main window.
+class ApplicationWindow final : public Window {
+public:
+    void Create(std::string_view title);
+    void SetMainWindow(HWND main) { main_ = main; }
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    HWND main_ = nullptr;
 };
 
 // Runs the message loop until WM_QUIT; Tab moves between the controls of

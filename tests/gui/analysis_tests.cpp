@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "gui/FileListTestSupport.h"
+#include "inspect/Unit5.h"
 #include "ui/FileNames.h"
+#include "ui/SystemFunction.h"
 
 using namespace testing_support;
 using Lines = std::vector<std::string>;
@@ -305,7 +307,8 @@ protected:
     };
     void SetUp() override {
         HKEY key;
-        existed_ = ::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSharedDlls, 0, KEY_READ, &key) == ERROR_SUCCESS;
+        existed_ = ::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSharedDlls, 0, KEY_READ | KEY_WOW64_64KEY,
+                                   &key) == ERROR_SUCCESS;
         if (!existed_) return;
         for (DWORD i = 0;; ++i) {
             char name[1024];
@@ -319,7 +322,7 @@ protected:
         ::RegCloseKey(key);
     }
     void TearDown() override {
-        ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, kSharedDlls);
+        Delete();
         if (!existed_) return;
         HKEY key = Create();
         for (const Value& v : saved_)
@@ -328,15 +331,20 @@ protected:
                              static_cast<DWORD>(v.data.size()));
         ::RegCloseKey(key);
     }
-    static HKEY Create() {
+    static HKEY Create(REGSAM view = KEY_WOW64_64KEY) {
         HKEY key = nullptr;
-        ::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSharedDlls, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                          &key, nullptr);
+        ::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSharedDlls, 0, nullptr, 0, KEY_ALL_ACCESS | view,
+                          nullptr, &key, nullptr);
         return key;
+    }
+    static void Delete() {
+        static auto* deleteKey = ui::SystemFunction<LONG WINAPI(HKEY, LPCSTR, REGSAM, DWORD)>(
+            "advapi32.dll", "RegDeleteKeyExA");
+        deleteKey(HKEY_LOCAL_MACHINE, kSharedDlls, KEY_WOW64_64KEY, 0);
     }
     // Leaves exactly these values in the key.
     static void Register(const Lines& names) {
-        ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, kSharedDlls);
+        Delete();
         HKEY key = Create();
         for (const std::string& n : names) {
             DWORD count = 1;
@@ -388,11 +396,34 @@ TEST_F(SharedDlls, AnEmptyKeyAndAMissingKeyLeaveBothListsEmpty) {
     Register({"C:\\X.DLL"});
     Run();
     EXPECT_EQ(On<zarvik::SharedDllFilesPage>().ListBox1.Count(), 1);
-    ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, kSharedDlls);
+    Delete();
     Run();
     EXPECT_EQ(On<zarvik::SharedDllFilesPage>().ListBox1.Count(), 0)
         << "never the values of CurrentVersion";
     EXPECT_EQ(On<zarvik::MissingSharedDllFilesPage>().ListBox6.Count(), 0);
+}
+
+// The 32-bit view's names mean SysWOW64 where they say system32.
+TEST_F(SharedDlls, EachViewsNamesAreCheckedAndOpenedWhereItsProgramsMeanThem) {
+    char dir[MAX_PATH];
+    const std::string name = std::string(dir, ::GetSystemDirectoryA(dir, MAX_PATH)) + "\\zkwow.dll";
+    auto* wow64 = ui::SystemFunction<UINT WINAPI(LPSTR, UINT)>("kernel32.dll", "GetSystemWow64DirectoryA");
+    const std::string file = std::string(dir, wow64(dir, MAX_PATH)) + "\\zkwow.dll";
+    WriteFile(file, std::string("Hello World\0\0", 13));
+    Start();
+    Register({name});
+    HKEY wow32 = Create(KEY_WOW64_32KEY);
+    const DWORD one = 1;
+    ::RegSetValueExA(wow32, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&one), 4);
+    Run();
+    ::RegDeleteValueA(wow32, name.c_str());
+    ::RegCloseKey(wow32);
+    ::DeleteFileA(file.c_str());
+    ui::ListBox& listed = On<zarvik::SharedDllFilesPage>().ListBox1;
+    EXPECT_EQ(listed.Items(), (Lines{name, name + " (32-bit)"}));
+    EXPECT_EQ(On<zarvik::MissingSharedDllFilesPage>().ListBox6.Items(), Lines{name});
+    DoubleClickEntry(listed, 1);
+    EXPECT_EQ(App().Form5().Edit1.Text(), file);
 }
 
 }  // namespace

@@ -24,16 +24,26 @@ const std::string kStartup = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\";
 const std::string kRun = kStartup + "Run";
 const std::string kRunOnce = kStartup + "RunOnce";
 const std::string kRunServices = kStartup + "RunServices";
+const std::string kWow32Run = "SOFTWARE\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Run";
 const std::string kServices = "SYSTEM\\CurrentControlSet\\Services\\";
 const std::string kExeCommand = "exefile\\shell\\open\\command";
 
-// Tests run where RegDeleteTreeA exists (Wine, Vista on).
+// The keys of HKEY_LOCAL_MACHINE a test reads and writes are those of the
+// native view, whose entries the program lists unmarked in either build.
+REGSAM Native(HKEY root) { return root == HKEY_LOCAL_MACHINE ? KEY_WOW64_64KEY : 0; }
+
+// Tests run where RegDeleteTreeA and RegDeleteKeyExA exist (Wine, Vista on).
 void DeleteTree(HKEY root, const std::string& path) {
     static auto* deleteTree = ui::SystemFunction<LONG WINAPI(HKEY, LPCSTR)>("advapi32.dll",
                                                                              "RegDeleteTreeA");
-    ASSERT_TRUE(deleteTree);
-    deleteTree(root, path.c_str());
-    ::RegDeleteKeyA(root, path.c_str());
+    static auto* deleteKey = ui::SystemFunction<LONG WINAPI(HKEY, LPCSTR, REGSAM, DWORD)>(
+        "advapi32.dll", "RegDeleteKeyExA");
+    ASSERT_TRUE(deleteTree && deleteKey);
+    ui::RegKey key;
+    if (::RegOpenKeyExA(root, path.c_str(), 0, KEY_ALL_ACCESS | Native(root), key.Put()) == ERROR_SUCCESS)
+        deleteTree(key.Get(), nullptr);
+    key.Reset();
+    deleteKey(root, path.c_str(), Native(root), 0);
 }
 
 struct Value {
@@ -45,7 +55,7 @@ struct Value {
 // The values of the key; nullopt when it does not open.
 std::optional<std::vector<Value>> ValuesOf(HKEY root, const std::string& path) {
     ui::RegKey key;
-    if (::RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, key.Put()) != ERROR_SUCCESS)
+    if (::RegOpenKeyExA(root, path.c_str(), 0, KEY_READ | Native(root), key.Put()) != ERROR_SUCCESS)
         return std::nullopt;
     std::vector<Value> values;
     char name[1024], data[8192];
@@ -59,7 +69,7 @@ std::optional<std::vector<Value>> ValuesOf(HKEY root, const std::string& path) {
 
 void SetValue(HKEY root, const std::string& path, const Value& v) {
     ui::RegKey key;
-    ASSERT_EQ(::RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+    ASSERT_EQ(::RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | Native(root), nullptr,
                                 key.Put(), nullptr),
               ERROR_SUCCESS);
     ::RegSetValueExA(key.Get(), v.name.c_str(), 0, v.type,
@@ -101,7 +111,7 @@ private:
         undo_.push_back([root, path, saved = *ValuesOf(root, path)] {
             for (const Value& v : ValuesOf(root, path).value_or(std::vector<Value>{})) {
                 ui::RegKey key;
-                ::RegOpenKeyExA(root, path.c_str(), 0, KEY_SET_VALUE, key.Put());
+                ::RegOpenKeyExA(root, path.c_str(), 0, KEY_SET_VALUE | Native(root), key.Put());
                 ::RegDeleteValueA(key.Get(), v.name.c_str());
             }
             for (const Value& v : saved) SetValue(root, path, v);
@@ -224,6 +234,32 @@ TEST_F(RegistryPages, StartupEntriesAreListedShownAndRemovedAfterYesOnly) {
     EXPECT_FALSE(Contains(page.ListBox12, "ZarvikTest Once"));
     EXPECT_EQ(prompts.Questions().size(), 3u);
     EXPECT_TRUE(prompts.Errors().empty());
+}
+
+// The prefix is 64-bit Windows: both views are listed, each entry acting in its own.
+TEST_F(RegistryPages, EachViewsEntryIsListedReadAndRemovedInItsOwnView) {
+    registry.SetText(HKEY_LOCAL_MACHINE, kRun, "ZarvikTest View", "native.exe");
+    registry.SetText(HKEY_LOCAL_MACHINE, kWow32Run, "ZarvikTest View", "wow32.exe /x");
+    Begin();
+    ShowRegistry();
+    zarvik::RegistryPage& page = Reg();
+    ClickEntry(page.ListBox10, IndexOf(page.ListBox10, "ZarvikTest View (32-bit)"));
+    EXPECT_EQ(page.Edit9.Text(), "wow32.exe /x");
+    DoubleClickField(page.Edit9);  // a bare name is a file of its view's System directory
+    char dir[MAX_PATH];
+    EXPECT_EQ(App().Form5().Edit1.Text(),
+              std::string(dir, ::GetWindowsDirectoryA(dir, MAX_PATH)) + "\\syswow64\\wow32.exe");
+    ClickEntry(page.ListBox10, IndexOf(page.ListBox10, "ZarvikTest View"));
+    EXPECT_EQ(page.Edit9.Text(), "native.exe");
+    prompts.answers = {true};
+    page.PopupMenu1.Choose(0);  // the native entry, clicked last
+    EXPECT_FALSE(Contains(page.ListBox10, "ZarvikTest View"));
+    const int wow = IndexOf(page.ListBox10, "ZarvikTest View (32-bit)");
+    ASSERT_GE(wow, 0) << "the other view's entry stays";
+    ClickEntry(page.ListBox10, wow);
+    prompts.answers = {true};
+    page.PopupMenu1.Choose(0);
+    EXPECT_FALSE(Contains(page.ListBox10, "ZarvikTest View (32-bit)"));
 }
 
 TEST_F(RegistryPages, ADefaultValueIsAnEmptyEntryAndAMissingKeyAnEmptyList) {
