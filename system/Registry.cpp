@@ -2,6 +2,7 @@
 
 #include <string.h>
 
+#include "ui/FileNames.h"
 #include "ui/SystemFunction.h"
 
 namespace zarvik {
@@ -54,10 +55,8 @@ RegistryView NativeRegistryView() {
 }
 
 std::string Wow64SystemDirectory() {
-    auto* query =
-        ui::SystemFunction<UINT WINAPI(LPSTR, UINT)>("kernel32.dll", "GetSystemWow64DirectoryA");
-    char buf[MAX_PATH];
-    return query ? WithSlash(buf, query(buf, MAX_PATH)) : std::string();
+    const std::string wow = ui::SystemWow64Directory();
+    return wow.empty() ? wow : wow + "\\";
 }
 
 std::string FileOfView(const std::string& path, RegistryView view) {
@@ -73,12 +72,9 @@ std::string FileOfView(const std::string& path, RegistryView view) {
         const std::string wow = Wow64SystemDirectory();
         return wow.empty() ? path : wow + rest;
     }
-#ifdef _WIN64
+    // The native view's system32 is the one the file functions open in
+    // either build (ui/FileNames.h).
     return path;
-#else
-    const size_t parent = system.find_last_of('\\', system.size() - 2);
-    return system.substr(0, parent + 1) + "Sysnative\\" + rest;
-#endif
 }
 
 RegistryDataTypeError::RegistryDataTypeError(const std::string& valueName)

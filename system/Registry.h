@@ -34,10 +34,10 @@ RegistryView NativeRegistryView();
 // empty on 32-bit Windows.
 std::string Wow64SystemDirectory();
 
-// The file a path written by the programs of `view` names, as this process
-// opens it. Programs of the 32-bit view mean SysWOW64 where they write
-// system32; the native view's system32 is the real one, which a 32-bit
-// process reaches through Sysnative. Other folders, and the few below
+// The file a path written by the programs of `view` names, as the program's
+// file functions open it. Programs of the 32-bit view mean SysWOW64 where
+// they write system32; the native view's system32 is the real one, which the
+// file functions open in either build. Other folders, and the few below
 // system32 that the system never redirects, are the same file in either view.
 std::string FileOfView(const std::string& path, RegistryView view);
 

@@ -1,5 +1,7 @@
 #include "ui/FileNames.h"
 
+#include "ui/SystemFunction.h"
+
 namespace ui {
 
 namespace {
@@ -47,13 +49,6 @@ bool ToAnsi(std::wstring_view text, std::string& out) {
     return !lossy;
 }
 
-// Calls that older Windows lacks, looked up at run time.
-template <typename F>
-F Kernel32(const char* name) {
-    return reinterpret_cast<F>(
-        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("kernel32.dll"), name)));
-}
-
 }  // namespace
 
 std::wstring WidePath(std::string_view path) {
@@ -97,16 +92,16 @@ NativeFileSystem::NativeFileSystem() {
 #ifndef _WIN64
     // Looked up once: Windows 2000 has no WoW64, and neither has a 32-bit
     // Windows of any age, where the call fails harmlessly.
-    using Disable = BOOL(WINAPI*)(PVOID*);
-    static const auto disable = Kernel32<Disable>("Wow64DisableWow64FsRedirection");
+    static auto* const disable =
+        SystemFunction<BOOL WINAPI(PVOID*)>("kernel32.dll", "Wow64DisableWow64FsRedirection");
     disabled_ = disable && disable(&previous_);
 #endif
 }
 
 NativeFileSystem::~NativeFileSystem() {
 #ifndef _WIN64
-    using Revert = BOOL(WINAPI*)(PVOID);
-    static const auto revert = Kernel32<Revert>("Wow64RevertWow64FsRedirection");
+    static auto* const revert =
+        SystemFunction<BOOL WINAPI(PVOID)>("kernel32.dll", "Wow64RevertWow64FsRedirection");
     if (disabled_ && revert) revert(previous_);
 #endif
 }
@@ -148,8 +143,8 @@ bool OnFatVolume(std::string_view path) {
 }
 
 std::string SystemWow64Directory() {
-    using Query = UINT(WINAPI*)(LPSTR, UINT);
-    static const auto query = Kernel32<Query>("GetSystemWow64DirectoryA");
+    static auto* const query =
+        SystemFunction<UINT WINAPI(LPSTR, UINT)>("kernel32.dll", "GetSystemWow64DirectoryA");
     char buf[MAX_PATH + 1] = {};
     const UINT n = query ? query(buf, sizeof buf) : 0;
     return n && n < sizeof buf ? std::string(buf, n) : std::string();
