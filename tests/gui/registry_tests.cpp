@@ -134,16 +134,22 @@ bool Lists(const ui::ListBox& list, const std::string& name) {
 
 void CALLBACK CloseMenu(HWND, UINT, UINT_PTR, DWORD) { ::EndMenu(); }
 
-// A right-click on the list, then Down and Enter in the menu it opens; a
-// menu that does not take the keys is closed after two seconds.
-void RightClickAndChooseFirst(ui::ListBox& list) {
+// A right-click on the entry (-1: below the last), then Down and Enter in
+// the menu it opens; a menu that does not take the keys is closed after two
+// seconds.
+void RightClickAndChooseFirst(ui::ListBox& list, int index) {
     ::PostMessageA(list.Handle(), WM_KEYDOWN, VK_DOWN, 0);
     ::PostMessageA(list.Handle(), WM_KEYDOWN, VK_RETURN, 0);
     const UINT_PTR timer = ::SetTimer(nullptr, 0, 2000, &CloseMenu);
     RECT rc{};
-    ::GetWindowRect(list.Handle(), &rc);
+    if (index >= 0)
+        ::SendMessageA(list.Handle(), LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rc));
+    else
+        ::GetClientRect(list.Handle(), &rc), rc.top = rc.bottom - 10;
+    POINT at{rc.left + 5, rc.top + 5};
+    ::ClientToScreen(list.Handle(), &at);
     ::SendMessageA(list.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list.Handle()),
-                   MAKELPARAM(rc.left + 5, rc.top + 5));
+                   MAKELPARAM(at.x, at.y));
     ::KillTimer(nullptr, timer);
     ui::PumpMessages();
 }
@@ -210,7 +216,7 @@ TEST_F(RegistryPages, StartupEntriesAreListedShownAndRemovedAfterYesOnly) {
 
     Additional().ListBox9.Clear();
     prompts.answers = {true};
-    RightClickAndChooseFirst(page.ListBox10);
+    RightClickAndChooseFirst(page.ListBox10, IndexOf(page.ListBox10, "ZarvikTest Run"));
     EXPECT_FALSE(Contains(page.ListBox10, "ZarvikTest Run"));
     EXPECT_EQ(ValuesOf(HKEY_LOCAL_MACHINE, kRun)->size(),
               static_cast<size_t>(page.ListBox10.Count()));
@@ -224,6 +230,23 @@ TEST_F(RegistryPages, StartupEntriesAreListedShownAndRemovedAfterYesOnly) {
     EXPECT_FALSE(Contains(page.ListBox12, "ZarvikTest Once"));
     EXPECT_EQ(prompts.Questions().size(), 3u);
     EXPECT_TRUE(prompts.Errors().empty());
+}
+
+TEST_F(RegistryPages, RemoveSelectedActsOnTheEntryRightClickedAndOnNoneBelowTheLast) {
+    registry.SetText(HKEY_LOCAL_MACHINE, kRun, "ZarvikTest A", "a.exe");
+    registry.SetText(HKEY_LOCAL_MACHINE, kRun, "ZarvikTest B", "b.exe");
+    Begin();
+    ShowRegistry();
+    ui::ListBox& run = Reg().ListBox10;
+    ClickEntry(run, IndexOf(run, "ZarvikTest A"));
+    prompts.answers = {true};
+    RightClickAndChooseFirst(run, IndexOf(run, "ZarvikTest B"));
+    EXPECT_TRUE(Contains(run, "ZarvikTest A"));
+    EXPECT_FALSE(Contains(run, "ZarvikTest B"));
+    ClickEntry(run, IndexOf(run, "ZarvikTest A"));
+    RightClickAndChooseFirst(run, -1);
+    EXPECT_EQ(prompts.Questions().size(), 1u) << "below the last entry nothing is chosen";
+    EXPECT_TRUE(Contains(run, "ZarvikTest A"));
 }
 
 TEST_F(RegistryPages, ADefaultValueIsAnEmptyEntryAndAMissingKeyAnEmptyList) {
@@ -308,6 +331,11 @@ TEST_F(RegistryPages, RepairWritesTheFieldBackAsText) {
     EXPECT_EQ((*ValuesOf(HKEY_CLASSES_ROOT, kExeCommand))[0].data, std::string("\"%1\" /zarvik\0", 13));
     EXPECT_EQ(page.Edit11.Text(), "\"%1\" /zarvik") << "no rebuild";
     EXPECT_TRUE(prompts.asked.empty());
+
+    Type(page.Edit11, " ");  // what a failed read leaves, near enough
+    Click(page.Button16);
+    EXPECT_EQ(prompts.Messages(), Lines{"The Shell Open Command is empty: nothing was written"});
+    EXPECT_EQ((*ValuesOf(HKEY_CLASSES_ROOT, kExeCommand))[0].data, std::string("\"%1\" /zarvik\0", 13));
 }
 
 TEST_F(RegistryPages, WinIniIsSavedWithCrLfAfterYesAndAFailedSaveLeavesItWhole) {
