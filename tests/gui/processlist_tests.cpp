@@ -217,6 +217,9 @@ TEST_F(ProcessList, KillProcessEndsOnlyATopLevelEntrysProcessAndRebuilds) {
     const int own = EntryOf(mine.hwnd);
     ASSERT_GE(own, 0);
     ClickEntry(List(), own);
+    prompts.answers = {false, true};
+    Click(Page().Button30);
+    EXPECT_TRUE(guard.asked.empty()) << "its own process only after Yes";
     Click(Page().Button30);
     EXPECT_EQ(prompts.Messages().back(), "Could not open process requested!");
     EXPECT_EQ(guard.asked, std::vector<DWORD>{::GetCurrentProcessId()});
@@ -388,6 +391,15 @@ TEST_F(ProcessList, IconsAreSavedWithoutExtensionAndInvalidOnesRefused) {
     Click(Page().Button47);
     EXPECT_NE(Page().Image2.Icon(), nullptr);
     EXPECT_NE(::DefWindowProcA(mine.hwnd, WM_GETICON, ICON_SMALL, 0), 0);
+    const std::string bitmap = root / "one pixel.bmp";  // offered too: it becomes an icon
+    const BITMAPFILEHEADER file{0x4D42, 58, 0, 0, 54};
+    const BITMAPINFOHEADER header{sizeof(BITMAPINFOHEADER), 1, 1, 1, 24, BI_RGB, 4, 0, 0, 0, 0};
+    WriteFile(bitmap, std::string(reinterpret_cast<const char*>(&file), sizeof file) +
+                          std::string(reinterpret_cast<const char*>(&header), sizeof header) + "zzzz");
+    prompts.pictures.push_back(bitmap);
+    Click(Page().Button39);
+    EXPECT_EQ(prompts.Errors().size(), 1u);
+    EXPECT_NE(::DefWindowProcA(mine.hwnd, WM_GETICON, ICON_BIG, 0), reinterpret_cast<LRESULT>(big.Get()));
     prompts.pictures.push_back(std::nullopt);
     Click(Page().Button39);
     EXPECT_EQ(prompts.Errors().size(), 1u) << "a cancelled dialog changes nothing";
@@ -409,6 +421,16 @@ TEST_F(ProcessList, ViewOpensTheViewWindowAndDrawsTheSelectedWindow) {
     EXPECT_TRUE(App().Form7().Visible());
     EXPECT_EQ(prompts.asked.size(), 1u) << "nothing asked or told";
     App().Form7().Close();
+}
+
+TEST_F(ProcessList, ViewOfAWindowThatStopsAnsweringDoesNotWaitForIt) {
+    WindowHost host("ZkHostHung", 0, 0, {"hung"});
+    ShowPage();
+    const std::vector<int> at = EntriesWith(std::to_string(host.Id()) + "\thung \t");
+    ASSERT_EQ(at.size(), 1u);
+    ClickEntry(List(), at[0]);
+    Click(Page().Button49);
+    EXPECT_TRUE(App().Form7().Visible());
 }
 
 }  // namespace
