@@ -58,6 +58,12 @@ TEST_F(Comparing, TheWindowStartsOnList2WithItsPlaceholdersAndNames) {
     for (ui::Button* b : {&f.Button2, &f.Button5}) EXPECT_EQ(b->Text(), "Save");
     EXPECT_EQ(f.Button3.Text(), "Compare");
     EXPECT_EQ(f.Button6.Text(), "Close");
+
+    const ui::Rect centred = f.Bounds();
+    ::SetWindowPos(f.Handle(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    Click(f.Button6);
+    Click(Main().SpeedButton10);
+    EXPECT_EQ(f.Bounds().x, centred.x) << "centred each time it is shown";
 }
 
 TEST_F(Comparing, CompareBeforeAnyLoadFindsThePlaceholderInBoth) {

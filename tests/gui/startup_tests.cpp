@@ -27,6 +27,26 @@ TEST_F(Startup, NormalModeCreatesAMissingLogAsAnEmptyFile) {
     EXPECT_EQ(prompts.asked.front().title, "Zarvik v1.1");
 }
 
+TEST_F(Startup, EveryControlLiesInsideItsPage) {
+    Start();
+    for (int i = 0; i < Main().PageControl1.PageCount(); ++i) {
+        const HWND page = Main().PageControl1.Page(i).Handle();
+        RECT area{};
+        ::GetClientRect(page, &area);
+        for (HWND c = ::GetWindow(page, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT)) {
+            RECT r{};
+            ::GetWindowRect(c, &r);
+            ::MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&r), 2);
+            RECT inside{};
+            ::IntersectRect(&inside, &r, &area);
+            char text[64] = "";
+            ::GetWindowTextA(c, text, sizeof text);
+            EXPECT_TRUE(::EqualRect(&inside, &r) || !(::GetWindowLongA(c, GWL_STYLE) & WS_VISIBLE))
+                << text << " on " << Main().PageControl1.Page(i).Caption();
+        }
+    }
+}
+
 TEST_F(Startup, CancellingTheOpenDialogGivesNormalMode) {
     StartWithExternalList(std::nullopt);
     EXPECT_EQ(App().LogFileName, LogPath());
@@ -89,6 +109,8 @@ TEST_F(Startup, AnExternalListThatCannotBeReadFallsBackToTheDefaultLog) {
     StartWithExternalList(missing);
     ASSERT_EQ(prompts.Errors().size(), 1u);
     EXPECT_NE(prompts.Errors()[0].find(missing), std::string::npos) << prompts.Errors()[0];
+    EXPECT_NE(prompts.Errors()[0].find("goes on with the default log " + LogPath()),
+              std::string::npos);
     EXPECT_FALSE(App().ExternalList);
     EXPECT_EQ(App().LogFileName, LogPath());
     EXPECT_TRUE(Main().SpeedButton1.Enabled());
