@@ -166,9 +166,12 @@ LRESULT CALLBACK Window::ControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
         }
         return ::CallWindowProcA(base, hwnd, msg, wp, lp);
     }
-    const LRESULT result = ::CallWindowProcA(base, hwnd, msg, wp, lp);
+    LRESULT result = ::CallWindowProcA(base, hwnd, msg, wp, lp);
     // Asked again: handling the message may have destroyed the wrapper.
-    if (Window* self = FromHandle(hwnd)) self->AfterControlMessage(msg);
+    if (Window* self = FromHandle(hwnd)) {
+        if (msg == WM_GETDLGCODE) result |= self->ExtraDialogCode();
+        self->AfterControlMessage(msg);
+    }
     return result;
 }
 

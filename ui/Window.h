@@ -82,6 +82,9 @@ protected:
     // A standard control's message after its class has handled it, for what
     // the control does not tell its parent (an edit's double-click). Must not throw.
     virtual void AfterControlMessage(UINT /*msg*/) noexcept {}
+    // Keys a standard control takes for itself beyond its class's answer to
+    // WM_GETDLGCODE (DLGC_WANTTAB: the Tab key types a tab).
+    virtual LRESULT ExtraDialogCode() const noexcept { return 0; }
 
     HWND hwnd_ = nullptr;
 

@@ -116,6 +116,15 @@ TEST_F(Reporting, TheMainWindowsButtonShowsItAndExitOnlyHidesIt) {
                                   "   C:\\A.TXT", " "}));
 }
 
+TEST_F(Reporting, TheTabKeyTypesATabOnThePage) {
+    Click(Main().SpeedButton11);
+    Page().SetFocus();
+    ::PostMessageA(Page().Handle(), WM_KEYDOWN, VK_TAB, 0);  // as the key arrives
+    ::PostQuitMessage(0);
+    ui::RunMessageLoop();
+    EXPECT_EQ(Page().Text(), "\t");
+}
+
 // --- Page reports ---------------------------------------------------------
 
 TEST_F(Reporting, AutoClearOffAppendsAndOnReplacesWithoutAQuestion) {
@@ -145,6 +154,13 @@ TEST_F(Reporting, AnEmptyListGivesItsHeadingAndTheOneSpaceLine) {
     Click(On<zarvik::SharedDllFilesPage>().Button12);
     EXPECT_EQ(PageLines(), (Lines{"SharedDLL files:", " "}));
     EXPECT_EQ(BoldLines(), (std::vector<bool>{true, false}));
+}
+
+TEST_F(Reporting, AReportAfterAnEmptyLastParagraphBeginsOnIt) {
+    Page().SetPlainText("x\r\n");
+    On<zarvik::SharedDllFilesPage>().ListBox1.Clear();
+    Click(On<zarvik::SharedDllFilesPage>().Button12);
+    EXPECT_EQ(PageLines(), (Lines{"x", "SharedDLL files:", " "}));
 }
 
 TEST_F(Reporting, ANeverAnalysedPageCopiesItsPlaceholderLine) {
@@ -285,6 +301,8 @@ TEST_F(Reporting, SetTabsChangesTheStopsOfTextAlreadyThereAndCancelNothing) {
     auto& tabs = App().Form4();
     Click(Tool().Button1);
     EXPECT_TRUE(tabs.Visible());
+    EXPECT_EQ(tabs.Bounds().w, 351);
+    EXPECT_EQ(tabs.Bounds().h, 128);
     EXPECT_EQ(tabs.Edit1.Text(), "40");
     EXPECT_EQ(tabs.Edit4.Text(), "400");
 
