@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "gui/FileListTestSupport.h"
+#include "app/FileProbe.h"
 #include "app/TextHelpers.h"
 #include "gui/support/UnixTools.h"
 #include "inspect/Unit5.h"
@@ -200,7 +201,7 @@ protected:
         mount_ = root / "full";
         MakeDirectory(mount_);
         hostMount_ = UnixPath(mount_);
-        const auto out = RunHostShell("mount -t tmpfs -o size=64k tmpfs '" + hostMount_ +
+        const auto out = RunHostShell("mount -t tmpfs -o " + options_ + " tmpfs '" + hostMount_ +
                                       "' && echo MOUNTED");
         if (!out || out->find("MOUNTED") == std::string::npos) {
             hostMount_.clear();
@@ -227,7 +228,36 @@ protected:
         }
     }
     std::string mount_, hostMount_;
+    std::string options_ = "size=64k";
 };
+
+// Room for one file: the mount takes no new one once it is there.
+class NoNewFiles : public FullDisk {
+protected:
+    NoNewFiles() { options_ = "size=64k,nr_inodes=2"; }
+};
+
+TEST_F(NoNewFiles, ASaveWritesTheFileInPlaceAndSaysSo) {
+    const std::string report = mount_ + "\\report.zvk";
+    WriteFile(report, "old");
+    Start();
+    Tool().AppendLine("new text");
+    prompts.files.push_back(report);
+    Click(Tool().SpeedButton2);
+    EXPECT_EQ(prompts.Messages(), Lines{zarvik::InPlaceWriteText(report)});
+    EXPECT_NE(ReadFile(report).find("new text"), std::string::npos);
+}
+
+TEST_F(Faults, ASaveOverAFileKeepsItsAttributes) {
+    const std::string report = root / "report.zvk";
+    WriteFile(report, "old");
+    ::SetFileAttributesA(report.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    Start();
+    prompts.files.push_back(report);
+    Click(Tool().SpeedButton2);
+    EXPECT_NE(ReadFile(report), "old");
+    EXPECT_EQ(::GetFileAttributesA(report.c_str()) & FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_HIDDEN);
+}
 
 TEST_F(FullDisk, ASaveThatRunsOutOfSpaceKeepsTheOldFileAndShowsTheError) {
     paths.windows = mount_ + "\\windows";
