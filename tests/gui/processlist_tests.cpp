@@ -2,6 +2,7 @@
 // the test starts, the test's own windows, kill and shutdown through a seam
 // that lets only the started process be ended, icons on the disk.
 #include <set>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -424,13 +425,26 @@ TEST_F(ProcessList, ViewOpensTheViewWindowAndDrawsTheSelectedWindow) {
 }
 
 TEST_F(ProcessList, ViewOfAWindowThatStopsAnsweringDoesNotWaitForIt) {
-    WindowHost host("ZkHostHung", 0, 0, {"hung"});
+    HWND hung = nullptr;
+    ui::KernelHandle ready(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    ui::KernelHandle stop(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    ui::KernelHandle release(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    std::thread owner([&] {  // answers until told to stop, then nothing until released
+        OwnWindow window("hung");
+        hung = window.hwnd;
+        ::SetEvent(ready.Get());
+        for (HANDLE h = stop.Get(); ::MsgWaitForMultipleObjects(1, &h, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0;)
+            ui::PumpMessages();
+        ::WaitForSingleObject(release.Get(), INFINITE);
+    });
+    ::WaitForSingleObject(ready.Get(), INFINITE);
     ShowPage();
-    const std::vector<int> at = EntriesWith(std::to_string(host.Id()) + "\thung \t");
-    ASSERT_EQ(at.size(), 1u);
-    ClickEntry(List(), at[0]);
+    ClickEntry(List(), EntryOf(hung));
+    ::SetEvent(stop.Get());
     Click(Page().Button49);
     EXPECT_TRUE(App().Form7().Visible());
+    ::SetEvent(release.Get());
+    owner.join();
 }
 
 }  // namespace

@@ -3,8 +3,7 @@
 // exists, the ID of the process to outlive not, the window class, the
 // child windows of each top-level window, the count of numbered top-level
 // windows ("w1", "w2"...), then one caption per further top-level window.
-// It ends when it is terminated or when that process ends. A class whose
-// name ends in "Hung" takes no messages once its windows exist.
+// It ends when it is terminated or when that process ends.
 #include <windows.h>
 
 #include <cstdlib>
@@ -46,9 +45,6 @@ int main(int argc, char** argv) {
         ::CloseHandle(ready);
     }
     if (!parent) return 4;
-    const std::string name(cls);
-    if (name.size() >= 4 && name.compare(name.size() - 4, 4, "Hung") == 0)
-        return static_cast<int>(::WaitForSingleObject(parent, INFINITE));
     for (;;) {
         DWORD r = ::MsgWaitForMultipleObjects(1, &parent, FALSE, INFINITE, QS_ALLINPUT);
         if (r != WAIT_OBJECT_0 + 1) break;
