@@ -1,6 +1,7 @@
 // The View Process List page through the real windows: windows of a process
 // the test starts, the test's own windows, kill and shutdown through a seam
 // that lets only the started process be ended, icons on the disk.
+#include <atomic>
 #include <set>
 #include <thread>
 #include <string>
@@ -393,10 +394,8 @@ TEST_F(ProcessList, IconsAreSavedWithoutExtensionAndInvalidOnesRefused) {
     EXPECT_NE(Page().Image2.Icon(), nullptr);
     EXPECT_NE(::DefWindowProcA(mine.hwnd, WM_GETICON, ICON_SMALL, 0), 0);
     const std::string bitmap = root / "one pixel.bmp";  // offered too: it becomes an icon
-    const BITMAPFILEHEADER file{0x4D42, 58, 0, 0, 54};
-    const BITMAPINFOHEADER header{sizeof(BITMAPINFOHEADER), 1, 1, 1, 24, BI_RGB, 4, 0, 0, 0, 0};
-    WriteFile(bitmap, std::string(reinterpret_cast<const char*>(&file), sizeof file) +
-                          std::string(reinterpret_cast<const char*>(&header), sizeof header) + "zzzz");
+    WriteFile(bitmap, std::string("BM:\0\0\0\0\0\0\0006\0\0\0(\0\0\0\1\0\0\0\1\0\0\0\1\0\030\0\0\0\0\0"
+                                  "\4\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0zzz\0", 58));
     prompts.pictures.push_back(bitmap);
     Click(Page().Button39);
     EXPECT_EQ(prompts.Errors().size(), 1u);
@@ -425,19 +424,17 @@ TEST_F(ProcessList, ViewOpensTheViewWindowAndDrawsTheSelectedWindow) {
 }
 
 TEST_F(ProcessList, ViewOfAWindowThatStopsAnsweringDoesNotWaitForIt) {
-    HWND hung = nullptr;
-    ui::KernelHandle ready(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
-    ui::KernelHandle stop(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
-    ui::KernelHandle release(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    std::atomic<HWND> hung{nullptr};
+    ui::KernelHandle stop(::CreateEventA(nullptr, TRUE, FALSE, nullptr)),
+        release(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
     std::thread owner([&] {  // answers until told to stop, then nothing until released
         OwnWindow window("hung");
         hung = window.hwnd;
-        ::SetEvent(ready.Get());
-        for (HANDLE h = stop.Get(); ::MsgWaitForMultipleObjects(1, &h, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0;)
+        for (HANDLE h = stop.Get(); ::MsgWaitForMultipleObjects(1, &h, FALSE, INFINITE, QS_ALLINPUT);)
             ui::PumpMessages();
         ::WaitForSingleObject(release.Get(), INFINITE);
     });
-    ::WaitForSingleObject(ready.Get(), INFINITE);
+    while (!hung) ::Sleep(1);
     ShowPage();
     ClickEntry(List(), EntryOf(hung));
     ::SetEvent(stop.Get());

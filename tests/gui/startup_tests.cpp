@@ -30,19 +30,11 @@ TEST_F(Startup, NormalModeCreatesAMissingLogAsAnEmptyFile) {
 TEST_F(Startup, EveryControlLiesInsideItsPage) {
     Start();
     for (int i = 0; i < Main().PageControl1.PageCount(); ++i) {
-        const HWND page = Main().PageControl1.Page(i).Handle();
-        RECT area{};
-        ::GetClientRect(page, &area);
-        for (HWND c = ::GetWindow(page, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT)) {
-            RECT r{};
-            ::GetWindowRect(c, &r);
-            ::MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&r), 2);
-            RECT inside{};
-            ::IntersectRect(&inside, &r, &area);
-            char text[64] = "";
-            ::GetWindowTextA(c, text, sizeof text);
-            EXPECT_TRUE(::EqualRect(&inside, &r) || !(::GetWindowLongA(c, GWL_STYLE) & WS_VISIBLE))
-                << text << " on " << Main().PageControl1.Page(i).Caption();
+        const ui::TabSheet& page = Main().PageControl1.Page(i);
+        for (HWND c = ::GetWindow(page.Handle(), GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT)) {
+            const ui::Rect r = ui::Window::FromHandle(c)->Bounds(), area = page.ClientArea();
+            EXPECT_TRUE(r.x >= 0 && r.y >= 0 && r.x + r.w <= area.w && r.y + r.h <= area.h)
+                << ui::Window::FromHandle(c)->Text() << " on " << page.Caption();
         }
     }
 }
