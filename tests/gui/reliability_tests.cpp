@@ -201,7 +201,7 @@ protected:
         mount_ = root / "full";
         MakeDirectory(mount_);
         hostMount_ = UnixPath(mount_);
-        const auto out = RunHostShell("mount -t tmpfs -o " + options_ + " tmpfs '" + hostMount_ +
+        const auto out = RunHostShell("mount -t tmpfs -o size=64k tmpfs '" + hostMount_ +
                                       "' && echo MOUNTED");
         if (!out || out->find("MOUNTED") == std::string::npos) {
             hostMount_.clear();
@@ -228,16 +228,12 @@ protected:
         }
     }
     std::string mount_, hostMount_;
-    std::string options_ = "size=64k";
 };
 
-class NoNewFiles : public FullDisk {  // room for one file, and that is there
-    void SetUp() override { options_ = "size=64k,nr_inodes=2"; FullDisk::SetUp(); }
-};
-
-TEST_F(NoNewFiles, ASaveWritesTheFileInPlaceAndSaysSo) {
+TEST_F(FullDisk, WhereNoFileCanBeMadeBesideItASaveWritesInPlaceAndSaysSo) {
     const std::string report = mount_ + "\\report.zvk";
     WriteFile(report, "old");
+    RunHostShell("mount -o remount,nr_inodes=2 '" + hostMount_ + "'");  // no room for another
     Start();
     prompts.files.push_back(report);
     Click(Tool().SpeedButton2);

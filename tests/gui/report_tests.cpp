@@ -306,8 +306,7 @@ TEST_F(Reporting, SetTabsChangesTheStopsOfTextAlreadyThereAndCancelNothing) {
     auto& tabs = App().Form4();
     Click(Tool().Button1);
     EXPECT_TRUE(tabs.Visible());
-    EXPECT_EQ(tabs.Bounds().w, 351);
-    EXPECT_EQ(tabs.Bounds().h, 128);
+    EXPECT_EQ(std::make_pair(tabs.Bounds().w, tabs.Bounds().h), std::make_pair(351, 128));
     EXPECT_EQ(tabs.Edit1.Text(), "40");
     EXPECT_EQ(tabs.Edit4.Text(), "400");
 
