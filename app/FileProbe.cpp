@@ -48,12 +48,35 @@ std::vector<std::string> ReadTextLines(const std::string& path) {
     return SplitLines(ReadWholeFile(path));
 }
 
-void WriteWholeFile(const std::string& path, const std::string& bytes) {
+namespace {
+
+// Writes the bytes over the file itself, for a folder that takes no new file.
+void WriteInPlace(const std::string& path, const std::string& bytes) {
+    ui::FileHandle file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) ThrowFileError("Cannot create file", path, ::GetLastError());
+    DWORD written = 0;
+    if (!::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+        written != bytes.size() || !::SetEndOfFile(file.Get()))
+        ThrowFileError("Cannot write file", path, ::GetLastError());
+}
+
+}  // namespace
+
+std::string InPlaceWriteText(const std::string& path) {
+    return "No new file could be made beside \"" + path +
+           "\", so it was written over in place instead of replaced whole.";
+}
+
+WriteMethod WriteWholeFile(const std::string& path, const std::string& bytes) {
     const std::string temp = path + ".~zk";
     {
         ui::FileHandle file(::CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                           FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file) ThrowFileError("Cannot create file", path, ::GetLastError());
+        if (!file) {
+            WriteInPlace(path, bytes);
+            return WriteMethod::InPlace;
+        }
         DWORD written = 0;
         if (!::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
                          nullptr) ||
@@ -64,21 +87,32 @@ void WriteWholeFile(const std::string& path, const std::string& bytes) {
             ThrowFileError("Cannot write file", path, code);
         }
     }
-    if (!::MoveFileExA(temp.c_str(), path.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED)) {
+    // Replacing an existing file keeps its attributes and its security; a
+    // plain move would give it those of the new file.
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    const bool existed = attributes != INVALID_FILE_ATTRIBUTES;
+    const bool replaced =
+        existed ? ::ReplaceFileA(path.c_str(), temp.c_str(), nullptr,
+                                 REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != FALSE
+                : ::MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_COPY_ALLOWED) != FALSE;
+    if (!replaced) {
         DWORD code = ::GetLastError();
         ::DeleteFileA(temp.c_str());
         ThrowFileError("Cannot write file", path, code);
     }
+    // Wine's replace keeps the security but not the attributes.
+    if (existed && ::GetFileAttributesA(path.c_str()) != attributes)
+        ::SetFileAttributesA(path.c_str(), attributes);
+    return WriteMethod::Replaced;
 }
 
-void WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {
+WriteMethod WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {
     std::string bytes;
     for (const std::string& line : lines) {
         bytes += line;
         bytes += "\r\n";
     }
-    WriteWholeFile(path, bytes);
+    return WriteWholeFile(path, bytes);
 }
 
 }  // namespace zarvik

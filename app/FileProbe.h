@@ -24,9 +24,17 @@ bool FilePresent(const std::string& path);
 std::vector<std::string> ReadTextLines(const std::string& path);
 std::string ReadWholeFile(const std::string& path);
 
+// How a file was saved: written beside it and put in its place (its
+// attributes and security kept), or, where its folder takes no new file,
+// written over in place.
+enum class WriteMethod { Replaced, InPlace };
+
 // Writes the lines, each ended by CR LF, replacing the file. The new text is
-// written beside it first, so a failed write never leaves half a file.
-void WriteTextLines(const std::string& path, const std::vector<std::string>& lines);
-void WriteWholeFile(const std::string& path, const std::string& bytes);
+// written beside it first, so a failed write never leaves half a file; only
+// where no file can be made beside it is the file written over directly.
+WriteMethod WriteTextLines(const std::string& path, const std::vector<std::string>& lines);
+WriteMethod WriteWholeFile(const std::string& path, const std::string& bytes);
+// What the user is told after a save written in place.
+std::string InPlaceWriteText(const std::string& path);
 
 }  // namespace zarvik

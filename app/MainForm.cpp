@@ -157,18 +157,23 @@ void TForm1::ChooseLogFile() {
 
 void TForm1::LoadLogView() {
     LogViewPage& view = Page<LogViewPage>();
+    const std::string ownLog = app_.WindowsPath + "Zarvik.ini";
     try {
         view.ReloadLogView();
         return;
     } catch (const std::exception& e) {
-        app_.ShowError(e.what());
+        // This machine's own log was the one that failed: nothing else to
+        // try. An external list that failed gives way to it, and the user
+        // must know that Build, Clear and Commit now write this machine's log.
+        if (!app_.ExternalList) {
+            app_.ShowError(e.what());
+            return;
+        }
+        app_.ShowError(std::string(e.what()) + "\r\n\r\nThe program goes on with the default log " +
+                       ownLog);
     }
-    // This machine's own log was the one that failed: nothing else to try,
-    // and the error is shown once.
-    if (!app_.ExternalList) return;
-    // An external list that cannot be read: work on this machine's own log,
-    // so no command ever runs without a store.
-    app_.LogFileName = app_.WindowsPath + "Zarvik.ini";
+    // So no command ever runs without a store.
+    app_.LogFileName = ownLog;
     SetExternalListMode(false);
     try {
         view.ReloadLogView();
@@ -199,7 +204,7 @@ void TForm1::SpeedButton4Click() {
 
 void TForm1::SpeedButton8Click() { app_.Form6().ShowModeless(); }
 
-void TForm1::SpeedButton10Click() { app_.Form9().ShowModeless(); }
+void TForm1::SpeedButton10Click() { app_.Form9().ShowCompare(); }
 
 void TForm1::SpeedButton11Click() { app_.Form2().ShowModeless(); }
 

@@ -2,9 +2,20 @@
 
 namespace zarvik {
 
+namespace {
+
+// The library makes no string of a name longer than an atom may be; such a
+// name finds no partner, as a name no server answers to.
+constexpr size_t kLongestName = 255;
+
+bool Fits(const std::string& name) { return name.size() <= kLongestName; }
+
+}  // namespace
+
 bool DdeClientConv::Connect(const std::string& service, const std::string& topic) {
     Close();
     if (service.empty() && topic.empty()) return false;
+    if (!Fits(service) || !Fits(topic)) return false;
     DdeString s, t;
     if (!service.empty()) s = dde_.String(service);
     if (!topic.empty()) t = dde_.String(topic);
@@ -29,7 +40,8 @@ void DdeClientConv::Close() {
 }
 
 std::optional<std::string> DdeClientConv::Request(const std::string& item, DWORD timeoutMs) {
-    if (!conv_ || Busy()) return std::nullopt;
+    // The library makes no string of an empty name: nothing to ask for.
+    if (!conv_ || Busy() || item.empty() || !Fits(item)) return std::nullopt;
     DdeString name = dde_.String(item);
     DdeData data(dde_, ::DdeClientTransaction(nullptr, 0, conv_.Get(), name.Get(), format_,
                                               XTYP_REQUEST, timeoutMs, nullptr));
@@ -38,7 +50,7 @@ std::optional<std::string> DdeClientConv::Request(const std::string& item, DWORD
 }
 
 bool DdeClientConv::Send(const std::string& data, const std::string& item, UINT type) {
-    if (!conv_ || Busy()) return false;
+    if (!conv_ || Busy() || !Fits(item)) return false;
     DdeString name;
     if (!item.empty()) name = dde_.String(item);
     DWORD transaction = 0;
@@ -61,14 +73,14 @@ bool DdeClientConv::Execute(const std::string& command) {
 }
 
 bool DdeClientConv::StartAdvise(const std::string& item, DWORD timeoutMs) {
-    if (!conv_ || Busy() || item.empty()) return false;
+    if (!conv_ || Busy() || item.empty() || !Fits(item)) return false;
     DdeString name = dde_.String(item);
     return ::DdeClientTransaction(nullptr, 0, conv_.Get(), name.Get(), format_, XTYP_ADVSTART,
                                   timeoutMs, nullptr) != nullptr;
 }
 
 void DdeClientConv::StopAdvise(const std::string& item, DWORD timeoutMs) {
-    if (!conv_ || Busy() || item.empty()) return;
+    if (!conv_ || Busy() || item.empty() || !Fits(item)) return;
     DdeString name = dde_.String(item);
     ::DdeClientTransaction(nullptr, 0, conv_.Get(), name.Get(), format_, XTYP_ADVSTOP, timeoutMs,
                            nullptr);

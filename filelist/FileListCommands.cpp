@@ -63,8 +63,9 @@ void TForm1::SpeedButton7Click() {
     FileDialogOptions options;
     options.filter = "Ini File|*.ini";
     // The text as last loaded into the view, not a fresh read of the log.
-    if (auto file = app_.Dialogs().SaveFile(Handle(), options))
-        WriteTextLines(*file, Page<LogViewPage>().ViewLines());
+    const auto file = app_.Dialogs().SaveFile(Handle(), options);
+    if (file && WriteTextLines(*file, Page<LogViewPage>().ViewLines()) == WriteMethod::InPlace)
+        app_.Dialogs().Tell(Handle(), InPlaceWriteText(*file), kProductTitle);
 }
 
 }  // namespace zarvik

@@ -1,5 +1,9 @@
 #include "filelist/OptionalDirectoriesPage.h"
 
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <string>
 #include <vector>
 
 #include "app/Application.h"
@@ -10,6 +14,29 @@
 #include "report/Unit2.h"
 
 namespace zarvik {
+
+namespace {
+
+// One past the highest "Dir" section the log holds (the stem without regard
+// to case, the index as written): a damaged "Count" far beyond it would only
+// erase, one at a time, sections that are not there.
+int DirSectionsInUse(LogStore& log) {
+    int used = 0;
+    for (const std::string& name : log.ReadSectionNames()) {
+        if (name.size() < 4 || name.size() > 13 || std::toupper(static_cast<unsigned char>(name[0])) != 'D' ||
+            std::toupper(static_cast<unsigned char>(name[1])) != 'I' ||
+            std::toupper(static_cast<unsigned char>(name[2])) != 'R')
+            continue;
+        const std::string digits = name.substr(3);
+        int index = 0;
+        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), index);
+        if (error == std::errc() && end == digits.data() + digits.size() && std::to_string(index) == digits)
+            used = std::max(used, index + 1);
+    }
+    return used;
+}
+
+}  // namespace
 
 void OptionalDirectoriesPage::Create() {
     const int h = Area().h;
@@ -54,7 +81,8 @@ void OptionalDirectoriesPage::Button5Click() {
     CommandProgress progress(form_, true);
     LogStore& log = app_.LogFile();
     LogStore::Batch batch(log);
-    const int64_t old = log.ReadInteger("Optional", "Count", 0);
+    const int old = static_cast<int>(
+        std::min<int64_t>(log.ReadInteger("Optional", "Count", 0), DirSectionsInUse(log)));
     for (int i = 0; i < old; ++i) {
         log.EraseSection("Dir" + std::to_string(i));
         log.EraseSection(TimesSection("Dir" + std::to_string(i)));

@@ -4,6 +4,7 @@
 
 #include "app/Application.h"
 #include "app/FileProbe.h"
+#include "app/ProductTexts.h"
 #include "report/CompareLists.h"
 #include "report/Unit2.h"
 #include "ui/Layout.h"
@@ -75,6 +76,11 @@ void TForm9::Create() {
             });
 }
 
+void TForm9::ShowCompare() {
+    if (!Visible()) CenterOnScreen();
+    ShowModeless();
+}
+
 void TForm9::LoadList(ui::RichEdit& box) {
     const auto file = app_.Dialogs().OpenFile(Handle(), FileDialogOptions{});
     if (!file) return;
@@ -86,7 +92,8 @@ void TForm9::LoadList(ui::RichEdit& box) {
 void TForm9::SaveResult(ui::RichEdit& box) {
     const auto file = app_.Dialogs().SaveFile(Handle(), FileDialogOptions{});
     if (!file) return;
-    WriteWholeFile(*file, box.Rtf());
+    if (WriteWholeFile(*file, box.Rtf()) == WriteMethod::InPlace)
+        app_.Dialogs().Tell(Handle(), InPlaceWriteText(*file), kProductTitle);
 }
 
 void TForm9::Button1Click() { LoadList(RichEdit1); }

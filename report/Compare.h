@@ -18,6 +18,8 @@ class TForm9 : public ui::Form {
 public:
     explicit TForm9(Application& app) : app_(app) {}
     void Create();
+    // Shows the window, centred on the screen when it was hidden.
+    void ShowCompare();
 
     ui::PageControl PageControl1;
     ui::TabSheet* TabSheet1 = nullptr;  // List1

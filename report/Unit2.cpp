@@ -139,7 +139,10 @@ void TForm2::AppendLines(const std::vector<std::string>& lines) {
     for (const std::string& l : lines) size += l.size();
     std::string block;
     block.reserve(size);
-    if (RichEdit1.TextLength() > 0) block += '\r';
+    // A page that ends in an empty paragraph (a file ending in a line end,
+    // Enter pressed at the end) has its line end already.
+    const int end = RichEdit1.TextLength();
+    if (end > 0 && RichEdit1.CharAt(end - 1) != '\r') block += '\r';
     for (size_t i = 0; i < lines.size(); ++i) {
         if (i) block += '\r';
         block += lines[i];
@@ -210,7 +213,8 @@ void TForm2::SpeedButton1Click() {
 void TForm2::SpeedButton2Click() {
     const auto file = app_.Dialogs().SaveFile(Handle(), ReportFileDialog());
     if (!file) return;
-    WriteWholeFile(*file, RichEdit1.Rtf());
+    if (WriteWholeFile(*file, RichEdit1.Rtf()) == WriteMethod::InPlace)
+        app_.Dialogs().Tell(Handle(), InPlaceWriteText(*file), kProductTitle);
 }
 
 void TForm2::SpeedButton8Click() {
@@ -231,7 +235,9 @@ void TForm3::Create(HWND owner) {
 }
 
 void TForm4::Create() {
-    CreateForm("Tabs", {.clientWidth = 351, .clientHeight = 128, .sizeable = true});
+    CreateForm("Tabs", {.outerWidth = 351, .outerHeight = 128, .sizeable = true});
+    // The buttons sit at the bottom of whatever client area the frame leaves.
+    const int buttonsTop = std::max(58, ClientArea().h - 31);
     const ui::Label::Style numberStyle{.color = RGB(255, 0, 0), .bold = true};
     ui::Label* labels[] = {&Label1, &Label2, &Label3, &Label4};
     ui::Edit* edits[] = {&Edit1, &Edit2, &Edit3, &Edit4};
@@ -240,13 +246,13 @@ void TForm4::Create() {
     for (size_t i = 0; i < 4; ++i) {
         const int x = 14 + static_cast<int>(i) * 84;
         const int value = values_[i];
-        rows.push_back({*labels[i], {x, 16, 60, 16}, std::to_string(i + 1), numberStyle});
-        rows.push_back({*edits[i], {x, 36, 50, 21}, std::to_string(value)});
-        rows.push_back({*spins[i], {x + 50, 36, 16, 21}, *edits[i],
+        rows.push_back({*labels[i], {x, 8, 60, 16}, std::to_string(i + 1), numberStyle});
+        rows.push_back({*edits[i], {x, 28, 50, 21}, std::to_string(value)});
+        rows.push_back({*spins[i], {x + 50, 28, 16, 21}, *edits[i],
                         {.min = 0, .max = 500, .position = value, .thousands = false}});
     }
-    rows.push_back({Button1, {92, 80, 75, 25}, "Set Tabs", &TForm4::Button1Click});
-    rows.push_back({Button2, {184, 80, 75, 25}, "Cancel", &TForm4::Button2Click});
+    rows.push_back({Button1, {92, buttonsTop, 75, 25}, "Set Tabs", &TForm4::Button1Click});
+    rows.push_back({Button2, {184, buttonsTop, 75, 25}, "Cancel", &TForm4::Button2Click});
     ui::Lay(*this, *this, rows);
 }
 

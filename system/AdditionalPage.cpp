@@ -47,7 +47,9 @@ void AdditionalPage::Button53Click() {
     if (!app_.Dialogs().Ask(form_.Handle(), "Do you want to save Win.ini", kProductTitle)) return;
     // Written beside it and moved into place: a failed save leaves the old
     // file whole, and the editor keeps its text.
-    WriteTextLines(app_.WindowsPath + "win.ini", Memo21.Lines());
+    const std::string path = app_.WindowsPath + "win.ini";
+    if (WriteTextLines(path, Memo21.Lines()) == WriteMethod::InPlace)
+        app_.Dialogs().Tell(form_.Handle(), InPlaceWriteText(path), kProductTitle);
 }
 
 }  // namespace zarvik

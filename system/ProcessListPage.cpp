@@ -1,9 +1,11 @@
 #include "system/ProcessListPage.h"
 
+#include <algorithm>
 #include <new>
 #include <stdexcept>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "app/Application.h"
 #include "app/FileProbe.h"
@@ -157,6 +159,10 @@ IconImage ReadIconImage(HICON icon) {
 void ProcessListPage::Create() {
     using P = ProcessListPage;
     const ui::Label::Style heading{.bold = true};
+    // The controls under the list keep their places to one another and sit
+    // above the page's bottom edge, however many rows of tabs the notebook
+    // takes: the list gives up the height they need.
+    const int b = std::min(254, Area().h - 112);
     ui::Lay(*this, Sheet(),
             {
                 {Label10, {10, 0, 200, 25}, "Process List", kPageTitle},
@@ -164,40 +170,40 @@ void ProcessListPage::Create() {
                 {Label31, {236, 25, 150, 14}, "Process Caption"},
                 {Label30, {460, 25, 150, 14}, "Class Name"},
                 {Label32, {684, 25, 90, 14}, "Window Handle"},
-                {ListBox7, {10, 40, 765, 209}, {.tabStops = true}, &P::ListBox7Click, &P::Button49Click},
-                {Button15, {10, 256, 130, 25}, "Generate Report", &P::Button15Click},
-                {Button28, {10, 283, 130, 25}, "Refresh List", &P::Button28Click},
-                {Button30, {10, 310, 130, 25}, "Kill Process", &P::Button30Click},
-                {Button32, {10, 337, 130, 25}, "Shutdown Windows", &P::Button32Click},
-                {CheckBox1, {148, 256, 150, 20}, "Display Child Processes", &P::CheckBox1Click},
-                {Label36, {148, 282, 150, 16}, "Processes:"},
-                {Label37, {148, 298, 150, 30}, "----",
+                {ListBox7, {10, 40, 765, b - 45}, {.tabStops = true}, &P::ListBox7Click, &P::Button49Click},
+                {Button15, {10, b + 2, 130, 25}, "Generate Report", &P::Button15Click},
+                {Button28, {10, b + 29, 130, 25}, "Refresh List", &P::Button28Click},
+                {Button30, {10, b + 56, 130, 25}, "Kill Process", &P::Button30Click},
+                {Button32, {10, b + 83, 130, 25}, "Shutdown Windows", &P::Button32Click},
+                {CheckBox1, {148, b + 2, 150, 20}, "Display Child Processes", &P::CheckBox1Click},
+                {Label36, {148, b + 28, 150, 16}, "Processes:"},
+                {Label37, {148, b + 44, 150, 30}, "----",
                  {.color = RGB(255, 0, 0), .height = 24, .bold = true}},
-                {Label33, {306, 257, 94, 16}, "Window Handle"},
-                {Edit4, {402, 254, 106, 21}, "", {.readOnly = true}},
-                {Label34, {306, 280, 94, 16}, "Window Process"},
-                {Edit5, {402, 277, 106, 21}, "", {.readOnly = true}},
-                {Label35, {306, 303, 94, 16}, "Class Name"},
-                {Edit7, {402, 300, 106, 21}, "", {.readOnly = true}},
-                {Label39, {306, 326, 86, 16}, "Caption", heading},
-                {Edit6, {306, 342, 202, 21}, ""},
-                {Button36, {514, 342, 54, 22}, "Find", &P::Button36Click},
-                {Button31, {572, 342, 54, 22}, "Set", &P::Button31Click},
-                {Label38, {514, 254, 100, 16}, "API", {.bold = true, .italic = true}},
-                {Button52, {514, 270, 56, 22}, "Minimize", &P::Button52Click},
-                {Button51, {572, 270, 56, 22}, "Maximize", &P::Button51Click},
-                {Button50, {630, 270, 56, 22}, "Restore", &P::Button50Click},
-                {Button37, {514, 294, 56, 22}, "Show", &P::Button37Click},
-                {Button38, {572, 294, 56, 22}, "Hide", &P::Button38Click},
-                {Button49, {630, 294, 56, 22}, "View", &P::Button49Click},
-                {Button35, {514, 318, 56, 22}, "Enable", &P::Button35Click},
-                {Button34, {572, 318, 56, 22}, "Disable", &P::Button34Click},
-                {Label40, {692, 254, 83, 14}, "Big Icon"},
-                {Image1, {692, 268, 32, 32}},
-                {Button39, {727, 273, 48, 22}, "Change ", &P::Button39Click},
-                {Label41, {692, 302, 83, 14}, "Small Icon"},
-                {Image2, {692, 316, 32, 32}},
-                {Button47, {727, 321, 48, 22}, "Change", &P::Button47Click},
+                {Label33, {306, b + 3, 94, 16}, "Window Handle"},
+                {Edit4, {402, b, 106, 21}, "", {.readOnly = true}},
+                {Label34, {306, b + 26, 94, 16}, "Window Process"},
+                {Edit5, {402, b + 23, 106, 21}, "", {.readOnly = true}},
+                {Label35, {306, b + 49, 94, 16}, "Class Name"},
+                {Edit7, {402, b + 46, 106, 21}, "", {.readOnly = true}},
+                {Label39, {306, b + 72, 86, 16}, "Caption", heading},
+                {Edit6, {306, b + 88, 202, 21}, ""},
+                {Button36, {514, b + 88, 54, 22}, "Find", &P::Button36Click},
+                {Button31, {572, b + 88, 54, 22}, "Set", &P::Button31Click},
+                {Label38, {514, b, 100, 16}, "API", {.bold = true, .italic = true}},
+                {Button52, {514, b + 16, 56, 22}, "Minimize", &P::Button52Click},
+                {Button51, {572, b + 16, 56, 22}, "Maximize", &P::Button51Click},
+                {Button50, {630, b + 16, 56, 22}, "Restore", &P::Button50Click},
+                {Button37, {514, b + 40, 56, 22}, "Show", &P::Button37Click},
+                {Button38, {572, b + 40, 56, 22}, "Hide", &P::Button38Click},
+                {Button49, {630, b + 40, 56, 22}, "View", &P::Button49Click},
+                {Button35, {514, b + 64, 56, 22}, "Enable", &P::Button35Click},
+                {Button34, {572, b + 64, 56, 22}, "Disable", &P::Button34Click},
+                {Label40, {692, b, 83, 14}, "Big Icon"},
+                {Image1, {692, b + 14, 32, 32}},
+                {Button39, {727, b + 19, 48, 22}, "Change ", &P::Button39Click},
+                {Label41, {692, b + 48, 83, 14}, "Small Icon"},
+                {Image2, {692, b + 62, 32, 32}},
+                {Button47, {727, b + 67, 48, 22}, "Change", &P::Button47Click},
             });
     CheckBox1.SetChecked(true);
     SetTabStops();
@@ -294,6 +300,13 @@ void ProcessListPage::Button30Click() {
     if (IsChildEntry(entry)) return;
     const std::optional<std::uint32_t> processId = EntryProcessId(entry);
     if (!processId) return;
+    // Its own windows are listed too; ending them ends this very command.
+    if (*processId == ::GetCurrentProcessId() &&
+        !app_.Dialogs().Ask(form_.Handle(),
+                            "This process is Zarvik v1.1 itself: ending it ends the program. "
+                            "Do you wish to end it",
+                            kProductTitle))
+        return;
     const char* message = "Could not open process requested!";
     switch (processes_->Terminate(*processId)) {
         case ProcessControl::KillResult::NotOpened:
@@ -363,6 +376,24 @@ void ProcessListPage::Button49Click() {
     if (HWND window = SelectedWindow()) view.Snapshot(window);
 }
 
+namespace {
+
+// The picture dialog offers bitmaps too: one becomes a wholly opaque icon of
+// the size the window's icon has. Empty when the file is no bitmap either.
+ui::IconHandle IconFromBitmapFile(const std::string& path, WPARAM which) {
+    const int cx = ::GetSystemMetrics(which == ICON_BIG ? SM_CXICON : SM_CXSMICON);
+    const int cy = ::GetSystemMetrics(which == ICON_BIG ? SM_CYICON : SM_CYSMICON);
+    ui::BitmapHandle color(static_cast<HBITMAP>(
+        ::LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, cx, cy, LR_LOADFROMFILE)));
+    if (!color) return {};
+    const std::vector<BYTE> opaque(static_cast<size_t>((cx + 15) / 16 * 2 * cy), 0);
+    ui::BitmapHandle mask(::CreateBitmap(cx, cy, 1, 1, opaque.data()));
+    ICONINFO info{TRUE, 0, 0, mask.Get(), color.Get()};
+    return ui::IconHandle(::CreateIconIndirect(&info));
+}
+
+}  // namespace
+
 void ProcessListPage::ChangeIcon(ui::Image& image, WPARAM which) {
     HWND window = SelectedWindow();
     if (!window) return;
@@ -370,6 +401,7 @@ void ProcessListPage::ChangeIcon(ui::Image& image, WPARAM which) {
     if (!path) return;
     ui::IconHandle icon(static_cast<HICON>(
         ::LoadImageA(nullptr, path->c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE)));
+    if (!icon) icon = IconFromBitmapFile(*path, which);
     if (!icon) throw std::runtime_error("Icon image is not valid");
     image.SetIcon(std::move(icon));
     // The window gets a copy of its own that lives for the run: the picture's
@@ -388,7 +420,8 @@ void ProcessListPage::SaveIcon(const ui::Image& image) {
     options.filter = "Icon|*.ico";
     std::optional<std::string> path = app_.Dialogs().SaveFile(form_.Handle(), options);
     if (!path) return;
-    WriteWholeFile(*path, IconFileBytes(ReadIconImage(icon)));
+    if (WriteWholeFile(*path, IconFileBytes(ReadIconImage(icon))) == WriteMethod::InPlace)
+        app_.Dialogs().Tell(form_.Handle(), InPlaceWriteText(*path), kProductTitle);
 }
 
 void ProcessListPage::Image1DblClick() { SaveIcon(Image1); }

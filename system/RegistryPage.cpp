@@ -225,8 +225,16 @@ void RegistryPage::RemoveSelected3Click() {
 }
 
 void RegistryPage::Button16Click() {
+    // An empty field is what a failed read leaves; written back, no program
+    // would start from the shell any more.
+    const std::string command = Edit11.Text();
+    if (Trimmed(command).empty()) {
+        app_.Dialogs().Tell(form_.Handle(),
+                            "The Shell Open Command is empty: nothing was written", kProductTitle);
+        return;
+    }
     const RegistryKey key = OpenShellOpenCommand(app_.Registry, KEY_SET_VALUE);
-    if (key) key.WriteString("", Edit11.Text());
+    if (key) key.WriteString("", command);
 }
 
 void RegistryPage::OpenStartupFile(const ui::Edit& field, RegistryView view) {

@@ -251,11 +251,28 @@ void ListBox::OnCommand(WORD code) {
 
 bool ListBox::OnContextMenu(int x, int y) {
     if (!popup_) return false;
-    if (x == -1 && y == -1) {  // the menu key: at the list's corner
+    if (x == -1 && y == -1) {  // the menu key: at the list's corner, on the selection
         RECT rc{};
         ::GetWindowRect(hwnd_, &rc);
         x = rc.left;
         y = rc.top;
+    } else {
+        // A right-click acts on the entry under the cursor, so the menu's
+        // command never reaches an entry chosen before; below the last
+        // entry it chooses none.
+        POINT at{x, y};
+        ::ScreenToClient(hwnd_, &at);
+        const LRESULT hit = ::SendMessageA(hwnd_, LB_ITEMFROMPOINT, 0, MAKELPARAM(at.x, at.y));
+        int index = HIWORD(hit) == 0 ? static_cast<int>(LOWORD(hit)) : -1;
+        RECT item{};  // the nearest entry is not always the one under the cursor
+        if (index >= 0 && (::SendMessageA(hwnd_, LB_GETITEMRECT, static_cast<WPARAM>(index),
+                                          reinterpret_cast<LPARAM>(&item)) == LB_ERR ||
+                           !::PtInRect(&item, at)))
+            index = -1;
+        if (index != ItemIndex()) {
+            SetItemIndex(index);
+            Fire(OnClick);
+        }
     }
     popup_->Popup(hwnd_, x, y);
     return true;
@@ -435,9 +452,15 @@ int TrackBar::Position() const {
 
 void TrackBar::SetPosition(int position) {
     ::SendMessageA(hwnd_, TBM_SETPOS, TRUE, position);
+    position_ = Position();
 }
 
-void TrackBar::OnScroll(WORD) { Fire(OnChange); }
+void TrackBar::OnScroll(WORD) {
+    const int now = Position();
+    if (now == position_) return;
+    position_ = now;
+    Fire(OnChange);
+}
 
 void Panel::Create(HWND parent, const Rect& r, std::string_view caption, bool bevel) {
     CreateOwn(parent, r, caption, kChild | WS_CLIPSIBLINGS, bevel ? WS_EX_STATICEDGE : 0);

@@ -115,7 +115,8 @@ public:
     void Clear();
     int ItemIndex() const;  // -1 when nothing is selected
     void SetItemIndex(int index);
-    // The menu a right-click opens; the selection stays as it was.
+    // The menu a right-click opens, after selecting the entry under the
+    // cursor (or none below the last); the menu key keeps the selection.
     void SetPopupMenu(PopupMenu* menu) { popup_ = menu; }
 
     Event OnClick;
@@ -221,10 +222,14 @@ public:
     void Create(HWND parent, const Rect& r, Window& buddy, const Options& options);
     int Position() const;
     void SetPosition(int position);
+    // Only when the position changed: a click on the thumb notifies too.
     Event OnChange;
 
 protected:
     void OnScroll(WORD code) override;
+
+private:
+    int position_ = 0;  // as last set or reported
 };
 
 class TrackBar : public Window {
@@ -232,10 +237,14 @@ public:
     void Create(HWND parent, const Rect& r, int min, int max, int position);
     int Position() const;
     void SetPosition(int position);
+    // Only when the position changed: a click on the thumb notifies too.
     Event OnChange;
 
 protected:
     void OnScroll(WORD code) override;
+
+private:
+    int position_ = 0;  // as last set or reported
 };
 
 // A plain child window that parents other controls (toolbars, groups).

@@ -14,6 +14,7 @@ void Form::CreateForm(std::string_view caption, const Options& o, HWND owner) {
     if (o.toolWindow) ex |= WS_EX_TOOLWINDOW;
     RECT rc{0, 0, o.clientWidth, o.clientHeight};
     ::AdjustWindowRectEx(&rc, style, FALSE, ex);
+    if (o.outerWidth > 0 && o.outerHeight > 0) rc = {0, 0, o.outerWidth, o.outerHeight};
     CreateOwn(owner, {CW_USEDEFAULT, CW_USEDEFAULT, rc.right - rc.left, rc.bottom - rc.top},
               caption, style, ex);
     CenterOnScreen();

@@ -15,6 +15,10 @@ public:
     struct Options {
         int clientWidth = 400;
         int clientHeight = 300;
+        // When set, the window's outer size (frame and caption included),
+        // in place of the client size.
+        int outerWidth = 0;
+        int outerHeight = 0;
         bool sizeable = false;
         bool minimizeBox = true;
         bool maximizeBox = false;

@@ -77,6 +77,7 @@ void RichEdit::Create(HWND parent, const Rect& r, const Options& o) {
     ::SendMessageA(hwnd_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
     if (!o.wordWrap) ::SendMessageA(hwnd_, EM_SETTARGETDEVICE, 0, 1);
     wordWrap_ = o.wordWrap;
+    wantTab_ = o.wantTab;
 }
 
 std::vector<std::string> RichEdit::Lines() const {
@@ -152,6 +153,13 @@ int RichEdit::TextLength() const {
     GETTEXTLENGTHEX gl{GTL_PRECISE | GTL_NUMCHARS, CP_ACP};
     LRESULT len = ::SendMessageA(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&gl), 0);
     return static_cast<int>(len > 0 ? len : 0);
+}
+
+char RichEdit::CharAt(int position) const {
+    char text[4] = {};
+    TEXTRANGEA range{{position, position + 1}, text};
+    ::SendMessageA(hwnd_, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
+    return text[0];
 }
 
 CHARRANGE RichEdit::Selection() const {

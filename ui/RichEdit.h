@@ -35,6 +35,8 @@ public:
 
     // Length in character positions (a paragraph end counts as one).
     int TextLength() const;
+    // The character at a position ("\r" for a paragraph end); 0 past the end.
+    char CharAt(int position) const;
     CHARRANGE Selection() const;
     void Select(int start, int end);
     void SelectEnd();
@@ -76,6 +78,10 @@ public:
     void Copy();
     void PasteText();
 
+protected:
+    // With wantTab the Tab key types a tab instead of moving the focus on.
+    LRESULT ExtraDialogCode() const noexcept override { return wantTab_ ? DLGC_WANTTAB : 0; }
+
 private:
     CHARFORMAT2A Format(WPARAM scope) const;
     void SetFormat(WPARAM scope, const CHARFORMAT2A& format);
@@ -87,6 +93,7 @@ private:
                     std::vector<std::pair<std::string, CHARFORMAT2A>>& runs) const;
 
     bool wordWrap_ = true;
+    bool wantTab_ = false;
 };
 
 // Makes the rich-edit window class available; false when no library has it.

@@ -170,9 +170,12 @@ LRESULT CALLBACK Window::ControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
         LRESULT answered = 0;
         if (self->BeforeControlMessage(msg, wp, lp, answered)) return answered;
     }
-    const LRESULT result = ::CallWindowProcA(base, hwnd, msg, wp, lp);
+    LRESULT result = ::CallWindowProcA(base, hwnd, msg, wp, lp);
     // Asked again: handling the message may have destroyed the wrapper.
-    if (Window* self = FromHandle(hwnd)) self->AfterControlMessage(msg);
+    if (Window* self = FromHandle(hwnd)) {
+        if (msg == WM_GETDLGCODE) result |= self->ExtraDialogCode();
+        self->AfterControlMessage(msg);
+    }
     return result;
 }
 

@@ -88,6 +88,9 @@ protected:
                                       LRESULT& /*result*/) noexcept {
         return false;
     }
+    // Keys a standard control takes for itself beyond its class's answer to
+    // WM_GETDLGCODE (DLGC_WANTTAB: the Tab key types a tab).
+    virtual LRESULT ExtraDialogCode() const noexcept { return 0; }
 
     HWND hwnd_ = nullptr;
 

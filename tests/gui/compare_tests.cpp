@@ -58,6 +58,11 @@ TEST_F(Comparing, TheWindowStartsOnList2WithItsPlaceholdersAndNames) {
     for (ui::Button* b : {&f.Button2, &f.Button5}) EXPECT_EQ(b->Text(), "Save");
     EXPECT_EQ(f.Button3.Text(), "Compare");
     EXPECT_EQ(f.Button6.Text(), "Close");
+
+    ::SetWindowPos(f.Handle(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    Click(f.Button6);
+    Click(Main().SpeedButton10);
+    EXPECT_GT(f.Bounds().x, 0) << "centred each time it is shown";
 }
 
 TEST_F(Comparing, CompareBeforeAnyLoadFindsThePlaceholderInBoth) {

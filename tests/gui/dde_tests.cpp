@@ -89,6 +89,8 @@ TEST_F(Dde, WithoutNamesOrConversationNothingIsSentOrStarted) {
     Click(Page().Button44);
     EXPECT_FALSE(Page().Busy()) << "nothing was sent";
     EXPECT_EQ(Page().Memo20.Text(), "");
+    OpenLink(std::string(256, 's'), "System");  // fails as any name no server answers
+    EXPECT_TRUE(prompts.Errors().empty());
 }
 
 TEST_F(Dde, WhenNoServerAnswersTheServiceIsStartedWithTheTopic) {
@@ -153,6 +155,9 @@ TEST_F(Dde, TheClientWorksThePagesOwnServer) {
     p.Edit19.SetText("Other");
     Click(p.Button46);
     EXPECT_EQ(p.Edit19.Text(), "") << "another item is refused";
+    for (const std::string& item : {std::string(), std::string(256, 'i')})
+        p.Edit19.SetText(item), Click(p.Button46);  // nothing to ask for: Edit19 empties
+    EXPECT_TRUE(prompts.Errors().empty());
 
     Click(p.Button41);
     ASSERT_TRUE(PumpUntil([&] { return p.Memo20.Lines().back() == "Connection closed at clients request."; }));

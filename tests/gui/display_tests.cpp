@@ -83,6 +83,8 @@ TEST_F(Display, BlendingBeforeTheSliderIsMovedStaysOpaque) {
     Click(Form().Button3);
     ASSERT_TRUE(Layered());
     EXPECT_EQ(Alpha(), 255) << "the slider's 250 is not passed on at start";
+    MoveSlider(250);  // a click on the thumb: told, not moved
+    EXPECT_EQ(Alpha(), 255);
 
     Click(Form().Button3);
     EXPECT_FALSE(Layered());

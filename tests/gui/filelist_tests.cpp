@@ -286,6 +286,13 @@ TEST_F(OptionalDirectories, CommitAfterEmptyingTheListKeepsOnlyCountZero) {
         << "Dir sections beyond the old Count stay";
 }
 
+TEST_F(OptionalDirectories, CommitErasesOnlyTheDirSectionsThereAreWhateverTheCount) {
+    WriteFile(LogPath(), "[Optional]\r\nCount=2000000000\r\n[Dir1]\r\nC:\\B\\Y=2\r\n");
+    Start();
+    Commit();
+    EXPECT_EQ(ReadFile(LogPath()), "[Optional]\r\nCount=0\r\n");
+}
+
 TEST_F(OptionalDirectories, AVanishedDirectoryIsSkippedAndNamedOnce) {
     const std::string a = root / "a", gone = root / "gone", c = root / "c";
     MakeDirectory(a);

@@ -1,7 +1,9 @@
 // The View Process List page through the real windows: windows of a process
 // the test starts, the test's own windows, kill and shutdown through a seam
 // that lets only the started process be ended, icons on the disk.
+#include <atomic>
 #include <set>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -217,6 +219,9 @@ TEST_F(ProcessList, KillProcessEndsOnlyATopLevelEntrysProcessAndRebuilds) {
     const int own = EntryOf(mine.hwnd);
     ASSERT_GE(own, 0);
     ClickEntry(List(), own);
+    prompts.answers = {false, true};
+    Click(Page().Button30);
+    EXPECT_TRUE(guard.asked.empty()) << "its own process only after Yes";
     Click(Page().Button30);
     EXPECT_EQ(prompts.Messages().back(), "Could not open process requested!");
     EXPECT_EQ(guard.asked, std::vector<DWORD>{::GetCurrentProcessId()});
@@ -388,6 +393,11 @@ TEST_F(ProcessList, IconsAreSavedWithoutExtensionAndInvalidOnesRefused) {
     Click(Page().Button47);
     EXPECT_NE(Page().Image2.Icon(), nullptr);
     EXPECT_NE(::DefWindowProcA(mine.hwnd, WM_GETICON, ICON_SMALL, 0), 0);
+    WriteFile(root / "pixel.bmp", std::string("BM:\0\0\0\0\0\0\0006\0\0\0(\0\0\0\1\0\0\0\1\0\0\0\1\0\030\0\0\0\0\0"
+                                  "\4\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0zzz\0", 58));
+    prompts.pictures.push_back(root / "pixel.bmp");  // offered too: it becomes an icon
+    Click(Page().Button39);
+    EXPECT_EQ(prompts.Errors().size(), 1u);
     prompts.pictures.push_back(std::nullopt);
     Click(Page().Button39);
     EXPECT_EQ(prompts.Errors().size(), 1u) << "a cancelled dialog changes nothing";
@@ -409,6 +419,25 @@ TEST_F(ProcessList, ViewOpensTheViewWindowAndDrawsTheSelectedWindow) {
     EXPECT_TRUE(App().Form7().Visible());
     EXPECT_EQ(prompts.asked.size(), 1u) << "nothing asked or told";
     App().Form7().Close();
+}
+
+TEST_F(ProcessList, ViewOfAWindowThatStopsAnsweringDoesNotWaitForIt) {
+    std::atomic<HWND> hung{nullptr};
+    ui::KernelHandle stop(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    std::thread owner([&] {  // answers until told to stop, then nothing until the test ends
+        OwnWindow window("hung");
+        hung = window.hwnd;
+        for (HANDLE h = stop.Get(); ::MsgWaitForMultipleObjects(1, &h, FALSE, INFINITE, QS_ALLINPUT);)
+            ui::PumpMessages();
+        while (hung) ::Sleep(1);
+    });
+    while (!hung) ::Sleep(1);
+    ShowPage();
+    ClickEntry(List(), EntryOf(hung));
+    ::SetEvent(stop.Get());
+    Click(Page().Button49);  // returns: the window was not waited for
+    hung = nullptr;
+    owner.join();
 }
 
 }  // namespace

@@ -146,12 +146,14 @@ void CALLBACK CloseMenu(HWND, UINT, UINT_PTR, DWORD) { ::EndMenu(); }
 
 // A right-click on the list, then Down and Enter in the menu it opens; a
 // menu that does not take the keys is closed after two seconds.
-void RightClickAndChooseFirst(ui::ListBox& list) {
+void RightClickAndChooseFirst(ui::ListBox& list, int index) {
     ::PostMessageA(list.Handle(), WM_KEYDOWN, VK_DOWN, 0);
     ::PostMessageA(list.Handle(), WM_KEYDOWN, VK_RETURN, 0);
     const UINT_PTR timer = ::SetTimer(nullptr, 0, 2000, &CloseMenu);
     RECT rc{};
-    ::GetWindowRect(list.Handle(), &rc);
+    if (::SendMessageA(list.Handle(), LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rc)) == LB_ERR)
+        ::GetClientRect(list.Handle(), &rc), rc.top = rc.bottom - 10;
+    ::MapWindowPoints(list.Handle(), nullptr, reinterpret_cast<POINT*>(&rc), 2);
     ::SendMessageA(list.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list.Handle()),
                    MAKELPARAM(rc.left + 5, rc.top + 5));
     ::KillTimer(nullptr, timer);
@@ -195,6 +197,7 @@ protected:
 
 TEST_F(RegistryPages, StartupEntriesAreListedShownAndRemovedAfterYesOnly) {
     registry.SetText(HKEY_LOCAL_MACHINE, kRun, "ZarvikTest Run", "zkprobe.exe /min");
+    registry.SetText(HKEY_LOCAL_MACHINE, kRun, "ZarvikTest Stay", "stay.exe");
     registry.SetText(HKEY_LOCAL_MACHINE, kRunOnce, "ZarvikTest Once", "c:\\once.exe");
     Begin();
     ShowRegistry();
@@ -219,9 +222,12 @@ TEST_F(RegistryPages, StartupEntriesAreListedShownAndRemovedAfterYesOnly) {
     EXPECT_TRUE(Contains(page.ListBox10, "ZarvikTest Run")) << "No deletes nothing";
 
     Additional().ListBox9.Clear();
+    ClickEntry(page.ListBox10, IndexOf(page.ListBox10, "ZarvikTest Stay"));
     prompts.answers = {true};
-    RightClickAndChooseFirst(page.ListBox10);
+    RightClickAndChooseFirst(page.ListBox10, IndexOf(page.ListBox10, "ZarvikTest Run"));
     EXPECT_FALSE(Contains(page.ListBox10, "ZarvikTest Run"));
+    RightClickAndChooseFirst(page.ListBox10, -1);  // below the last: none, so nothing asked
+    EXPECT_TRUE(Contains(page.ListBox10, "ZarvikTest Stay"));
     EXPECT_EQ(ValuesOf(HKEY_LOCAL_MACHINE, kRun)->size(),
               static_cast<size_t>(page.ListBox10.Count()));
     EXPECT_GT(Additional().ListBox9.Count(), 0) << "every list is rebuilt";
@@ -344,6 +350,10 @@ TEST_F(RegistryPages, RepairWritesTheFieldBackAsText) {
     EXPECT_EQ((*ValuesOf(HKEY_CLASSES_ROOT, kExeCommand))[0].data, std::string("\"%1\" /zarvik\0", 13));
     EXPECT_EQ(page.Edit11.Text(), "\"%1\" /zarvik") << "no rebuild";
     EXPECT_TRUE(prompts.asked.empty());
+
+    Type(page.Edit11, " ");  // what a failed read leaves, near enough
+    Click(page.Button16);
+    EXPECT_EQ(prompts.Messages(), Lines{"The Shell Open Command is empty: nothing was written"});
 }
 
 TEST_F(RegistryPages, WinIniIsSavedWithCrLfAfterYesAndAFailedSaveLeavesItWhole) {
@@ -358,9 +368,11 @@ TEST_F(RegistryPages, WinIniIsSavedWithCrLfAfterYesAndAFailedSaveLeavesItWhole) 
     Click(page.Button53);
     EXPECT_EQ(prompts.Questions(), Lines{"Do you want to save Win.ini"});
     EXPECT_EQ(ReadFile(winIni), "[windows]\nload=\r\nrun=");
+    ::SetFileAttributesA(winIni.c_str(), FILE_ATTRIBUTE_HIDDEN);
     prompts.answers = {true};
     Click(page.Button53);
     EXPECT_EQ(ReadFile(winIni), "[windows]\r\nload=\r\nrun=\r\n");
+    EXPECT_TRUE(::GetFileAttributesA(winIni.c_str()) & FILE_ATTRIBUTE_HIDDEN) << "kept";
 
     Type(page.Memo21, "[windows]\r\nload=zk.exe");
     {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "gui/FileListTestSupport.h"
+#include "app/FileProbe.h"
 #include "app/TextHelpers.h"
 #include "gui/support/UnixTools.h"
 #include "inspect/Unit5.h"
@@ -228,6 +229,16 @@ protected:
     }
     std::string mount_, hostMount_;
 };
+
+TEST_F(FullDisk, WhereNoFileCanBeMadeBesideItASaveWritesInPlaceAndSaysSo) {
+    const std::string report = mount_ + "\\report.zvk";
+    WriteFile(report, "old");
+    RunHostShell("mount -o remount,nr_inodes=2 '" + hostMount_ + "'");  // no room for another
+    Start();
+    prompts.files.push_back(report);
+    Click(Tool().SpeedButton2);
+    EXPECT_EQ(prompts.Messages(), Lines{zarvik::InPlaceWriteText(report)});
+}
 
 TEST_F(FullDisk, ASaveThatRunsOutOfSpaceKeepsTheOldFileAndShowsTheError) {
     paths.windows = mount_ + "\\windows";

@@ -27,6 +27,16 @@ TEST_F(Startup, NormalModeCreatesAMissingLogAsAnEmptyFile) {
     EXPECT_EQ(prompts.asked.front().title, "Zarvik v1.1");
 }
 
+TEST_F(Startup, EveryControlLiesInsideItsPage) {
+    Start();
+    for (int i = 0; i < Main().PageControl1.PageCount(); ++i)
+        for (HWND c = ::GetWindow(Main().PageControl1.Page(i).Handle(), GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT)) {
+            const ui::Rect r = ui::Window::FromHandle(c)->Bounds(), area = Main().PageControl1.Page(i).ClientArea();
+            EXPECT_TRUE(r.x >= 0 && r.y >= 0 && r.x + r.w <= area.w && r.y + r.h <= area.h)
+                << ui::Window::FromHandle(c)->Text() << " on " << Main().PageControl1.Page(i).Caption();
+        }
+}
+
 TEST_F(Startup, CancellingTheOpenDialogGivesNormalMode) {
     StartWithExternalList(std::nullopt);
     EXPECT_EQ(App().LogFileName, LogPath());
@@ -89,6 +99,7 @@ TEST_F(Startup, AnExternalListThatCannotBeReadFallsBackToTheDefaultLog) {
     StartWithExternalList(missing);
     ASSERT_EQ(prompts.Errors().size(), 1u);
     EXPECT_NE(prompts.Errors()[0].find(missing), std::string::npos) << prompts.Errors()[0];
+    EXPECT_NE(prompts.Errors()[0].find("default log " + LogPath()), std::string::npos);
     EXPECT_FALSE(App().ExternalList);
     EXPECT_EQ(App().LogFileName, LogPath());
     EXPECT_TRUE(Main().SpeedButton1.Enabled());
