@@ -14,6 +14,7 @@
 #include "app/MainForm.h"
 #include "filelist/CommandProgress.h"
 #include "filelist/ListPages.h"
+#include "filelist/OptionalDirectoriesPage.h"
 #include "filelist/ResultPages.h"
 #include "inspect/FileBrowserPage.h"
 
@@ -91,32 +92,6 @@ private:
     ui::ListBox& deleted_;
     ui::ListBox& changed_;
 };
-
-// The index behind `stem` in a name such as "Dir12" or "directory3" (the
-// stem without regard to case, the index as written: no leading zeros).
-std::optional<int> IndexAfter(std::string_view stem, std::string_view name) {
-    if (name.size() <= stem.size() || name.size() > stem.size() + 10) return std::nullopt;
-    for (size_t i = 0; i < stem.size(); ++i)
-        if (std::toupper(static_cast<unsigned char>(name[i])) != std::toupper(static_cast<unsigned char>(stem[i])))
-            return std::nullopt;
-    const std::string_view digits = name.substr(stem.size());
-    int index = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), index);
-    if (error != std::errc() || end != digits.data() + digits.size() || std::to_string(index) != digits)
-        return std::nullopt;
-    return index;
-}
-
-// One past the highest optional index the log holds anything for: a damaged
-// "Count" far beyond it would only walk through indexes that hold nothing.
-int OptionalIndexesInUse(LogStore& log) {
-    int used = 0;
-    for (const std::string& key : log.ReadSectionKeys("Optional"))
-        if (const auto i = IndexAfter("Directory", key)) used = std::max(used, *i + 1);
-    for (const std::string& section : log.ReadSectionNames())
-        if (const auto i = IndexAfter("Dir", section)) used = std::max(used, *i + 1);
-    return used;
-}
 
 }  // namespace
 

@@ -3,12 +3,15 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/Application.h"
 #include "app/MainForm.h"
 #include "filelist/CommandProgress.h"
+#include "filelist/LogStore.h"
 #include "filelist/LogViewPage.h"
 #include "inspect/FileBrowserPage.h"
 #include "report/Unit2.h"
@@ -17,26 +20,31 @@ namespace zarvik {
 
 namespace {
 
-// One past the highest "Dir" section the log holds (the stem without regard
-// to case, the index as written): a damaged "Count" far beyond it would only
-// erase, one at a time, sections that are not there.
-int DirSectionsInUse(LogStore& log) {
-    int used = 0;
-    for (const std::string& name : log.ReadSectionNames()) {
-        if (name.size() < 4 || name.size() > 13 || std::toupper(static_cast<unsigned char>(name[0])) != 'D' ||
-            std::toupper(static_cast<unsigned char>(name[1])) != 'I' ||
-            std::toupper(static_cast<unsigned char>(name[2])) != 'R')
-            continue;
-        const std::string digits = name.substr(3);
-        int index = 0;
-        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), index);
-        if (error == std::errc() && end == digits.data() + digits.size() && std::to_string(index) == digits)
-            used = std::max(used, index + 1);
-    }
-    return used;
+// The index behind `stem` in a name such as "Dir12" or "directory3" (the
+// stem without regard to case, the index as written: no leading zeros).
+std::optional<int> IndexAfter(std::string_view stem, std::string_view name) {
+    if (name.size() <= stem.size() || name.size() > stem.size() + 10) return std::nullopt;
+    for (size_t i = 0; i < stem.size(); ++i)
+        if (std::toupper(static_cast<unsigned char>(name[i])) != std::toupper(static_cast<unsigned char>(stem[i])))
+            return std::nullopt;
+    const std::string_view digits = name.substr(stem.size());
+    int index = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), index);
+    if (error != std::errc() || end != digits.data() + digits.size() || std::to_string(index) != digits)
+        return std::nullopt;
+    return index;
 }
 
 }  // namespace
+
+int OptionalIndexesInUse(LogStore& log) {
+    int used = 0;
+    for (const std::string& key : log.ReadSectionKeys("Optional"))
+        if (const auto i = IndexAfter("Directory", key)) used = std::max(used, *i + 1);
+    for (const std::string& section : log.ReadSectionNames())
+        if (const auto i = IndexAfter("Dir", section)) used = std::max(used, *i + 1);
+    return used;
+}
 
 void OptionalDirectoriesPage::Create() {
     const int h = Area().h;
@@ -82,7 +90,7 @@ void OptionalDirectoriesPage::Button5Click() {
     LogStore& log = app_.LogFile();
     LogStore::Batch batch(log);
     const int old = static_cast<int>(
-        std::min<int64_t>(log.ReadInteger("Optional", "Count", 0), DirSectionsInUse(log)));
+        std::min<int64_t>(log.ReadInteger("Optional", "Count", 0), OptionalIndexesInUse(log)));
     for (int i = 0; i < old; ++i) {
         log.EraseSection("Dir" + std::to_string(i));
         log.EraseSection(TimesSection("Dir" + std::to_string(i)));
