@@ -25,10 +25,16 @@ HWND ListOnPage(HWND main, const std::string& caption) {
 
 bool WaitForStatus(HWND main, const std::string& text) {
     HWND status = ::FindWindowExA(main, nullptr, "msctls_statusbar32", nullptr);
-    for (int i = 0; i < 400; ++i) {
+    for (int waited = 0; waited < e2e::kHangMs; waited += 50) {
         if (status && e2e::Driver::TextOf(status) == text) return true;
         ::Sleep(50);
     }
+    return false;
+}
+
+bool Holds(HWND list, const std::string& entry) {
+    for (int i = 0; i < e2e::Driver::ListCount(list); ++i)
+        if (e2e::Driver::ListItem(list, i) == entry) return true;
     return false;
 }
 
@@ -57,12 +63,16 @@ TEST(RealProgram, BuildThenAnalyzeListsANewFileUnderFilesAdded) {
     DWORD written = 0;
     ::WriteFile(f, std::string(2500, 'a').data(), 2500, &written, nullptr);
     ::CloseHandle(f);
+    const std::string empty = added.substr(0, added.size() - 4) + "_empty.txt";
+    ::CloseHandle(::CreateFileA(empty.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
     // Made after start-up and after Build, as an installation would.
     e2e::Driver::Press(e2e::Driver::FindChild(main, "Analyze FileList"));
     ASSERT_TRUE(WaitForStatus(main, "<------FileList Analyzed----->"));
 
     HWND zero = ListOnPage(main, "Zero Length Files");
     ASSERT_NE(zero, nullptr);
+    EXPECT_TRUE(Holds(zero, empty)) << "an empty file is listed by its full path";
     HWND changed = ListOnPage(main, "Files Changed");
     ASSERT_NE(changed, nullptr);
     // Build logged the log file itself while it was being written, so the
@@ -76,10 +86,7 @@ TEST(RealProgram, BuildThenAnalyzeListsANewFileUnderFilesAdded) {
 
     HWND addedList = ListOnPage(main, "Files Added");
     ASSERT_NE(addedList, nullptr);
-    bool listed = false;
-    for (int i = 0; i < e2e::Driver::ListCount(addedList); ++i)
-        if (e2e::Driver::ListItem(addedList, i) == added + " = 2K") listed = true;
-    EXPECT_TRUE(listed) << "a file made after Build is listed under Files Added";
+    EXPECT_TRUE(Holds(addedList, added + " = 2K")) << "a file made after Build is listed";
 
     e2e::Driver::Press(e2e::Driver::FindChild(main, "Quit Zarvik v1.1"));
     HWND confirm = program.WaitForWindow("Zarvik v1.1", true);
@@ -87,6 +94,7 @@ TEST(RealProgram, BuildThenAnalyzeListsANewFileUnderFilesAdded) {
     e2e::Driver::Answer(confirm, IDYES);
     EXPECT_EQ(program.WaitForExit(), 0);
     ::DeleteFileA(added.c_str());
+    ::DeleteFileA(empty.c_str());
 }
 
 }  // namespace
