@@ -169,10 +169,9 @@ std::vector<std::string> Differences(const std::string& path, const std::string&
                 found.push_back("[" + section + "] " + key + ": platform '" + platform + "' store '" + mine + "'");
             const int32_t platformInt = static_cast<int32_t>(::GetPrivateProfileIntA(section.c_str(), key.c_str(), -7, path.c_str()));
             const int32_t storeInt = store.ReadInteger(section, key, -7);
-            // Both ways: a text that is wholly a number reads as the platform
-            // reads it (its own value where only the store reads "0X" as hex,
-            // or the platform has shadowed it), any other text as the default
-            // (the platform takes its leading digits, or 0).
+            // Both ways: a text wholly a number reads as the platform reads it
+            // (unless only the store reads "0X" as hex, or the platform has
+            // shadowed it), any other as the default (not its leading digits).
             const std::optional<int32_t> number = WhollyNumber(mine);
             const bool upperHex = number && mine[1] == 'X';
             const int32_t expected = !number ? -7 : upperHex || shadowed ? *number : platformInt;

@@ -46,8 +46,7 @@ private:
 
 LRESULT CALLBACK PlainProc(HWND h, UINT m, WPARAM w, LPARAM l) { return ::DefWindowProcA(h, m, w, l); }
 
-// The background of the test's own windows, which the View Window's
-// snapshot must show.
+// The background of the test's own windows, for the View Window to show.
 const COLORREF kOwnBackground = RGB(0x20, 0x80, 0xC0);
 
 // A top-level window of the test's own, destroyed with the object.
@@ -413,8 +412,7 @@ TEST_F(ProcessList, ViewOpensTheViewWindowAndDrawsTheSelectedWindow) {
     DoubleClickEntry(List(), at);
     EXPECT_TRUE(App().Form7().Visible());
     EXPECT_EQ(prompts.asked.size(), 1u) << "nothing asked or told";
-    // Drawn frame and all at the View Window's top-left: the middle of the
-    // window's client area shows in the View Window where it lies in the window.
+    // Drawn frame and all at the View Window's top-left, so its middle shows there too.
     RECT frame{}, client{};
     ::GetWindowRect(mine.hwnd, &frame);
     ::GetClientRect(mine.hwnd, &client);
