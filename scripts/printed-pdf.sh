@@ -1,4 +1,4 @@
-#!/usr/bin/env bash
+#!/bin/sh
 # The host's side of the printing tests, which print through CUPS to the
 # cups-pdf printer "PDF" (scripts/printer.sh) and read back what it made.
 #   printed-pdf.sh mark         prints "READY" when PDF is the default printer
@@ -18,8 +18,8 @@ mark)
 wait)
     # cups-pdf writes the file once the job has gone through the queue; the
     # deadline only ends a hang, inside the test's own.
-    end=$((SECONDS + 230))
-    while [ "$SECONDS" -lt "$end" ]; do
+    end=$(($(date +%s) + 230))
+    while [ "$(date +%s)" -lt "$end" ]; do
         f=$(find "$dir" -name '*.pdf' -newer "$mark" \
             -exec sh -c 'pdfinfo "$1" 2>/dev/null | grep -qF "$2"' _ {} "$2" \; -print | head -n 1)
         if [ -n "$f" ]; then
