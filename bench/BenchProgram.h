@@ -3,11 +3,21 @@
 // a user starts it (no external list) and shown, for a benchmark to drive.
 #include <windows.h>
 
+#include <cstdio>
 #include <memory>
 
 #include "app/Application.h"
 #include "gui/support/Harness.h"
 #include "ui/Form.h"
+
+// One check of a benchmark's output against its reference; a benchmark
+// with any difference exits 1 (BenchExitCode).
+inline bool g_benchDiffers = false;
+inline void BenchCheck(bool same, const char* what, const char* reference) {
+    std::printf("  check: %s %s %s\n", what, same ? "equals" : "DIFFERS FROM", reference);
+    g_benchDiffers = g_benchDiffers || !same;
+}
+inline int BenchExitCode() { return g_benchDiffers ? 1 : 0; }
 
 struct BenchProgram {
     testing_support::TempDir root;

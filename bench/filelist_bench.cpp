@@ -1,6 +1,7 @@
 // Build FileList and Analyze FileList through the real main window, against
 // the bare file opens each command cannot avoid, and the log store against
-// the platform's profile functions. Prints figures; asserts nothing.
+// the platform's profile functions. Prints figures and checks outputs;
+// asserts no times, and exits 1 when an output differs from its reference.
 #include <windows.h>
 
 #include <algorithm>
@@ -9,11 +10,15 @@
 #include <cstdlib>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "app/Application.h"
+#include "BenchProgram.h"
 #include "app/MainForm.h"
+#include "filelist/CommandProgress.h"
+#include "filelist/ListPages.h"
 #include "filelist/LogFileSystem.h"
 #include "filelist/LogStore.h"
 #include "gui/support/Harness.h"
@@ -71,10 +76,39 @@ void ChangeFiles(const std::string& dir, int n) {
     }
 }
 
+// Whether Analyze listed every file that ChangeFiles deleted, resized and
+// added, each in its list.
+bool ListsHoldTheChanges(zarvik::TForm1& main, const std::vector<std::string>& dirs, int n) {
+    auto paths = [](const ui::ListBox& list) {
+        std::set<std::string> out;
+        for (std::string item : list.Items()) {
+            item = item.substr(0, item.find(" = "));
+            ::CharUpperBuffA(item.data(), static_cast<DWORD>(item.size()));
+            out.insert(item);
+        }
+        return out;
+    };
+    const std::set<std::string> lists[3] = {paths(main.Page<zarvik::FilesDeletedPage>().ListBox2),
+                                            paths(main.Page<zarvik::FilesChangedPage>().ListBox3),
+                                            paths(main.Page<zarvik::FilesAddedPage>().ListBox4)};
+    for (const std::string& dir : dirs) {
+        for (int i = 0; i < n; i += 50) {
+            char name[40];
+            std::snprintf(name, sizeof name, "%sF%06d.%s", (i / 50) % 3 == 2 ? "NEW" : "", i,
+                          i % 3 == 0 ? "DLL" : "dat");
+            std::string path = dir + "\\" + name;
+            ::CharUpperBuffA(path.data(), static_cast<DWORD>(path.size()));
+            if (!lists[(i / 50) % 3].count(path)) return false;
+        }
+    }
+    return true;
+}
+
 // Build's phases, each timed by running that part of the command alone in
 // the same run; what remains is the command's own bookkeeping.
 struct Phases {
-    double listing, logWrite, statusPaint, logView;
+    double listing, logWrite, timeWrite, statusPaint, logView;
+    uint64_t logBytes, logBytesWithTimes;
 };
 
 Phases BuildPhases(zarvik::Application& app, TempDir& root, const std::vector<std::string>& files,
@@ -84,19 +118,39 @@ Phases BuildPhases(zarvik::Application& app, TempDir& root, const std::vector<st
     auto start = Clock::now();
     main.Page<zarvik::WindowsFilesPage>().FileListBox3.Update();
     main.Page<zarvik::SystemFilesPage>().FileListBox4.Update();
+    main.Page<zarvik::SystemWow64FilesPage>().FileListBox5.Update();
     p.listing = MsSince(start);
 
+    // The log as Build writes it, each directory's sizes and then its times:
+    // once without the time sections and once with them.
     auto fs = zarvik::MakePlatformLogFileSystem();
-    zarvik::LogStore store(root / "phase.ini", *fs);
-    start = Clock::now();
-    {
+    const char* sections[] = {"Windows", "Windows\\System", zarvik::kSystemWow64Section};
+    const size_t third = files.size() / 3;
+    auto name = [&](size_t i) { return files[i].substr(files[i].rfind('\\') + 1); };
+    auto fileBytes = [](const std::string& path) {
+        WIN32_FILE_ATTRIBUTE_DATA data{};
+        ::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data);
+        return (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    };
+    zarvik::LogStore sizes(root / "phase.ini", *fs), both(root / "phase-times.ini", *fs);
+    for (int pass = 0; pass < 2; ++pass) {
+        zarvik::LogStore& store = pass ? both : sizes;
         zarvik::LogStore::Batch batch(store);
-        const size_t half = files.size() / 2;
-        for (size_t i = 0; i < files.size(); ++i)
-            store.WriteInteger(i < half ? "Windows" : "Windows\\System", files[i].substr(files[i].rfind('\\') + 1),
-                               static_cast<int32_t>(i + 1));
+        for (size_t d = 0; d < 3; ++d) {
+            start = Clock::now();
+            for (size_t i = d * third; i < (d + 1) * third; ++i)
+                store.WriteInteger(sections[d], name(i), static_cast<int64_t>(i + 1));
+            if (!pass) p.logWrite += MsSince(start);
+            if (!pass) continue;
+            start = Clock::now();
+            const std::string times = zarvik::TimesSection(sections[d]);
+            for (size_t i = d * third; i < (d + 1) * third; ++i)
+                store.WriteInteger(times, name(i), 134412874444191921 + static_cast<int64_t>(i));
+            p.timeWrite += MsSince(start);
+        }
     }
-    p.logWrite = MsSince(start);
+    p.logBytes = fileBytes(root / "phase.ini");
+    p.logBytesWithTimes = fileBytes(root / "phase-times.ini");
 
     // The status line is painted about 10 times a second.
     const int paints = static_cast<int>(buildMs / 100) + 1;
@@ -197,53 +251,58 @@ Figures RunCommands(int n) {
     f.analyze = MsSince(start);
     ui::PumpMessages();
 
-    if (!prompts.Errors().empty()) std::printf("  error: %s\n", prompts.Errors().front().c_str());
+    BenchCheck(prompts.Errors().empty(), "the errors shown", "none");
+    BenchCheck(ListsHoldTheChanges(main, {paths.windows, paths.system}, n), "Analyze's lists",
+               "the files changed");
     app.reset();
     ui::PumpMessages();
     return f;
 }
 
 struct StoreFigures {
-    double store, batched, platform;
+    int compared;  // entries of the side-by-side run
+    double store, batched, storeCompared, platform;
 };
 
-// N integer writes then N reads through the log store; the platform's profile
-// functions timed on a sample over a file that already holds N entries
-// (every call of theirs reads or rewrites the whole file), scaled to N.
+// The log store and the platform's profile functions measured the same way:
+// N integer writes into a file that grows from empty, then N reads of them.
+// Side by side on at most 1000 entries: each profile call rewrites or reads
+// the whole file, so theirs grows with the square of N (10 s for 1000).
 StoreFigures RunStore(int n) {
     TempDir dir;
     StoreFigures f{};
-    // N integer writes, then N reads, optionally inside a batch.
-    auto writeThenRead = [&](const std::string& path, bool batched) {
+    auto writeThenRead = [&](const std::string& path, int count, bool batched) {
         auto fs = zarvik::MakePlatformLogFileSystem();
         zarvik::LogStore store(path, *fs);
         std::optional<zarvik::LogStore::Batch> batch;
         if (batched) batch.emplace(store);
         auto start = Clock::now();
-        for (int i = 0; i < n; ++i) store.WriteInteger("Windows", "FILE" + std::to_string(i) + ".DLL", i + 1);
+        for (int i = 0; i < count; ++i) store.WriteInteger("Windows", "FILE" + std::to_string(i) + ".DLL", i + 1);
         long sum = 0;
-        for (int i = 0; i < n; ++i) sum += store.ReadInteger("Windows", "FILE" + std::to_string(i) + ".DLL", 0);
+        for (int i = 0; i < count; ++i) sum += store.ReadInteger("Windows", "FILE" + std::to_string(i) + ".DLL", 0);
         const double ms = MsSince(start);
-        if (sum == 0) std::printf("  (nothing read)\n");
+        BenchCheck(sum == static_cast<long>(count) * (count + 1) / 2, "the store's sum of what it read",
+                   "what it wrote");
         return ms;
     };
-    f.store = writeThenRead(dir / "store.ini", false);
-    f.batched = writeThenRead(dir / "batch.ini", true);  // as Build and Analyze run it
+    f.store = writeThenRead(dir / "store.ini", n, false);
+    f.batched = writeThenRead(dir / "batch.ini", n, true);  // as Build and Analyze run it
+    f.compared = std::min(n, 1000);
+    f.storeCompared = writeThenRead(dir / "compared.ini", f.compared, false);
     const std::string profile = dir / "profile.ini";
-    std::string text = "[Windows]\r\n";
-    for (int i = 0; i < n; ++i) text += "FILE" + std::to_string(i) + ".DLL=" + std::to_string(i + 1) + "\r\n";
-    WriteFile(profile, text);
-    const int sample = 200;
     auto start = Clock::now();
-    for (int i = 0; i < sample; ++i) {
-        const std::string key = "NEW" + std::to_string(i) + ".DLL";
+    for (int i = 0; i < f.compared; ++i) {
+        const std::string key = "FILE" + std::to_string(i) + ".DLL";
         ::WritePrivateProfileStringA("Windows", key.c_str(), std::to_string(i + 1).c_str(), profile.c_str());
     }
-    for (int i = 0; i < sample; ++i) {
-        const std::string key = "FILE" + std::to_string(i * (n / sample)) + ".DLL";
-        ::GetPrivateProfileIntA("Windows", key.c_str(), 0, profile.c_str());
+    long sum = 0;
+    for (int i = 0; i < f.compared; ++i) {
+        const std::string key = "FILE" + std::to_string(i) + ".DLL";
+        sum += static_cast<long>(::GetPrivateProfileIntA("Windows", key.c_str(), 0, profile.c_str()));
     }
-    f.platform = MsSince(start) * n / sample;
+    f.platform = MsSince(start);
+    BenchCheck(sum == static_cast<long>(f.compared) * (f.compared + 1) / 2,
+               "the profile functions' sum of what they read", "what they wrote");
     return f;
 }
 
@@ -260,24 +319,35 @@ int main(int argc, char** argv) {
         runs[r] = RunCommands(n);
         const Figures& f = runs[r];
         std::printf("N = %d files in each of Windows, System and the 32-bit System directory\n", n);
-        std::printf("  Build FileList     %9.1f ms   floor %9.1f ms   ratio %.2f\n", f.build, f.buildFloor,
-                    f.build / f.buildFloor);
+        std::printf("  Build FileList     %9.1f ms   floor (open, length and close of each listed file)"
+                    " %9.1f ms   ratio %.2f\n",
+                    f.build, f.buildFloor, f.build / f.buildFloor);
         const Phases& p = f.phases;
-        std::printf("    phases: listing %.0f, probing (the floor) %.0f, log write %.0f, status paint %.0f, "
-                    "log view %.0f, the rest %.0f ms\n",
-                    p.listing, f.buildFloor, p.logWrite, p.statusPaint, p.logView,
-                    f.build - p.listing - f.buildFloor - p.logWrite - p.statusPaint - p.logView);
-        std::printf("  Analyze FileList   %9.1f ms   floor %9.1f ms   ratio %.2f\n", f.analyze,
-                    f.analyzeFloor, f.analyze / f.analyzeFloor);
+        std::printf("    phases measured apart: listing %.0f, probing (the floor) %.0f, log write %.0f, "
+                    "status paint %.0f, log view %.0f ms; the remainder, by subtraction, %.0f ms\n",
+                    p.listing, f.buildFloor, p.logWrite + p.timeWrite, p.statusPaint, p.logView,
+                    f.build - p.listing - f.buildFloor - p.logWrite - p.timeWrite - p.statusPaint -
+                        p.logView);
+        std::printf("    the time sections: their writes %.0f ms of Build's log write (measured apart),"
+                    " so Build without them %.0f ms (by subtraction); the log %llu bytes with them,"
+                    " %llu without\n",
+                    p.timeWrite, f.build - p.timeWrite,
+                    static_cast<unsigned long long>(p.logBytesWithTimes),
+                    static_cast<unsigned long long>(p.logBytes));
+        std::printf("  Analyze FileList   %9.1f ms   floor (open, length and close of each listed file,"
+                    " open and close of each logged one) %9.1f ms   ratio %.2f\n",
+                    f.analyze, f.analyzeFloor, f.analyze / f.analyzeFloor);
         const StoreFigures s = RunStore(n);
-        std::printf("  Log store, %d writes + %d reads: %.1f ms; profile functions: %.1f ms; "
-                    "%.1fx faster\n",
-                    n, n, s.store, s.platform, s.platform / s.store);
-        std::printf("  Log store inside a batch (the file held open): %.1f ms\n", s.batched);
+        std::printf("  Log store, %d writes into a file growing from empty + %d reads: %.1f ms;"
+                    " inside a batch (the file held open, as Build and Analyze run it) %.1f ms\n",
+                    n, n, s.store, s.batched);
+        std::printf("  the same work on %d entries: log store %.1f ms; the profile functions doing"
+                    " it (the reference) %.1f ms, %.1fx slower\n",
+                    s.compared, s.storeCompared, s.platform, s.platform / s.storeCompared);
         std::fflush(stdout);
     }
-    if (count < 2) return 0;
+    if (count < 2) return BenchExitCode();
     std::printf("Growth from 5,000 to 20,000: Build %.2fx, Analyze %.2fx (linear: 4x)\n",
                 runs[1].build / runs[0].build, runs[1].analyze / runs[0].analyze);
-    return 0;
+    return BenchExitCode();
 }

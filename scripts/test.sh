@@ -11,7 +11,13 @@ root=$PWD
 jobs=$(nproc)
 
 bash scripts/deps.sh
-bash scripts/printer.sh
+# With the printer set up, a printing test that finds no working printer
+# fails; without it, those tests are skipped and listed at the end.
+if bash scripts/printer.sh; then
+    export ZARVIK_PRINTER=PDF
+else
+    echo "No printer could be set up: the printing tests will be skipped."
+fi
 . scripts/arch.sh
 zarvik_say_arches
 
@@ -20,7 +26,7 @@ cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Debug -DZARVIK_WERROR=ON -DZARVIK_
 cmake --build build/native -j "$jobs"
 (cd build/native && ctest --output-on-failure)
 
-echo "== fuzz targets: corpus replay and a short run"
+echo "== fuzz targets: corpus replay (make fuzz fuzzes)"
 bash scripts/fuzz.sh --replay
 
 for arch in $ZARVIK_ARCHES; do
@@ -56,4 +62,12 @@ for arch in $ZARVIK_ARCHES; do
 done
 echo "== summary"
 printf '%s\n' "${summaries[@]}"
+skipped=$(bash scripts/skipped.sh native build/native
+    for arch in $ZARVIK_ARCHES; do bash scripts/skipped.sh "$arch-bit" "$(zarvik_build_dir "$arch")"; done)
+if [ -n "$skipped" ]; then
+    echo "Skipped cases:"
+    printf '%s\n' "$skipped"
+else
+    echo "No case was skipped."
+fi
 exit "$failed"

@@ -4,7 +4,9 @@
 # waits for one that never answers). The 32-bit prefix is Wine's default
 # (64-bit with 32-bit support, so a 32-bit program's System directory is
 # syswow64); the 64-bit one is made by the 64-bit loader alone, so it works
-# on hosts that run no 32-bit code.
+# on hosts that run no 32-bit code. Wine's crash dialog is off: a test
+# program that crashes ends at once with its exception code, its backtrace
+# on standard error, instead of waiting for the dialog until the time-out.
 # Usage: wine-prefix.sh PREFIX 32|64
 set -eu
 prefix="$1"
@@ -12,7 +14,10 @@ arch="$2"
 here="$(cd "$(dirname "$0")" && pwd)"
 . "$here/arch.sh"
 export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-if [ -f "$prefix/.zarvik-ready" ] && [ "$(cat "$prefix/.zarvik-arch" 2>/dev/null)" = "$arch" ]; then
+# Raised whenever the settings below change, so older prefixes are made anew.
+settings=2
+if [ "$(cat "$prefix/.zarvik-ready" 2>/dev/null)" = "$settings" ] &&
+    [ "$(cat "$prefix/.zarvik-arch" 2>/dev/null)" = "$arch" ]; then
     exit 0
 fi
 rm -rf "$prefix"
@@ -25,6 +30,7 @@ esac
 "$loader" wineboot -i >/dev/null 2>&1
 "$loader" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
 "$loader" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
+"$loader" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
 "$(dirname "$loader")/wineserver" -w 2>/dev/null || wineserver -w
 echo "$arch" > "$prefix/.zarvik-arch"
-touch "$prefix/.zarvik-ready"
+echo "$settings" > "$prefix/.zarvik-ready"

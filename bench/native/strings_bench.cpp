@@ -116,6 +116,7 @@ int main(int argc, char** argv) {
     std::printf("  ExtractStrings      %8.1f MB/s (%5.2f s)  %8.1f MB/s (%5.2f s)\n", mb / ours, ours,
                 mb / oursCpu, oursCpu);
     if (gnu > 0) {
+        std::printf("  floor: GNU strings -n 6 on the same file\n");
         std::printf("  GNU strings -n 6    %8.1f MB/s (%5.2f s)  %8.1f MB/s (%5.2f s)\n", mb / gnu, gnu,
                     mb / gnuCpu, gnuCpu);
         std::printf("  ratio ours / GNU    %8.2f                 %8.2f   (target: at least 1)\n",

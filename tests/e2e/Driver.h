@@ -7,6 +7,9 @@
 
 namespace e2e {
 
+// How long a wait lasts at most: it only ends a hang, inside CTest's limit.
+constexpr int kHangMs = 240000;
+
 // The zarvik.exe under test, as given on the command line.
 const std::string& ProgramPath();
 
@@ -19,9 +22,9 @@ public:
     DWORD ProcessId() const { return pi_.dwProcessId; }
     // Waits for a top-level window of the process whose title is `title`,
     // of class "#32770" (message boxes) when `dialog` is set.
-    HWND WaitForWindow(const std::string& title, bool dialog, int timeoutMs = 20000);
+    HWND WaitForWindow(const std::string& title, bool dialog, int timeoutMs = kHangMs);
     // The main window: the top-level window whose title ends in `suffix`.
-    HWND WaitForMainWindow(const std::string& suffix, int timeoutMs = 20000);
+    HWND WaitForMainWindow(const std::string& suffix, int timeoutMs = kHangMs);
     // A descendant window with exactly this text.
     static HWND FindChild(HWND parent, const std::string& text);
     static std::string TextOf(HWND hwnd);
@@ -33,7 +36,7 @@ public:
     // Ends the process at once, wherever it is, and waits until it has gone.
     void Kill();
     // Waits for the process to end; its exit code, or -1 on timeout.
-    int WaitForExit(int timeoutMs = 20000);
+    int WaitForExit(int timeoutMs = kHangMs);
     // Reads a list box of the program whole (wide form: the ANSI one is cut
     // short across processes under Wine).
     static std::string ListItem(HWND list, int index);

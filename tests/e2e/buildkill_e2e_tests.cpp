@@ -191,7 +191,7 @@ TEST_F(BuildKilled, AtAnyMomentLeavesALogThatReadsBackAsAPrefix) {
         ASSERT_NE(main, nullptr);
         const DWORD start = ::GetTickCount();
         HWND status = ::FindWindowExA(main, nullptr, "msctls_statusbar32", nullptr);
-        for (int i = 0; i < 1200 && e2e::Driver::TextOf(status) != "<------FileList Built----->"; ++i)
+        for (int i = 0; i < e2e::kHangMs / 25 && e2e::Driver::TextOf(status) != "<------FileList Built----->"; ++i)
             ::Sleep(25);
         ASSERT_EQ(e2e::Driver::TextOf(status), "<------FileList Built----->");
         took = ::GetTickCount() - start;

@@ -32,7 +32,7 @@ public:
         topic_ = ::DdeCreateStringHandleA(id_, topic, CP_WINANSI);
         item_ = ::DdeCreateStringHandleA(id_, "Server", CP_WINANSI);
         other_ = ::DdeCreateStringHandleA(id_, "Other", CP_WINANSI);
-        for (int i = 0; i < 100 && !conv_; ++i) {
+        for (int waited = 0; waited < e2e::kHangMs && !conv_; waited += 100) {
             conv_ = ::DdeConnect(id_, service_, topic_, nullptr);
             if (!conv_) ::Sleep(100);
         }
@@ -48,14 +48,14 @@ public:
         DWORD status = 0;
         return ::DdeClientTransaction(reinterpret_cast<LPBYTE>(const_cast<char*>(text.c_str())),
                                       static_cast<DWORD>(text.size() + 1), conv_, item, CF_TEXT,
-                                      type, 5000, &status) != nullptr &&
+                                      type, e2e::kHangMs, &status) != nullptr &&
                (status & DDE_FACK);
     }
     // The text answered, or "(refused)".
     std::string Request(HSZ item, UINT format) {
         Drain();
         HDDEDATA data =
-            ::DdeClientTransaction(nullptr, 0, conv_, item, format, XTYP_REQUEST, 5000, nullptr);
+            ::DdeClientTransaction(nullptr, 0, conv_, item, format, XTYP_REQUEST, e2e::kHangMs, nullptr);
         if (!data) return "(refused)";
         DWORD size = 0;
         const char* bytes = reinterpret_cast<const char*>(::DdeAccessData(data, &size));
@@ -89,7 +89,7 @@ HWND After(HWND main, const std::string& label) {
 }
 
 bool WaitForText(HWND control, const std::string& text) {
-    for (int i = 0; i < 200; ++i) {
+    for (int waited = 0; waited < e2e::kHangMs; waited += 50) {
         if (e2e::Driver::TextOf(control) == text) return true;
         ::Sleep(50);
     }

@@ -27,9 +27,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const size_t separatorLength = std::min<size_t>(input.size() - 1, data[0] & 7);
     const std::string_view separator = input.substr(1, separatorLength);
     const std::string_view text = input.substr(1 + separatorLength);
+    // With the separator in it, the text ends in the separator and what
+    // TextAfter gives; without, TextAfter gives the text itself.
     const std::string after = TextAfter(text, separator);
-    const size_t at = text.find(separator);
-    Check(after == (at == std::string_view::npos ? text : text.substr(at + separator.size())), "TextAfter");
+    if (!separator.empty() && text.find(separator) != std::string_view::npos)
+        Check(text.ends_with(std::string(separator) + after), "TextAfter does not end the text");
+    else
+        Check(after == text, "TextAfter changed a text without the separator");
 
     const std::string entry = ListEntryPath(input);
     CheckLowerTrimmed(entry, input, "ListEntryPath not a trimmed lower-case prefix");

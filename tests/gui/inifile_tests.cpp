@@ -5,10 +5,14 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <random>
 #include <set>
 #include <sstream>
@@ -112,6 +116,19 @@ Names CandidateNames(const std::string& text) {
     return names;
 }
 
+// The number a text wholly is, read here on its own: decimal with an
+// optional sign, or "0x" or "0X" and hex digits, within 32 bits.
+std::optional<int64_t> WhollyNumber(const std::string& t) {
+    const bool hex = t.size() > 2 && t[0] == '0' && (t[1] == 'x' || t[1] == 'X');
+    const char first = t.c_str()[hex ? 2 : t[0] == '+' || t[0] == '-'];
+    char* end = nullptr;
+    errno = 0;
+    const long long n = std::strtoll(t.c_str() + (hex ? 2 : 0), &end, hex ? 16 : 10);
+    if (!std::isxdigit(static_cast<unsigned char>(first)) || *end || errno || (hex && n > 0xFFFFFFFFLL))
+        return std::nullopt;
+    return hex ? static_cast<int32_t>(static_cast<uint32_t>(n)) : n;
+}
+
 // What differs between the two readers for one file, one line per difference.
 std::vector<std::string> Differences(const std::string& path, const std::string& text) {
     std::vector<std::string> found;
@@ -151,12 +168,15 @@ std::vector<std::string> Differences(const std::string& path, const std::string&
                 found.push_back("[" + section + "] " + key + ": platform '" + platform + "' store '" + mine + "'");
             const int32_t platformInt = static_cast<int32_t>(::GetPrivateProfileIntA(section.c_str(), key.c_str(), -7, path.c_str()));
             const int64_t storeInt = store.ReadInteger(section, key, -7);
-            // A value that is not wholly a number reads as the default here
-            // (the platform takes its leading digits, or 0).
-            const bool upperHex = platform.size() > 1 && platform[0] == '0' && platform[1] == 'X';
-            // Sizes of many gigabytes need 64 bits; the platform reads 32.
-            const bool beyond32 = storeInt != static_cast<int32_t>(storeInt);
-            if (storeInt != -7 && platformInt != storeInt && !upperHex && !beyond32)
+            // Both ways: a text wholly a number reads as the platform reads it
+            // (unless only the store reads "0X" as hex, or the platform has
+            // shadowed it), any other as the default (not its leading digits).
+            const std::optional<int64_t> number = WhollyNumber(mine);
+            const bool upperHex = number && mine[1] == 'X';
+            // Sizes and times beyond 32 bits: the store reads 64, the platform 32.
+            const bool wide = number && *number != static_cast<int32_t>(*number);
+            const int64_t expected = !number ? -7 : upperHex || shadowed || wide ? *number : platformInt;
+            if (storeInt != expected)
                 found.push_back("INT [" + section + "] " + key + ": platform " + std::to_string(platformInt) + " store " + std::to_string(storeInt) + " text '" + platform + "'");
         }
     }

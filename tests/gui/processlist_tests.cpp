@@ -48,6 +48,9 @@ private:
 
 LRESULT CALLBACK PlainProc(HWND h, UINT m, WPARAM w, LPARAM l) { return ::DefWindowProcA(h, m, w, l); }
 
+// The background of the test's own windows, for the View Window to show.
+const COLORREF kOwnBackground = RGB(0x20, 0x80, 0xC0);
+
 // A top-level window of the test's own, destroyed with the object.
 class OwnWindow {
 public:
@@ -57,6 +60,7 @@ public:
             wc.lpfnWndProc = PlainProc;
             wc.hInstance = ::GetModuleHandleA(nullptr);
             wc.lpszClassName = "ZkOwnWindow";
+            wc.hbrBackground = ::CreateSolidBrush(kOwnBackground);
             return ::RegisterClassA(&wc) != 0;
         }();
         (void)registered;
@@ -418,6 +422,14 @@ TEST_F(ProcessList, ViewOpensTheViewWindowAndDrawsTheSelectedWindow) {
     DoubleClickEntry(List(), at);
     EXPECT_TRUE(App().Form7().Visible());
     EXPECT_EQ(prompts.asked.size(), 1u) << "nothing asked or told";
+    // Drawn frame and all at the View Window's top-left, so its middle shows there too.
+    RECT frame{}, client{};
+    ::GetWindowRect(mine.hwnd, &frame);
+    ::GetClientRect(mine.hwnd, &client);
+    POINT middle{client.right / 2, client.bottom / 2};
+    ::ClientToScreen(mine.hwnd, &middle);
+    ui::WindowDC view(App().Form7().Handle());
+    EXPECT_EQ(::GetPixel(view.Get(), middle.x - frame.left, middle.y - frame.top), kOwnBackground);
     App().Form7().Close();
 }
 

@@ -1,10 +1,13 @@
 // Start-up and the main window, driven through the real windows.
+#include <initializer_list>
 #include <stdexcept>
 
 #include "display/Display.h"
 #include "gui/support/Harness.h"
+#include "inspect/Unit5.h"
 #include "report/Compare.h"
 #include "report/Unit2.h"
+#include "system/View.h"
 #include "ui/Form.h"
 
 using namespace testing_support;
@@ -164,7 +167,11 @@ TEST_F(Startup, OtherWindowsAreCreatedHiddenAndShownModeless) {
     // the same desktop have windows of the same titles.
     HWND reporting = App().Form2().Handle();
     EXPECT_EQ(App().Form2().Text(), "Zarvik Reporting Tool");
-    EXPECT_FALSE(::IsWindowVisible(reporting));
+    auto& a = App();
+    for (ui::Form* form : std::initializer_list<ui::Form*>{&a.Form2(), &a.Form3(), &a.Form4(),
+                                                           &a.Form5(), &a.Form6(), &a.Form7(),
+                                                           &a.Form9()})
+        EXPECT_FALSE(::IsWindowVisible(form->Handle())) << form->Text();
     Click(Main().SpeedButton11);
     EXPECT_TRUE(::IsWindowVisible(reporting));
     Click(Main().SpeedButton10);

@@ -159,6 +159,8 @@ void RemoveTree(const std::string& path) {
     ::RemoveDirectoryA(path.c_str());
 }
 
+bool PrinterSetUp() { return ::GetEnvironmentVariableA("ZARVIK_PRINTER", nullptr, 0) > 0; }
+
 void Click(ui::Window& button) {
     if (!::IsWindowEnabled(button.Handle())) {
         ADD_FAILURE() << "\"" << button.Text() << "\" is disabled";

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <deque>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -26,6 +27,19 @@
 
 namespace testing_support {
 
+// A queue of scripted answers that must all be used: one left over when the
+// queue is scripted anew, or at tear-down, fails the test.
+template <class T>
+struct Script : std::deque<T> {
+    const char* what;
+    ~Script() { EXPECT_TRUE(this->empty()) << this->size() << " scripted " << what << " never used"; }
+    Script& operator=(std::initializer_list<T> next) {
+        EXPECT_TRUE(this->empty()) << this->size() << " scripted " << what << " never used";
+        std::deque<T>::operator=(next);
+        return *this;
+    }
+};
+
 // Answers every question from a script and records what was asked. A
 // question with no scripted answer fails the test and is answered No.
 class ScriptedPrompts final : public zarvik::Prompts {
@@ -36,10 +50,10 @@ public:
         std::string title;
     };
 
-    std::deque<bool> answers;                           // for Ask
-    std::deque<std::optional<std::string>> files;       // for OpenFile and SaveFile
-    std::deque<std::optional<std::string>> pictures;    // for OpenPicture
-    std::deque<std::optional<LOGFONTA>> fonts;          // for ChooseFont; nullopt = Cancel
+    Script<bool> answers{{}, "answers"};                          // for Ask
+    Script<std::optional<std::string>> files{{}, "files"};        // for OpenFile and SaveFile
+    Script<std::optional<std::string>> pictures{{}, "pictures"};  // for OpenPicture
+    Script<std::optional<LOGFONTA>> fonts{{}, "fonts"};           // for ChooseFont; nullopt = Cancel
     bool printerAvailable = true;  // false: DefaultPrinter reports no printer
 
     std::vector<Asked> asked;
@@ -91,6 +105,10 @@ std::string ReadFile(const std::string& path);
 bool Exists(const std::string& path);
 void MakeDirectory(const std::string& path);
 void RemoveTree(const std::string& path);
+
+// Whether the test command set up a printer (ZARVIK_PRINTER, from
+// scripts/test.sh): a printing test that finds none then fails, not skips.
+bool PrinterSetUp();
 
 // Presses a control the way the user does (BM_CLICK); fails the test when it
 // is disabled, since a user could not press it.

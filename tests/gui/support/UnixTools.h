@@ -14,8 +14,9 @@ std::string UnixPath(const std::string& windowsPath);
 
 // Runs a /bin/sh script on the host and returns what it wrote to standard
 // output and standard error; nullopt when it could not be started or did not
-// finish within `limitSeconds`. The host process is not a Windows process
+// finish within `limitSeconds` (by default a bound on hangs alone, just
+// inside CTest's time-out). The host process is not a Windows process
 // that can be waited on, so its end is seen by a file it renames last.
-std::optional<std::string> RunHostShell(const std::string& script, int limitSeconds = 60);
+std::optional<std::string> RunHostShell(const std::string& script, int limitSeconds = 240);
 
 }  // namespace testing_support
