@@ -5,6 +5,29 @@
 
 namespace e2e {
 
+std::string WindowsDirectory() {
+    char buf[MAX_PATH] = {};
+    return ::GetWindowsDirectoryA(buf, sizeof buf) ? buf : "";
+}
+
+std::string SystemDirectory() {
+    char buf[MAX_PATH] = {};
+    return ::GetSystemDirectoryA(buf, sizeof buf) ? buf : "";
+}
+
+std::string SystemWow64Directory() {
+    const auto query = reinterpret_cast<UINT(WINAPI*)(LPSTR, UINT)>(reinterpret_cast<void*>(
+        ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "GetSystemWow64DirectoryA")));
+    char buf[MAX_PATH] = {};
+    return query && query(buf, sizeof buf) ? buf : "";
+}
+
+std::string NativeSystemDirectory() {
+    BOOL wow64 = FALSE;
+    ::IsWow64Process(::GetCurrentProcess(), &wow64);
+    return wow64 ? WindowsDirectory() + "\\Sysnative" : SystemDirectory();
+}
+
 namespace {
 
 std::string WindowsPath(std::string path) {

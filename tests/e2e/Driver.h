@@ -13,6 +13,15 @@ constexpr int kHangMs = 240000;
 // The zarvik.exe under test, as given on the command line.
 const std::string& ProgramPath();
 
+// The machine's directories as the program names them; the 32-bit System
+// directory is empty on 32-bit Windows.
+std::string WindowsDirectory();
+std::string SystemDirectory();
+std::string SystemWow64Directory();
+// Where this test reaches the System directory the program logs: the
+// native one, through Sysnative when the test itself is 32-bit.
+std::string NativeSystemDirectory();
+
 class Driver {
 public:
     // Starts the program; `exe` may be a Unix path (Wine maps it to Z:).

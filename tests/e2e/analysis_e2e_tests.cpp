@@ -10,36 +10,9 @@
 
 #include "e2e/Driver.h"
 
+using namespace e2e;
+
 namespace {
-
-
-std::string WindowsDirectory() {
-    char buf[MAX_PATH] = {};
-    ::GetWindowsDirectoryA(buf, sizeof buf);
-    return buf;
-}
-
-// The System directories of 64-bit Windows as the program names them, and
-// where this test writes into the native one (a 32-bit test is redirected).
-std::string SystemDirectory() {
-    char buf[MAX_PATH] = {};
-    ::GetSystemDirectoryA(buf, sizeof buf);
-    return buf;
-}
-
-std::string SystemWow64Directory() {
-    using Query = UINT(WINAPI*)(LPSTR, UINT);
-    const auto query = reinterpret_cast<Query>(reinterpret_cast<void*>(
-        ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "GetSystemWow64DirectoryA")));
-    char buf[MAX_PATH] = {};
-    return query && query(buf, sizeof buf) ? buf : "";
-}
-
-std::string NativeSystemDirectory() {
-    BOOL wow64 = FALSE;
-    ::IsWow64Process(::GetCurrentProcess(), &wow64);
-    return wow64 ? WindowsDirectory() + "\\Sysnative" : SystemDirectory();
-}
 
 void WriteBytes(const std::string& path, DWORD size) {
     HANDLE f = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,

@@ -17,29 +17,6 @@
 
 namespace {
 
-std::string Directory(UINT (*query)(LPSTR, UINT)) {
-    char buf[MAX_PATH] = {};
-    query(buf, sizeof buf);
-    return buf;
-}
-
-UINT WindowsDir(LPSTR b, UINT n) { return ::GetWindowsDirectoryA(b, n); }
-UINT SystemDir(LPSTR b, UINT n) { return ::GetSystemDirectoryA(b, n); }
-UINT SystemWow64Dir(LPSTR b, UINT n) {
-    using Query = UINT(WINAPI*)(LPSTR, UINT);
-    const auto query = reinterpret_cast<Query>(reinterpret_cast<void*>(
-        ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "GetSystemWow64DirectoryA")));
-    return query ? query(b, n) : 0;
-}
-
-// Where this test reads the System directory the program logs: the native
-// one, which a 32-bit test reaches through Sysnative.
-std::string NativeSystemDirectory() {
-    BOOL wow64 = FALSE;
-    ::IsWow64Process(::GetCurrentProcess(), &wow64);
-    return wow64 ? Directory(WindowsDir) + "\\Sysnative" : Directory(SystemDir);
-}
-
 std::string ReadAll(const std::string& path) {
     HANDLE f = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -157,8 +134,8 @@ std::string KeyOf(const std::string& line) { return line.substr(0, line.find('='
 class BuildKilled : public ::testing::Test {
 protected:
     BuildKilled()
-        : windows_(Directory(WindowsDir)), system_(NativeSystemDirectory()),
-          wow64_(Directory(SystemWow64Dir)),
+        : windows_(e2e::WindowsDirectory()), system_(e2e::NativeSystemDirectory()),
+          wow64_(e2e::SystemWow64Directory()),
           log_(windows_ + "\\Zarvik.ini") {}
 
     // Starts the program and answers Yes to Build; the main window, or null.
