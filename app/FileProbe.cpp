@@ -23,8 +23,6 @@ ui::FileHandle OpenForReading(const std::string& path) {
 
 }  // namespace
 
-int64_t ProbeFileSize(const std::string& path) { return ui::MeasureFile(path).size; }
-
 ui::FileFacts ProbeFile(const std::string& path) { return ui::MeasureFile(path); }
 
 bool FilePresent(const std::string& path) { return static_cast<bool>(OpenForReading(path)); }

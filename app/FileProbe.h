@@ -9,11 +9,9 @@
 namespace zarvik {
 
 // Opens the file for reading, sharing read and write with other programs,
-// and takes the length from the open file: -1 when it cannot be opened.
-// Paths are in the program's form (ui/FileNames.h); on 64-bit Windows the
-// System directory is the native one, whichever build asks.
-int64_t ProbeFileSize(const std::string& path);
-// The same open also gives the last-write time.
+// and takes the length (-1 when it cannot be opened) and the last-write time
+// from the open file. Paths are in the program's form (ui/FileNames.h); on
+// 64-bit Windows the System directory is the native one, whichever build asks.
 ui::FileFacts ProbeFile(const std::string& path);
 
 // True when the file can be opened for reading in the same way.

@@ -169,32 +169,26 @@ int main(int argc, char** argv) {
         const double parts = Median(rounds, [&] { PartByPart(); });
         const double scan = Median(rounds, [&] { page.ListShellApplications(page.ListBox14); });
         const double rebuild = Median(rounds, [&] { page.RebuildRegistryLists(); });
-        std::vector<double> shows;
-        for (int i = 0; i < rounds; ++i) {
-            main.PageControl1.SetActivePage(main.Page<zarvik::LogViewPage>().Sheet());
-            ui::PumpMessages();
-            const Clock::time_point start = Clock::now();
-            main.PageControl1.SetActivePage(page.Sheet());
-            page.Sheet().Repaint();
-            shows.push_back(MsSince(start));
-        }
-        std::sort(shows.begin(), shows.end());
-        const double show = shows[shows.size() / 2];
+        // The page brought to the top from another one and painted.
+        auto medianShow = [&] {
+            std::vector<double> shows;
+            for (int i = 0; i < rounds; ++i) {
+                main.PageControl1.SetActivePage(main.Page<zarvik::LogViewPage>().Sheet());
+                ui::PumpMessages();
+                const Clock::time_point start = Clock::now();
+                main.PageControl1.SetActivePage(page.Sheet());
+                page.Sheet().Repaint();
+                shows.push_back(MsSince(start));
+            }
+            std::sort(shows.begin(), shows.end());
+            return shows[shows.size() / 2];
+        };
+        const double show = medianShow();
         const int listed = page.ListBox14.Count();
         // Its floor: the same page shown and painted with its lists empty.
         for (ui::ListBox* list : {&page.ListBox10, &page.ListBox12, &page.ListBox13, &page.ListBox14})
             list->Clear();
-        shows.clear();
-        for (int i = 0; i < rounds; ++i) {
-            main.PageControl1.SetActivePage(main.Page<zarvik::LogViewPage>().Sheet());
-            ui::PumpMessages();
-            const Clock::time_point start = Clock::now();
-            main.PageControl1.SetActivePage(page.Sheet());
-            page.Sheet().Repaint();
-            shows.push_back(MsSince(start));
-        }
-        std::sort(shows.begin(), shows.end());
-        const double emptyShow = shows[shows.size() / 2];
+        const double emptyShow = medianShow();
         std::printf("classes with an open command: %d; listed: %d\n", commands, listed);
         std::printf("floor: the bare loop (enumerate the classes, open each one's\n"
                     "       shell\\open\\command path once)           %8.1f ms\n", bare);
