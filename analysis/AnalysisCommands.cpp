@@ -10,7 +10,7 @@
 #include "analysis/ChangeRules.h"
 #include "analysis/SharedDllPages.h"
 #include "app/Application.h"
-#include "app/FileProbe.h"
+#include "shell/FileProbe.h"
 #include "app/MainForm.h"
 #include "filelist/CommandProgress.h"
 #include "filelist/ListPages.h"

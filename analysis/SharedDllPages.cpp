@@ -1,7 +1,7 @@
 #include "analysis/SharedDllPages.h"
 
 #include "app/Application.h"
-#include "app/ProductTexts.h"
+#include "shell/ProductTexts.h"
 #include "inspect/Unit5.h"
 #include "report/Unit2.h"
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/Page.h"
-#include "system/Registry.h"
+#include "shell/Page.h"
+#include "shell/Registry.h"
 
 namespace zarvik {
 

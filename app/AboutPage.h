@@ -1,6 +1,6 @@
 #pragma once
 // The "About" page: a read-only help text.
-#include "app/Page.h"
+#include "shell/Page.h"
 
 namespace zarvik {
 

@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "app/MainForm.h"
-#include "app/ProductTexts.h"
+#include "shell/ProductTexts.h"
 #include "display/Display.h"
 #include "inspect/Unit5.h"
 #include "report/Compare.h"

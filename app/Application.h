@@ -5,10 +5,10 @@
 #include <memory>
 #include <string>
 
-#include "app/Prompts.h"
-#include "filelist/LogFileSystem.h"
-#include "filelist/LogStore.h"
-#include "system/Registry.h"
+#include "shell/Prompts.h"
+#include "core/LogFileSystem.h"
+#include "core/LogStore.h"
+#include "shell/Registry.h"
 #include "ui/Form.h"
 
 namespace zarvik {

@@ -3,7 +3,7 @@
 #include "analysis/SharedDllPages.h"
 #include "app/AboutPage.h"
 #include "app/Application.h"
-#include "app/ProductTexts.h"
+#include "shell/ProductTexts.h"
 #include "dde/DdePage.h"
 #include "display/Display.h"
 #include "filelist/ListPages.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Page.h"
+#include "shell/Page.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 

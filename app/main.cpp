@@ -5,7 +5,7 @@
 #include <exception>
 
 #include "app/Application.h"
-#include "app/ProductTexts.h"
+#include "shell/ProductTexts.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     zarvik::Win32Prompts prompts;

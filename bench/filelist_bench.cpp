@@ -19,8 +19,8 @@
 #include "app/MainForm.h"
 #include "filelist/CommandProgress.h"
 #include "filelist/ListPages.h"
-#include "filelist/LogFileSystem.h"
-#include "filelist/LogStore.h"
+#include "core/LogFileSystem.h"
+#include "core/LogStore.h"
 #include "gui/support/Harness.h"
 #include "ui/Form.h"
 

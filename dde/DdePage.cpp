@@ -4,8 +4,8 @@
 
 #include "app/Application.h"
 #include "app/MainForm.h"
-#include "app/ProductTexts.h"
-#include "app/TextHelpers.h"
+#include "shell/ProductTexts.h"
+#include "core/TextHelpers.h"
 #include "ui/Handles.h"
 
 namespace zarvik {

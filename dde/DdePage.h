@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Page.h"
+#include "shell/Page.h"
 #include "dde/DdeClient.h"
 #include "dde/DdeText.h"
 #include "dde/Ddeml.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/TextHelpers.h"
+#include "core/TextHelpers.h"
 
 namespace zarvik {
 

@@ -5,10 +5,10 @@
 #include <utility>
 
 #include "app/Application.h"
-#include "app/FileProbe.h"
+#include "shell/FileProbe.h"
 #include "app/MainForm.h"
-#include "app/ProductTexts.h"
-#include "filelist/LogStore.h"
+#include "shell/ProductTexts.h"
+#include "core/LogStore.h"
 #include "filelist/ResultPages.h"
 #include "inspect/FileBrowserPage.h"
 

@@ -3,9 +3,9 @@
 #include <vector>
 
 #include "app/Application.h"
-#include "app/FileProbe.h"
+#include "shell/FileProbe.h"
 #include "app/MainForm.h"
-#include "app/ProductTexts.h"
+#include "shell/ProductTexts.h"
 #include "filelist/CommandProgress.h"
 #include "filelist/ListPages.h"
 #include "filelist/LogViewPage.h"

@@ -2,7 +2,7 @@
 // The "Windows Files" and "System Files" pages: the two lists that Build
 // FileList logs and Analyze FileList compares with the log; on 64-bit
 // Windows a third, the 32-bit System directory's.
-#include "app/Page.h"
+#include "shell/Page.h"
 
 namespace zarvik {
 

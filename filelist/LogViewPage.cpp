@@ -1,7 +1,7 @@
 #include "filelist/LogViewPage.h"
 
 #include "app/Application.h"
-#include "app/FileProbe.h"
+#include "shell/FileProbe.h"
 #include "report/Unit2.h"
 
 namespace zarvik {

@@ -1,6 +1,6 @@
 #pragma once
 // The "View LogFile" page: the text of the log file as last loaded.
-#include "app/Page.h"
+#include "shell/Page.h"
 
 namespace zarvik {
 

@@ -11,7 +11,7 @@
 #include "app/Application.h"
 #include "app/MainForm.h"
 #include "filelist/CommandProgress.h"
-#include "filelist/LogStore.h"
+#include "core/LogStore.h"
 #include "filelist/LogViewPage.h"
 #include "inspect/FileBrowserPage.h"
 #include "report/Unit2.h"

@@ -3,7 +3,7 @@
 // Commit, which rewrites the optional part of the log with them.
 #include <string>
 
-#include "app/Page.h"
+#include "shell/Page.h"
 
 namespace zarvik {
 

@@ -2,7 +2,7 @@
 
 #include "app/Application.h"
 #include "app/MainForm.h"
-#include "app/ProductTexts.h"
+#include "shell/ProductTexts.h"
 #include "filelist/CommandProgress.h"
 #include "inspect/Unit5.h"
 #include "report/Unit2.h"

@@ -2,7 +2,7 @@
 // The result pages that Build FileList and Commit empty or fill as well as
 // Analyze FileList: Zero Length Files, Files Added, Files Deleted and Files
 // Changed. (The analysis builds on this folder, so they live here.)
-#include "app/Page.h"
+#include "shell/Page.h"
 
 namespace zarvik {
 

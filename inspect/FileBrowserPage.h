@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "app/Page.h"
+#include "shell/Page.h"
 
 namespace zarvik {
 

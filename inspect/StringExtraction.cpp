@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/TextHelpers.h"
+#include "core/TextHelpers.h"
 
 namespace zarvik {
 

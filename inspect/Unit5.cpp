@@ -9,7 +9,7 @@
 #include <string>
 
 #include "app/Application.h"
-#include "app/TextHelpers.h"
+#include "core/TextHelpers.h"
 #include "inspect/Examiner.h"
 #include "inspect/StringExtraction.h"
 #include "report/Unit2.h"

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "app/Application.h"
-#include "app/FileProbe.h"
-#include "app/ProductTexts.h"
+#include "shell/FileProbe.h"
+#include "shell/ProductTexts.h"
 #include "report/CompareLists.h"
 #include "report/Unit2.h"
 #include "ui/Layout.h"

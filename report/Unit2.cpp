@@ -7,8 +7,8 @@
 #include <stdexcept>
 
 #include "app/Application.h"
-#include "app/FileProbe.h"
-#include "app/ProductTexts.h"
+#include "shell/FileProbe.h"
+#include "shell/ProductTexts.h"
 #include "ui/Glyphs.h"
 #include "ui/Layout.h"
 

@@ -3,9 +3,9 @@
 #include <exception>
 
 #include "app/Application.h"
-#include "app/FileProbe.h"
+#include "shell/FileProbe.h"
 #include "app/MainForm.h"
-#include "app/ProductTexts.h"
+#include "shell/ProductTexts.h"
 #include "system/RegistryPage.h"
 
 namespace zarvik {

@@ -1,6 +1,6 @@
 #pragma once
 // The "Additional" page: the win.ini editor and the installed services.
-#include "app/Page.h"
+#include "shell/Page.h"
 
 namespace zarvik {
 

@@ -1,6 +1,6 @@
 #include "system/ProcessControl.h"
 
-#include "app/Prompts.h"
+#include "shell/Prompts.h"
 #include "ui/Handles.h"
 
 namespace zarvik {

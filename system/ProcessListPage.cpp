@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "app/Application.h"
-#include "app/FileProbe.h"
+#include "shell/FileProbe.h"
 #include "app/MainForm.h"
-#include "app/ProductTexts.h"
+#include "shell/ProductTexts.h"
 #include "system/View.h"
 #include "system/WindowList.h"
 #include "ui/SystemFunction.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Page.h"
+#include "shell/Page.h"
 #include "system/ProcessControl.h"
 
 namespace zarvik {

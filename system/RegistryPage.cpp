@@ -4,13 +4,13 @@
 #include <string_view>
 
 #include "app/Application.h"
-#include "app/FileProbe.h"
+#include "shell/FileProbe.h"
 #include "app/MainForm.h"
-#include "app/ProductTexts.h"
-#include "app/TextHelpers.h"
+#include "shell/ProductTexts.h"
+#include "core/TextHelpers.h"
 #include "inspect/Unit5.h"
 #include "system/AdditionalPage.h"
-#include "system/Registry.h"
+#include "shell/Registry.h"
 
 namespace zarvik {
 

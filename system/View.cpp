@@ -2,7 +2,7 @@
 
 #include "app/Application.h"
 #include "app/MainForm.h"
-#include "app/ProductTexts.h"
+#include "shell/ProductTexts.h"
 #include "ui/Handles.h"
 #include "ui/SystemFunction.h"
 

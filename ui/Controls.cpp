@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-#include "app/TextHelpers.h"
+#include "core/TextHelpers.h"
 #include "ui/FileListing.h"
 #include "ui/FileNames.h"
 

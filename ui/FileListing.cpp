@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/FileMask.h"
+#include "core/FileMask.h"
 #include "ui/FileNames.h"
 #include "ui/Handles.h"
 

@@ -1,6 +1,6 @@
 #include "ui/RichEdit.h"
 
-#include "app/TextHelpers.h"
+#include "core/TextHelpers.h"
 #include "ui/Handles.h"
 
 #include <algorithm>

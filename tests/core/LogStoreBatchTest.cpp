@@ -9,8 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include "filelist/LogFileSystem.h"
-#include "filelist/LogStore.h"
+#include "core/LogFileSystem.h"
+#include "core/LogStore.h"
 
 namespace {
 

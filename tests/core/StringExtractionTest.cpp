@@ -12,7 +12,7 @@
 #include <windows.h>
 #endif
 
-#include "app/TextHelpers.h"
+#include "core/TextHelpers.h"
 
 namespace zarvik {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/TextHelpers.h"
+#include "core/TextHelpers.h"
 
 #include <gtest/gtest.h>
 

@@ -13,7 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "e2e/Driver.h"
-#include "filelist/LogStore.h"
+#include "core/LogStore.h"
 
 namespace {
 

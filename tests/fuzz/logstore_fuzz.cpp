@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "filelist/LogStore.h"
+#include "core/LogStore.h"
 #include "tests/fuzz/FuzzInput.h"
 
 namespace zarvik {

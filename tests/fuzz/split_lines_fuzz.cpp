@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/TextHelpers.h"
+#include "core/TextHelpers.h"
 #include "tests/fuzz/FuzzInput.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

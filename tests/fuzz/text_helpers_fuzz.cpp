@@ -2,7 +2,7 @@
 // byte picks how long a separator TextAfter looks for.
 #include <algorithm>
 
-#include "app/TextHelpers.h"
+#include "core/TextHelpers.h"
 #include "tests/fuzz/FuzzInput.h"
 
 namespace {

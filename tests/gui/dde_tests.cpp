@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/TextHelpers.h"
+#include "core/TextHelpers.h"
 #include "dde/DdePage.h"
 #include "gui/support/Harness.h"
 #include "ui/Form.h"

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/TextHelpers.h"
+#include "core/TextHelpers.h"
 #include "gui/FileListTestSupport.h"
 
 using namespace testing_support;

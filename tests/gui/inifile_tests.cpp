@@ -19,8 +19,8 @@
 #include <string>
 #include <vector>
 
-#include "filelist/LogFileSystem.h"
-#include "filelist/LogStore.h"
+#include "core/LogFileSystem.h"
+#include "core/LogStore.h"
 #include "gtest/gtest.h"
 #include "gui/support/Harness.h"
 

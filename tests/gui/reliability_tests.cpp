@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "gui/FileListTestSupport.h"
-#include "app/FileProbe.h"
-#include "app/TextHelpers.h"
+#include "shell/FileProbe.h"
+#include "core/TextHelpers.h"
 #include "gui/support/UnixTools.h"
 #include "inspect/Unit5.h"
 #include "report/Unit2.h"

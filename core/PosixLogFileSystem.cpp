@@ -1,4 +1,4 @@
-#include "filelist/LogFileSystem.h"
+#include "core/LogFileSystem.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

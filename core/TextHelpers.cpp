@@ -1,4 +1,4 @@
-#include "app/TextHelpers.h"
+#include "core/TextHelpers.h"
 
 namespace zarvik {
 namespace {

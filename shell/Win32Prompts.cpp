@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "app/Prompts.h"
+#include "shell/Prompts.h"
 #include "ui/FileNames.h"
 
 namespace zarvik {

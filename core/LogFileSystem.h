@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "filelist/CaseFold.h"
+#include "core/CaseFold.h"
 
 namespace zarvik {
 

@@ -1,4 +1,4 @@
-#include "system/Registry.h"
+#include "shell/Registry.h"
 
 #include <string.h>
 

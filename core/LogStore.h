@@ -9,7 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "filelist/LogFileSystem.h"
+#include "core/LogFileSystem.h"
 
 namespace zarvik {
 

@@ -1,4 +1,4 @@
-#include "filelist/LogStore.h"
+#include "core/LogStore.h"
 
 #include <charconv>
 #include <utility>

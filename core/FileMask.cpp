@@ -1,4 +1,4 @@
-#include "app/FileMask.h"
+#include "core/FileMask.h"
 
 #include <algorithm>
 

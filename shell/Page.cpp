@@ -1,4 +1,4 @@
-#include "app/Page.h"
+#include "shell/Page.h"
 
 #include "app/MainForm.h"
 

@@ -1,11 +1,11 @@
-#include "app/FileProbe.h"
+#include "shell/FileProbe.h"
 
 #include <windows.h>
 
 #include <stdexcept>
 
-#include "app/Prompts.h"
-#include "app/TextHelpers.h"
+#include "shell/Prompts.h"
+#include "core/TextHelpers.h"
 #include "ui/FileNames.h"
 #include "ui/Handles.h"
 

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "filelist/LogFileSystem.h"
+#include "core/LogFileSystem.h"
 #include "ui/Handles.h"
 
 namespace zarvik {
