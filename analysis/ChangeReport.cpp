@@ -2,10 +2,7 @@
 // fresh document in the Reporting Tool.
 #include <vector>
 
-#include "analysis/SharedDllPages.h"
-#include "app/Application.h"
-#include "app/MainForm.h"
-#include "filelist/ResultPages.h"
+#include "analysis/AnalysisCommands.h"
 #include "report/Unit2.h"
 
 namespace zarvik {
@@ -30,19 +27,16 @@ struct Section {
 
 }  // namespace
 
-void TForm1::SpeedButton6Click() {
-    TForm2& tool = app_.Form2();
+void GenerateChangeReport(TForm2& tool, const CommandLists& lists, const ui::ListBox& missingDlls) {
     tool.ShowTool();
     // A change report always replaces the page, AutoClear or not.
     tool.ClearPage();
     const Section sections[] = {
-        {Page<ZeroLengthFilesPage>().ListBox8, "The following files have a ZERO BYTE file length:",
-         false, true},
-        {Page<FilesAddedPage>().ListBox4, "The following files have been ADDED:", true, true},
-        {Page<FilesDeletedPage>().ListBox2, "The following files have been REMOVED:", false, true},
-        {Page<FilesChangedPage>().ListBox3, "The following files have been CHANGED:", true, true},
-        {Page<MissingSharedDllFilesPage>().ListBox6,
-         "The following SharedDLLs Registered Files are Missing:", false, false},
+        {lists.zeroLength, "The following files have a ZERO BYTE file length:", false, true},
+        {lists.added, "The following files have been ADDED:", true, true},
+        {lists.deleted, "The following files have been REMOVED:", false, true},
+        {lists.changed, "The following files have been CHANGED:", true, true},
+        {missingDlls, "The following SharedDLLs Registered Files are Missing:", false, false},
     };
     for (const Section& s : sections) {
         const std::vector<std::string> entries = s.list.Items();

@@ -1,9 +1,6 @@
 #include "analysis/SharedDllPages.h"
 
-#include "app/Application.h"
 #include "shell/ProductTexts.h"
-#include "inspect/Unit5.h"
-#include "report/Unit2.h"
 
 namespace zarvik {
 
@@ -46,7 +43,7 @@ void SharedDllFilesPage::List(const std::vector<SharedDll>& dlls) {
 }
 
 void SharedDllFilesPage::Button12Click() {
-    app_.Form2().AppendReportBlock("SharedDLL files:", ListBox1.Items());
+    reports_.AppendReportBlock("SharedDLL files:", ListBox1.Items());
 }
 
 void MissingSharedDllFilesPage::Create() {
@@ -65,15 +62,15 @@ void MissingSharedDllFilesPage::Create() {
 }
 
 void MissingSharedDllFilesPage::Button13Click() {
-    app_.Form2().AppendReportBlock("Missing SharedDLL files:", ListBox6.Items());
+    reports_.AppendReportBlock("Missing SharedDLL files:", ListBox6.Items());
 }
 
 void SharedDllFilesPage::ListBox1DblClick() {
     const int index = ListBox1.ItemIndex();
     if (index >= 0 && ListBox1.Count() == static_cast<int>(files_.size()))
-        app_.Form5().OpenInViewer(files_[static_cast<size_t>(index)]);
+        viewer_.OpenInViewer(files_[static_cast<size_t>(index)]);
     else
-        app_.Form5().OpenSelectedEntry(ListBox1);  // the line before the first analysis
+        viewer_.OpenSelectedEntry(ListBox1);  // the line before the first analysis
 }
 
 }  // namespace zarvik

@@ -5,18 +5,18 @@
 #include <stdexcept>
 
 #include "app/MainForm.h"
-#include "shell/ProductTexts.h"
 #include "display/Display.h"
 #include "inspect/Unit5.h"
 #include "report/Compare.h"
 #include "report/Unit2.h"
 #include "system/View.h"
+#include "shell/ProductTexts.h"
 #include "ui/Form.h"
 
 namespace zarvik {
 
 Application::Application(Prompts& prompts, SystemPaths& paths)
-    : prompts_(prompts), paths_(paths), logFileSystem_(MakePlatformLogFileSystem()) {
+    : Session(paths), prompts_(prompts) {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES |
                                              ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS};
     ::InitCommonControlsEx(&icc);
@@ -42,19 +42,20 @@ void Application::CreateForms() {
     form1_ = std::make_unique<TForm1>(*this);
     form1_->Create();
     taskbarWindow_.SetMainWindow(form1_->Handle());
-    form2_ = std::make_unique<TForm2>(*this);
+    form2_ = std::make_unique<TForm2>(prompts_);
     form2_->Create();
     form3_ = std::make_unique<TForm3>();
     form3_->Create(form1_->Handle());
-    form4_ = std::make_unique<TForm4>(*this);
+    form4_ = std::make_unique<TForm4>(*form2_);
     form4_->Create();
-    form5_ = std::make_unique<TForm5>(*this);
+    form2_->SetTabsWindow(*form4_);
+    form5_ = std::make_unique<TForm5>(*form2_);
     form5_->Create();
-    form6_ = std::make_unique<TForm6>(*this);
+    form6_ = std::make_unique<TForm6>(form1_->Handle());
     form6_->Create();
-    form7_ = std::make_unique<TForm7>(*this);
+    form7_ = std::make_unique<TForm7>(prompts_, form1_->Handle());
     form7_->Create();
-    form9_ = std::make_unique<TForm9>(*this);
+    form9_ = std::make_unique<TForm9>(prompts_, *form2_);
     form9_->Create();
 }
 
@@ -69,13 +70,19 @@ void Application::ShowError(const std::string& message) {
     prompts_.ShowError(owner, message, kProductTitle);
 }
 
-LogStore& Application::LogFile() {
-    if (!logFile_) throw std::logic_error("The log file is not open");
-    return *logFile_;
+void Application::AppendReportBlock(std::string_view heading,
+                                    const std::vector<std::string>& lines) {
+    Form2().AppendReportBlock(heading, lines);
 }
 
-void Application::OpenLogFile(const std::string& path) {
-    logFile_ = std::make_unique<LogStore>(path, *logFileSystem_);
+void Application::OpenInViewer(const std::string& path) { Form5().OpenInViewer(path); }
+
+void Application::OpenSelectedFile(const ui::FileListBox& list) { Form5().OpenSelectedFile(list); }
+
+void Application::OpenSelectedListEntry(const ui::ListBox& list) {
+    Form5().OpenSelectedListEntry(list);
 }
+
+void Application::OpenSelectedEntry(const ui::ListBox& list) { Form5().OpenSelectedEntry(list); }
 
 }  // namespace zarvik

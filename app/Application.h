@@ -1,14 +1,15 @@
 #pragma once
-// The program-wide state: the two directories, the log file this run works
-// on, the log store, the registry accessor and every window. One object,
-// created at start-up and kept until the program ends.
+// The composition root: the session (directories, the log, the registry),
+// the platform services and every window. One object, created at start-up
+// and kept until the program ends. It is the pages' report sink and file
+// viewer, handing each call to the window made after the pages.
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
+#include "shell/PageContext.h"
 #include "shell/Prompts.h"
-#include "core/LogFileSystem.h"
-#include "core/LogStore.h"
-#include "shell/Registry.h"
 #include "ui/Form.h"
 
 namespace zarvik {
@@ -22,7 +23,7 @@ class TForm6;
 class TForm7;
 class TForm9;
 
-class Application {
+class Application final : public Session, public ReportSink, public FileViewer {
 public:
     Application(Prompts& prompts, SystemPaths& paths);
     ~Application();
@@ -38,23 +39,16 @@ public:
     Prompts& Dialogs() { return prompts_; }
     // The window that carries the task-bar button and owns the main window.
     HWND TaskbarWindow() const { return taskbarWindow_.Handle(); }
-    SystemPaths& Paths() { return paths_; }
-
     // Shows a command's error in a message box owned by the main window.
     void ShowError(const std::string& message);
 
-    std::string WindowsPath;  // with "\" appended
-    std::string SystemPath;   // with "\" appended; the native one on 64-bit Windows
-    // The 32-bit System directory of 64-bit Windows with "\" appended;
-    // empty on 32-bit Windows.
-    std::string SystemWow64Path;
-    std::string LogFileName;
-    bool ExternalList = false;
-    RegistryAccessor Registry;
-
-    // The store on LogFileName; opened by FormCreate and never left unopened.
-    LogStore& LogFile();
-    void OpenLogFile(const std::string& path);
+    // ReportSink: the Reporting Tool.
+    void AppendReportBlock(std::string_view heading, const std::vector<std::string>& lines) override;
+    // FileViewer: the File Viewer.
+    void OpenInViewer(const std::string& path) override;
+    void OpenSelectedFile(const ui::FileListBox& list) override;
+    void OpenSelectedListEntry(const ui::ListBox& list) override;
+    void OpenSelectedEntry(const ui::ListBox& list) override;
 
     TForm1& Form1() { return *form1_; }
     TForm2& Form2() { return *form2_; }
@@ -67,11 +61,8 @@ public:
 
 private:
     Prompts& prompts_;
-    SystemPaths& paths_;
     // Outlives every window, which it owns or stands beside.
     ui::ApplicationWindow taskbarWindow_;
-    std::unique_ptr<LogFileSystem> logFileSystem_;
-    std::unique_ptr<LogStore> logFile_;
     std::unique_ptr<TForm1> form1_;
     std::unique_ptr<TForm2> form2_;
     std::unique_ptr<TForm3> form3_;

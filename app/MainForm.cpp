@@ -1,11 +1,12 @@
 #include "app/MainForm.h"
 
+#include "analysis/AnalysisCommands.h"
 #include "analysis/SharedDllPages.h"
 #include "app/AboutPage.h"
 #include "app/Application.h"
-#include "shell/ProductTexts.h"
 #include "dde/DdePage.h"
 #include "display/Display.h"
+#include "filelist/FileListCommands.h"
 #include "filelist/ListPages.h"
 #include "filelist/LogViewPage.h"
 #include "filelist/OptionalDirectoriesPage.h"
@@ -16,6 +17,8 @@
 #include "system/AdditionalPage.h"
 #include "system/ProcessListPage.h"
 #include "system/RegistryPage.h"
+#include "system/View.h"
+#include "shell/ProductTexts.h"
 #include "ui/Glyphs.h"
 #include "ui/Handles.h"
 
@@ -37,7 +40,8 @@ ui::Rect Tool(int i) { return {6 + 27 * i, 7, 25, 25}; }
 
 }  // namespace
 
-TForm1::TForm1(Application& app) : app_(app) {}
+TForm1::TForm1(Application& app)
+    : app_(app), context_{app, app.Dialogs(), app, app, *this, *this} {}
 
 TForm1::~TForm1() = default;
 
@@ -84,7 +88,7 @@ void TForm1::Create() {
 
 template <class P>
 void TForm1::AddPage() {
-    pages_.push_back(std::make_unique<P>(*this, PageControl1.AddPage(P::kCaption)));
+    pages_.push_back(std::make_unique<P>(context_, PageControl1.AddPage(P::kCaption)));
 }
 
 void TForm1::CreatePages() {
@@ -107,7 +111,37 @@ void TForm1::CreatePages() {
     AddPage<DdePage>();
     AddPage<AdditionalPage>();
     for (const auto& page : pages_) page->Create();
+    WirePages();
     PageControl1.SetActivePage(Page<AdditionalPage>().Sheet());
+}
+
+// What one page or command needs of another page, handed over here so that
+// no page knows another.
+void TForm1::WirePages() {
+    auto* wow64 = FindPage<SystemWow64FilesPage>();
+    FileBrowserPage& browser = Page<FileBrowserPage>();
+    lists_.emplace(CommandLists{
+        .windows = Page<WindowsFilesPage>().FileListBox3,
+        .system = Page<SystemFilesPage>().FileListBox4,
+        .systemWow64 = wow64 ? &wow64->FileListBox5 : nullptr,
+        .zeroLength = Page<ZeroLengthFilesPage>().ListBox8,
+        .added = Page<FilesAddedPage>().ListBox4,
+        .deleted = Page<FilesDeletedPage>().ListBox2,
+        .changed = Page<FilesChangedPage>().ListBox3,
+        .browser = browser.FileListBox1,
+        .endBrowserScan = [&browser](bool moved) { browser.EndScan(moved); },
+    });
+    auto& optional = Page<OptionalDirectoriesPage>();
+    optional.Lists = &*lists_;
+    optional.ReloadLogView = [this] { Page<LogViewPage>().ReloadLogView(); };
+    auto& registry = Page<RegistryPage>();
+    registry.ServicesList = &Page<AdditionalPage>().ListBox9;
+    Page<AdditionalPage>().RebuildRegistryLists = [&registry] { registry.RebuildRegistryLists(); };
+    Page<ProcessListPage>().ViewWindow = [this](HWND window) {
+        TForm7& view = app_.Form7();
+        view.ShowView();
+        if (window) view.Snapshot(window);
+    };
 }
 
 // --- Start-up ---------------------------------------------------------------
@@ -218,5 +252,35 @@ void TForm1::BeginProcessing() {
 void TForm1::EndProcessing() { Label14.Hide(); }
 
 void TForm1::SetStatus(const std::string& text) { StatusBar1.SetSimpleText(text); }
+
+void TForm1::PaintStatus(const std::string& text) {
+    StatusBar1.SetSimpleText(text);
+    ::UpdateWindow(StatusBar1.Handle());
+}
+
+// --- Toolbar commands of the subsystems -----------------------------------------
+
+void TForm1::SpeedButton1Click() {
+    if (BuildFileList(context_, *lists_)) Page<LogViewPage>().ReloadLogView();
+}
+
+void TForm1::SpeedButton5Click() {
+    if (ClearFileList(context_)) Page<LogViewPage>().ReloadLogView();
+}
+
+void TForm1::SpeedButton7Click() {
+    // The text as last loaded into the view, not a fresh read of the log.
+    ExportFileList(context_, Page<LogViewPage>().ViewLines());
+}
+
+void TForm1::SpeedButton2Click() {
+    SpeedButton6.SetEnabled(true);
+    AnalyzeFileList(context_, {*lists_, Page<SharedDllFilesPage>(),
+                               Page<MissingSharedDllFilesPage>().ListBox6, ListBox5});
+}
+
+void TForm1::SpeedButton6Click() {
+    GenerateChangeReport(app_.Form2(), *lists_, Page<MissingSharedDllFilesPage>().ListBox6);
+}
 
 }  // namespace zarvik

@@ -1,13 +1,16 @@
 #pragma once
 // TForm1, the main window's frame: the toolbar, the status line, the
 // notebook and start-up. Each notebook page is a unit of its own in its
-// subsystem's folder (app/Page.h); the frame holds them in tab order. The
-// toolbar commands are defined in the folders of their subsystems.
+// subsystem's folder (shell/Page.h); the frame holds them in tab order,
+// gives each the program's context and wires what one page needs of
+// another. The toolbar's commands call the functions of their subsystems.
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "filelist/CommandProgress.h"
 #include "shell/Page.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -16,7 +19,7 @@ namespace zarvik {
 
 class Application;
 
-class TForm1 : public ui::Form {
+class TForm1 : public ui::Form, public StatusLine {
 public:
     explicit TForm1(Application& app);
     ~TForm1() override;
@@ -65,10 +68,11 @@ public:
     void SpeedButton10Click();  // Compare Reports
     void SpeedButton11Click();  // Reporting Tool
     void StatusBar1DblClick();
-    // Shows the Processing label and paints it before a long command.
-    void BeginProcessing();
-    void EndProcessing();
-    void SetStatus(const std::string& text);
+    // StatusLine
+    void BeginProcessing() override;
+    void EndProcessing() override;
+    void SetStatus(const std::string& text) override;
+    void PaintStatus(const std::string& text) override;
 
     // --- File list (filelist/) ---
     void SpeedButton1Click();  // Build FileList
@@ -83,6 +87,7 @@ public:
 
 private:
     void CreatePages();
+    void WirePages();
     template <class P>
     void AddPage();
     void PrepareLogFile();
@@ -91,7 +96,9 @@ private:
     void SetExternalListMode(bool external);
 
     Application& app_;
+    const PageContext context_;
     std::vector<std::unique_ptr<NotebookPage>> pages_;  // tab order
+    std::optional<CommandLists> lists_;  // the pages' lists the commands work on
 };
 
 }  // namespace zarvik

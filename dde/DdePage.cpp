@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "app/Application.h"
-#include "app/MainForm.h"
 #include "shell/ProductTexts.h"
 #include "core/TextHelpers.h"
 #include "ui/Handles.h"
@@ -30,7 +28,7 @@ LRESULT DdeLater::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     return 0;
 }
 
-DdePage::DdePage(TForm1& form, ui::TabSheet& sheet) : NotebookPage(form, sheet) {}
+DdePage::DdePage(const PageContext& context, ui::TabSheet& sheet) : NotebookPage(context, sheet) {}
 
 DdePage::~DdePage() {
     // The conversation and the string handles go before their instance.
@@ -104,7 +102,7 @@ void DdePage::Start() {
                                      "\" could not be registered");
     } catch (const std::exception& e) {
         // The program runs on without its server; the client may still work.
-        app_.ShowError(e.what());
+        ShowError(e.what());
     }
 }
 
@@ -112,7 +110,7 @@ void DdePage::Start() {
 
 void DdePage::Button40Click() {
     if (!DdeClientConv1) {
-        app_.Dialogs().Tell(form_.Handle(), "Link Open Failed", kProductTitle);
+        prompts_.Tell(Owner(), "Link Open Failed", kProductTitle);
         return;
     }
     Button41Click();
@@ -123,7 +121,7 @@ void DdePage::Button40Click() {
     if (opened && !DdeClientItem1.item.empty())
         DdeClientItem1.linked = DdeClientConv1->StartAdvise(DdeClientItem1.item, kRequestTimeoutMs);
     if (!opened) DdeClientConv1->Close();
-    app_.Dialogs().Tell(form_.Handle(), opened ? "Link Opened Successfully" : "Link Open Failed",
+    prompts_.Tell(Owner(), opened ? "Link Opened Successfully" : "Link Open Failed",
                         kProductTitle);
 }
 

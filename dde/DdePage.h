@@ -42,7 +42,7 @@ public:
     // How long Request Data waits for its answer.
     static constexpr DWORD kRequestTimeoutMs = 10000;
 
-    DdePage(TForm1& form, ui::TabSheet& sheet);
+    DdePage(const PageContext& context, ui::TabSheet& sheet);
     ~DdePage() override;
     void Create() override;
     // Registers the service name for the program's whole run.

@@ -1,7 +1,5 @@
 #include "display/Display.h"
 
-#include "app/Application.h"
-#include "app/MainForm.h"
 #include "ui/Layout.h"
 #include "ui/SystemFunction.h"
 
@@ -45,7 +43,7 @@ void TForm6::Create() {
             });
 }
 
-HWND TForm6::MainWindow() const { return app_.Form1().Handle(); }
+HWND TForm6::MainWindow() const { return mainWindow_; }
 
 void TForm6::Button1Click() {
     settings_.border = BorderOf(MainWindow());

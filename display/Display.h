@@ -6,11 +6,9 @@
 
 namespace zarvik {
 
-class Application;
-
 class TForm6 : public ui::Form {
 public:
-    explicit TForm6(Application& app) : app_(app) {}
+    explicit TForm6(HWND mainWindow) : mainWindow_(mainWindow) {}
     void Create();
 
     ui::TrackBar TrackBar1;
@@ -30,7 +28,7 @@ private:
     HWND MainWindow() const;
     void ApplyBlending();
 
-    Application& app_;
+    HWND mainWindow_;
     // The slider starts at 250 but the main window stays opaque until the
     // slider is moved, so the level starts at 255.
     DisplaySettings settings_;

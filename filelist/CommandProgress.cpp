@@ -2,24 +2,24 @@
 
 #include <windows.h>
 
-#include <utility>
-
-#include "app/Application.h"
-#include "shell/FileProbe.h"
-#include "app/MainForm.h"
 #include "shell/ProductTexts.h"
-#include "core/LogStore.h"
-#include "filelist/ResultPages.h"
-#include "inspect/FileBrowserPage.h"
 
 namespace zarvik {
 
-CommandProgress::CommandProgress(TForm1& form, bool usesBrowser)
-    : form_(form),
-      zeroLength_(form.Page<ZeroLengthFilesPage>().ListBox8),
-      browser_(form.Page<FileBrowserPage>()),
-      usesBrowser_(usesBrowser) {
-    form_.BeginProcessing();
+void ClearChangeLists(const CommandLists& lists, CommandProgress& progress) {
+    for (ui::ListBox* list : {&lists.changed, &lists.added, &lists.deleted, &lists.zeroLength})
+        progress.Clear(*list);
+}
+
+std::optional<Listing> FileListLister::ListFiles(const std::string& directory) {
+    list_.Update();
+    return Listing{directory, list_.Names()};
+}
+
+CommandProgress::CommandProgress(const PageContext& context, const CommandLists& lists,
+                                 bool usesBrowser)
+    : context_(context), lists_(lists), usesBrowser_(usesBrowser) {
+    context_.status.BeginProcessing();
 }
 
 CommandProgress::~CommandProgress() {
@@ -39,52 +39,25 @@ void CommandProgress::Finish() {
 }
 
 void CommandProgress::Release() {
-    ShowStatus();
-    for (const Watched& w : lists_) {
-        ::SendMessageA(w.list->Handle(), WM_SETREDRAW, TRUE, 0);
-        ::InvalidateRect(w.list->Handle(), nullptr, TRUE);
+    ShowStatus(false);
+    for (const Watched& w : watched_) {
+        w.list->SetRedraw(true);
+        w.list->Invalidate();
     }
-    lists_.clear();
-    form_.EndProcessing();
-    if (usesBrowser_) browser_.EndScan(browserMoved_);
+    watched_.clear();
+    context_.status.EndProcessing();
+    if (usesBrowser_ && lists_.endBrowserScan) lists_.endBrowserScan(browserMoved_);
 }
 
-std::string TimesSection(std::string_view section) { return std::string(section) + " Times"; }
-
-void CommandProgress::LogFiles(LogStore& log, const std::string& prefix,
-                               const std::vector<std::string>& names, const std::string& section,
-                               bool keyIsPath) {
-    std::vector<std::pair<std::string, int64_t>> times;
-    MeasureFiles(prefix, names,
-                 [&](const std::string& path, const std::string& name, const ui::FileFacts& file) {
-                     if (file.size == 0) return;
-                     const std::string& key = keyIsPath ? path : name;
-                     log.WriteInteger(section, key, file.size);
-                     // A file that could not be opened has no time to record.
-                     if (file.writeTime != 0) times.emplace_back(key, file.writeTime);
-                 });
-    const std::string timesSection = TimesSection(section);
-    for (const auto& [key, time] : times) log.WriteInteger(timesSection, key, time);
-}
-
-void CommandProgress::MeasureFiles(const std::string& prefix, const std::vector<std::string>& names,
-                                   const Measured& measured) {
-    for (const std::string& name : names) {
-        const std::string path = prefix + name;
-        Status(path);
-        const ui::FileFacts file = ProbeFile(path);
-        if (file.size == 0) Append(zeroLength_, path);
-        measured(path, name, file);
-    }
-}
-
-bool CommandProgress::EnterDirectory(const std::string& directory) {
-    if (!browser_.FileListBox1.ChangeDirectory(directory, "*.*")) {
-        unentered_.push_back(directory);
-        return false;
+std::optional<Listing> CommandProgress::ListFiles(const std::string& directory) {
+    if (!lists_.browser.ChangeDirectory(directory, "*.*")) {
+        // Named as the user chose it, without the "\" the walk appended.
+        const bool appended = directory.size() > 1 && directory.back() == '\\';
+        unentered_.push_back(directory.substr(0, directory.size() - (appended ? 1 : 0)));
+        return std::nullopt;
     }
     browserMoved_ = true;
-    return true;
+    return Listing{lists_.browser.Directory() + "\\", lists_.browser.Names()};
 }
 
 void CommandProgress::TellUnentered(std::string_view consequence) {
@@ -92,18 +65,18 @@ void CommandProgress::TellUnentered(std::string_view consequence) {
     std::string text = "These optional directories could not be entered";
     text.append(consequence).append(":");
     for (const std::string& d : unentered_) text += "\r\n" + d;
-    form_.App().Dialogs().Tell(form_.Handle(), text, kProductTitle);
+    context_.prompts.Tell(context_.owner.Handle(), text, kProductTitle);
 }
 
 void CommandProgress::Touch(ui::ListBox& list) {
-    for (Watched& w : lists_) {
+    for (Watched& w : watched_) {
         if (w.list == &list) {
             w.changed = true;
             return;
         }
     }
-    ::SendMessageA(list.Handle(), WM_SETREDRAW, FALSE, 0);
-    lists_.push_back({&list, true});
+    list.SetRedraw(false);
+    watched_.push_back({&list, true});
 }
 
 // The status bar repaints itself on every text (over a millisecond under
@@ -115,9 +88,12 @@ void CommandProgress::Status(std::string_view text) {
     Tick();
 }
 
-void CommandProgress::ShowStatus() {
+void CommandProgress::ShowStatus(bool paint) {
     if (statusShown_) return;
-    form_.StatusBar1.SetSimpleText(status_);
+    if (paint)
+        context_.status.PaintStatus(status_);
+    else
+        context_.status.SetStatus(status_);
     statusShown_ = true;
 }
 
@@ -140,18 +116,14 @@ void CommandProgress::Tick() {
 // changed since the last paint is painted again: painting is most of what a
 // long command costs beyond its file opens.
 void CommandProgress::Paint() {
-    for (Watched& w : lists_) {
+    for (Watched& w : watched_) {
         if (!w.changed) continue;
-        const HWND h = w.list->Handle();
-        ::SendMessageA(h, WM_SETREDRAW, TRUE, 0);
-        ::InvalidateRect(h, nullptr, TRUE);
-        ::UpdateWindow(h);
-        ::SendMessageA(h, WM_SETREDRAW, FALSE, 0);
+        w.list->SetRedraw(true);
+        w.list->Invalidate(true);
+        w.list->SetRedraw(false);
         w.changed = false;
     }
-    if (statusShown_) return;
-    ShowStatus();
-    ::UpdateWindow(form_.StatusBar1.Handle());
+    ShowStatus(true);
 }
 
 }  // namespace zarvik

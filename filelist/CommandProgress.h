@@ -3,36 +3,62 @@
 // it puts back however it ends: the Processing label, the status line with
 // each path, and the result lists filling. Repaints are paced to about 10 a
 // second; the lists get every entry at once, the status line each path
-// that is current when a repaint is due, and always the last one. It also
-// holds the walk over a directory's files that the three commands share.
-#include <cstdint>
+// that is current when a repaint is due, and always the last one. It is the
+// walk's sink, and its lister of optional directories through the File
+// Browser's list.
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/FileWalk.h"
 #include "filelist/RepaintPacer.h"
+#include "shell/PageContext.h"
 #include "ui/Controls.h"
-#include "ui/FileNames.h"
 
 namespace zarvik {
 
-class FileBrowserPage;
-class LogStore;
-class TForm1;
+// The pages' lists that the file list commands work on, handed over by the
+// composition root. The lists are the working data the user sees.
+struct CommandLists {
+    ui::FileListBox& windows;      // Windows Files
+    ui::FileListBox& system;       // System Files
+    ui::FileListBox* systemWow64;  // System Files (32-bit); null on 32-bit Windows
+    ui::ListBox& zeroLength;
+    ui::ListBox& added;
+    ui::ListBox& deleted;
+    ui::ListBox& changed;
+    // The File Browser's list, which Commit and Analyze point at the optional
+    // directories, and what puts the browser back after (`moved`: the list
+    // was pointed elsewhere).
+    ui::FileListBox& browser;
+    std::function<void(bool moved)> endBrowserScan;
+};
 
-// The section that holds the last-write times of a size section's files:
-// "Windows Times" beside "Windows".
-std::string TimesSection(std::string_view section);
+// Empties Files Changed, Files Added, Files Deleted and Zero Length Files at
+// the start of a command that fills them again.
+class CommandProgress;
+void ClearChangeLists(const CommandLists& lists, CommandProgress& progress);
 
-class CommandProgress {
+// A page's file list as the walk's lister: listed again first, since an
+// installation may have run since start-up.
+class FileListLister final : public DirectoryLister {
+public:
+    explicit FileListLister(ui::FileListBox& list) : list_(list) {}
+    std::optional<Listing> ListFiles(const std::string& directory) override;
+
+private:
+    ui::FileListBox& list_;
+};
+
+class CommandProgress final : public WalkSink, public DirectoryLister {
 public:
     // Shows and paints the Processing label. With `usesBrowser` the command
-    // may point the File Browser list at other directories, and its mask is
-    // set back from Edit3 at the end.
-    CommandProgress(TForm1& form, bool usesBrowser);
+    // may point the File Browser list at other directories, and the browser
+    // is put back at the end.
+    CommandProgress(const PageContext& context, const CommandLists& lists, bool usesBrowser);
     // Error or not: the lists are painted whole, the status line keeps the
-    // last path, the mask is restored and the label hidden.
+    // last path, the browser is put back and the label hidden.
     ~CommandProgress();
     CommandProgress(const CommandProgress&) = delete;
     CommandProgress& operator=(const CommandProgress&) = delete;
@@ -41,22 +67,13 @@ public:
     void Clear(ui::ListBox& list);
     void Append(ui::ListBox& list, std::string_view text);
 
-    // The walk over the listed files of one directory: each path (`prefix`
-    // and the name) into the status line, its size and time probed, an
-    // empty file into Zero Length Files; then `measured` gets every file.
-    using Measured = std::function<void(const std::string& path, const std::string& name,
-                                        const ui::FileFacts& file)>;
-    void MeasureFiles(const std::string& prefix, const std::vector<std::string>& names,
-                      const Measured& measured);
-    // Build's and Commit's walk: each non-empty file's size into `section`
-    // (keyed by its name, or with `keyIsPath` its path), then their times
-    // into the times section, so that a new log grows at its end only.
-    void LogFiles(LogStore& log, const std::string& prefix, const std::vector<std::string>& names,
-                  const std::string& section, bool keyIsPath);
+    // WalkSink
+    void Walking(std::string_view path) override { Status(path); }
+    void ZeroLength(const std::string& path) override { Append(lists_.zeroLength, path); }
 
-    // Points the File Browser list at an optional directory with the mask
-    // "*.*". False, and the directory noted, when it cannot be entered.
-    bool EnterDirectory(const std::string& directory);
+    // DirectoryLister: points the File Browser list at an optional directory
+    // with the mask "*.*"; a directory that cannot be entered is noted.
+    std::optional<Listing> ListFiles(const std::string& directory) override;
     // Tells the directories that could not be entered, if any: "These
     // optional directories could not be entered", `consequence`, the list.
     void TellUnentered(std::string_view consequence);
@@ -71,11 +88,10 @@ private:
     void Tick();
     void Paint();
     void Release();
-    void ShowStatus();
+    void ShowStatus(bool paint);
 
-    TForm1& form_;
-    ui::ListBox& zeroLength_;
-    FileBrowserPage& browser_;
+    const PageContext& context_;
+    const CommandLists& lists_;
     bool usesBrowser_;
     bool browserMoved_ = false;
     bool finished_ = false;
@@ -86,7 +102,7 @@ private:
         ui::ListBox* list;
         bool changed;  // since it was last painted
     };
-    std::vector<Watched> lists_;  // drawing suspended until Paint or Release
+    std::vector<Watched> watched_;  // drawing suspended until Paint or Release
     RepaintPacer pacer_{100};
 };
 

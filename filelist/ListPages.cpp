@@ -1,8 +1,5 @@
 #include "filelist/ListPages.h"
 
-#include "app/Application.h"
-#include "inspect/Unit5.h"
-#include "report/Unit2.h"
 
 namespace zarvik {
 
@@ -25,13 +22,13 @@ void WindowsFilesPage::Create() {
             });
 }
 
-void WindowsFilesPage::Start() { FileListBox3.SetDirectory(app_.WindowsPath); }
+void WindowsFilesPage::Start() { FileListBox3.SetDirectory(session_.WindowsPath); }
 
 void WindowsFilesPage::Button6Click() {
-    app_.Form2().AppendReportBlock("Windows files:", FileListBox3.Items());
+    reports_.AppendReportBlock("Windows files:", FileListBox3.Items());
 }
 
-void WindowsFilesPage::FileListBox3DblClick() { app_.Form5().OpenSelectedFile(FileListBox3); }
+void WindowsFilesPage::FileListBox3DblClick() { viewer_.OpenSelectedFile(FileListBox3); }
 
 void SystemFilesPage::Create() {
     const ListPageLayout at(Area());
@@ -46,13 +43,13 @@ void SystemFilesPage::Create() {
             });
 }
 
-void SystemFilesPage::Start() { FileListBox4.SetDirectory(app_.SystemPath); }
+void SystemFilesPage::Start() { FileListBox4.SetDirectory(session_.SystemPath); }
 
 void SystemFilesPage::Button7Click() {
-    app_.Form2().AppendReportBlock("System files:", FileListBox4.Items());
+    reports_.AppendReportBlock("System files:", FileListBox4.Items());
 }
 
-void SystemFilesPage::FileListBox4DblClick() { app_.Form5().OpenSelectedFile(FileListBox4); }
+void SystemFilesPage::FileListBox4DblClick() { viewer_.OpenSelectedFile(FileListBox4); }
 
 void SystemWow64FilesPage::Create() {
     const ListPageLayout at(Area());
@@ -69,12 +66,12 @@ void SystemWow64FilesPage::Create() {
             });
 }
 
-void SystemWow64FilesPage::Start() { FileListBox5.SetDirectory(app_.SystemWow64Path); }
+void SystemWow64FilesPage::Start() { FileListBox5.SetDirectory(session_.SystemWow64Path); }
 
 void SystemWow64FilesPage::Button56Click() {
-    app_.Form2().AppendReportBlock("32-bit System files:", FileListBox5.Items());
+    reports_.AppendReportBlock("32-bit System files:", FileListBox5.Items());
 }
 
-void SystemWow64FilesPage::FileListBox5DblClick() { app_.Form5().OpenSelectedFile(FileListBox5); }
+void SystemWow64FilesPage::FileListBox5DblClick() { viewer_.OpenSelectedFile(FileListBox5); }
 
 }  // namespace zarvik

@@ -1,8 +1,6 @@
 #include "filelist/LogViewPage.h"
 
-#include "app/Application.h"
 #include "shell/FileProbe.h"
-#include "report/Unit2.h"
 
 namespace zarvik {
 
@@ -27,7 +25,7 @@ void LogViewPage::Create() {
 }
 
 void LogViewPage::ReloadLogView() {
-    lines_ = ReadTextLines(app_.LogFileName);
+    lines_ = ReadTextLines(session_.LogFileName);
     shown_ = false;
     // The page on top of the notebook, even while the main window is hidden.
     if (::GetWindowLongA(Sheet().Handle(), GWL_STYLE) & WS_VISIBLE) ShowLines();
@@ -44,7 +42,7 @@ void LogViewPage::ShowLines() {
 void LogViewPage::Button4Click() { ReloadLogView(); }
 
 void LogViewPage::Button14Click() {
-    app_.Form2().AppendReportBlock("Contents of log file:", lines_);
+    reports_.AppendReportBlock("Contents of log file:", lines_);
 }
 
 }  // namespace zarvik

@@ -8,13 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/Application.h"
-#include "app/MainForm.h"
-#include "filelist/CommandProgress.h"
 #include "core/LogStore.h"
-#include "filelist/LogViewPage.h"
-#include "inspect/FileBrowserPage.h"
-#include "report/Unit2.h"
+#include "filelist/CommandProgress.h"
+#include "shell/FileProbe.h"
 
 namespace zarvik {
 
@@ -86,8 +82,9 @@ void OptionalDirectoriesPage::Button2Click() {
 void OptionalDirectoriesPage::Button3Click() { ListBox11.Clear(); }
 
 void OptionalDirectoriesPage::Button5Click() {
-    CommandProgress progress(form_, true);
-    LogStore& log = app_.LogFile();
+    CommandProgress progress(context_, *Lists, true);
+    PlatformFileProber probe;
+    LogStore& log = session_.LogFile();
     LogStore::Batch batch(log);
     const int old = static_cast<int>(
         std::min<int64_t>(log.ReadInteger("Optional", "Count", 0), OptionalIndexesInUse(log)));
@@ -101,31 +98,23 @@ void OptionalDirectoriesPage::Button5Click() {
     log.WriteString("Optional", "Count", std::to_string(n));
     for (int i = 0; i < n; ++i)
         log.WriteString("Optional", "Directory" + std::to_string(i), directories[static_cast<size_t>(i)]);
+    // A directory that has gone is skipped and noted; its "Directory" key stays.
     for (int i = 0; i < n; ++i)
-        ScanOptionalDirectory(progress, directories[static_cast<size_t>(i)], i);
+        LogDirectory(log, {directories[static_cast<size_t>(i)] + "\\", "Dir" + std::to_string(i), true},
+                     progress, probe, progress);
 
     progress.Finish();
-    form_.SetStatus("<------FileList Appended----->");
-    form_.Page<LogViewPage>().ReloadLogView();
+    status_.SetStatus("<------FileList Appended----->");
+    ReloadLogView();
     progress.TellUnentered(" and were not logged");
 }
 
 void OptionalDirectoriesPage::Button33Click() {
-    app_.Form2().AppendReportBlock("Optional directories logged:", ListBox11.Items());
+    reports_.AppendReportBlock("Optional directories logged:", ListBox11.Items());
 }
 
 void OptionalDirectoriesPage::DirectoryListBox1Change() {
     Edit1.SetText(DirectoryListBox1.Directory());
-}
-
-void OptionalDirectoriesPage::ScanOptionalDirectory(CommandProgress& progress,
-                                                    const std::string& directory, int index) {
-    // A directory that has gone is skipped; its "Directory" key stays.
-    if (!progress.EnterDirectory(directory)) return;
-    const std::string section = "Dir" + std::to_string(index);
-    LogStore& log = app_.LogFile();
-    progress.LogFiles(log, directory + "\\", form_.Page<FileBrowserPage>().FileListBox1.Names(),
-                      section, true);
 }
 
 }  // namespace zarvik

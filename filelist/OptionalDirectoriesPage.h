@@ -1,13 +1,14 @@
 #pragma once
 // The "Optional Directories" page: the further directories to log, and
 // Commit, which rewrites the optional part of the log with them.
+#include <functional>
 #include <string>
 
+#include "filelist/CommandProgress.h"
 #include "shell/Page.h"
 
 namespace zarvik {
 
-class CommandProgress;
 class LogStore;
 
 // One past the highest optional index the log holds anything for (a
@@ -39,9 +40,11 @@ public:
     void Button5Click();
     void Button33Click();
     void DirectoryListBox1Change();
-    // Logs the files of one directory into section "Dir" + index; a
-    // directory that cannot be entered is skipped and noted.
-    void ScanOptionalDirectory(CommandProgress& progress, const std::string& directory, int index);
+
+    // Handed over by the composition root: the lists Commit works on, and
+    // the reload of the log's view after it.
+    const CommandLists* Lists = nullptr;
+    std::function<void()> ReloadLogView;
 };
 
 }  // namespace zarvik

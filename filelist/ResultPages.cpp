@@ -1,11 +1,6 @@
 #include "filelist/ResultPages.h"
 
-#include "app/Application.h"
-#include "app/MainForm.h"
 #include "shell/ProductTexts.h"
-#include "filelist/CommandProgress.h"
-#include "inspect/Unit5.h"
-#include "report/Unit2.h"
 
 namespace zarvik {
 
@@ -34,7 +29,7 @@ void ZeroLengthFilesPage::Create() {
 }
 
 void ZeroLengthFilesPage::Button8Click() {
-    app_.Form2().AppendReportBlock("Zero length files:", ListBox8.Items());
+    reports_.AppendReportBlock("Zero length files:", ListBox8.Items());
 }
 
 void FilesAddedPage::Create() {
@@ -56,7 +51,7 @@ void FilesAddedPage::Create() {
 }
 
 void FilesAddedPage::Button9Click() {
-    app_.Form2().AppendReportBlock("Files added since log was created:", ListBox4.Items());
+    reports_.AppendReportBlock("Files added since log was created:", ListBox4.Items());
 }
 
 void FilesDeletedPage::Create() {
@@ -75,7 +70,7 @@ void FilesDeletedPage::Create() {
 }
 
 void FilesDeletedPage::Button10Click() {
-    app_.Form2().AppendReportBlock("Files deleted since log was created:", ListBox2.Items());
+    reports_.AppendReportBlock("Files deleted since log was created:", ListBox2.Items());
 }
 
 void FilesChangedPage::Create() {
@@ -100,18 +95,11 @@ void FilesChangedPage::Create() {
 }
 
 void FilesChangedPage::Button11Click() {
-    app_.Form2().AppendReportBlock("Files changed since log was created:", ListBox3.Items());
+    reports_.AppendReportBlock("Files changed since log was created:", ListBox3.Items());
 }
 
-void FilesAddedPage::ListBox4DblClick() { app_.Form5().OpenSelectedListEntry(ListBox4); }
+void FilesAddedPage::ListBox4DblClick() { viewer_.OpenSelectedListEntry(ListBox4); }
 
-void FilesChangedPage::ListBox3DblClick() { app_.Form5().OpenSelectedListEntry(ListBox3); }
-
-void ClearChangeLists(TForm1& form, CommandProgress& progress) {
-    progress.Clear(form.Page<FilesChangedPage>().ListBox3);
-    progress.Clear(form.Page<FilesAddedPage>().ListBox4);
-    progress.Clear(form.Page<FilesDeletedPage>().ListBox2);
-    progress.Clear(form.Page<ZeroLengthFilesPage>().ListBox8);
-}
+void FilesChangedPage::ListBox3DblClick() { viewer_.OpenSelectedListEntry(ListBox3); }
 
 }  // namespace zarvik

@@ -6,13 +6,6 @@
 
 namespace zarvik {
 
-class CommandProgress;
-class TForm1;
-
-// Empties Files Changed, Files Added, Files Deleted and Zero Length Files at
-// the start of a command that fills them again.
-void ClearChangeLists(TForm1& form, CommandProgress& progress);
-
 class ZeroLengthFilesPage final : public NotebookPage {
 public:
     static constexpr const char* kCaption = "Zero Length Files";

@@ -2,9 +2,6 @@
 
 #include <windows.h>
 
-#include "app/Application.h"
-#include "inspect/Unit5.h"
-#include "report/Unit2.h"
 #include "ui/FileNames.h"
 
 namespace zarvik {
@@ -75,7 +72,7 @@ void FileBrowserPage::Start() {
 
 void FileBrowserPage::Edit3Change() { FileListBox1.SetMask(Edit3.Text()); }
 
-void FileBrowserPage::FileListBox1DblClick() { app_.Form5().OpenSelectedFile(FileListBox1); }
+void FileBrowserPage::FileListBox1DblClick() { viewer_.OpenSelectedFile(FileListBox1); }
 void FileBrowserPage::Button18Click() { Edit3.SetText("*.dll"); }
 void FileBrowserPage::Button19Click() { Edit3.SetText("*.exe"); }
 void FileBrowserPage::Button20Click() { Edit3.SetText("*.tmp"); }
@@ -90,7 +87,7 @@ void FileBrowserPage::Button27Click() { Edit3.SetText("*.*"); }
 void FileBrowserPage::Button17Click() {
     const std::string heading =
         "Contents (" + FileListBox1.Mask() + ") of:" + DirectoryListBox2.Directory();
-    app_.Form2().AppendReportBlock(heading, FileListBox1.Items());
+    reports_.AppendReportBlock(heading, FileListBox1.Items());
 }
 
 void FileBrowserPage::DirectoryListBox2Change() {

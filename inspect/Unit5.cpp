@@ -8,11 +8,9 @@
 #include <new>
 #include <string>
 
-#include "app/Application.h"
 #include "core/TextHelpers.h"
 #include "inspect/Examiner.h"
 #include "inspect/StringExtraction.h"
-#include "report/Unit2.h"
 #include "ui/FileListing.h"
 #include "ui/FileNames.h"
 #include "ui/Handles.h"
@@ -131,7 +129,7 @@ void TForm5::OpenSelectedListEntry(const ui::ListBox& list) {
 }
 
 void TForm5::Button2Click() {
-    app_.Form2().AppendReportBlock(kStringsReportHeading + Edit1.Text(), Memo1.Lines());
+    reports_.AppendReportBlock(kStringsReportHeading + Edit1.Text(), Memo1.Lines());
 }
 
 void TForm5::Button1Click() { Hide(); }

@@ -3,19 +3,18 @@
 // examiner's findings under them.
 #include <string>
 
+#include "shell/PageContext.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/LineView.h"
 
 namespace zarvik {
 
-class Application;
-
 inline constexpr const char* kStringsReportHeading = "List of Strings in file:";
 
-class TForm5 : public ui::Form {
+class TForm5 : public ui::Form, public FileViewer {
 public:
-    explicit TForm5(Application& app) : app_(app) {}
+    explicit TForm5(ReportSink& reports) : reports_(reports) {}
     void Create();
 
     ui::LineView Memo1;  // strings list: only what is on screen is drawn
@@ -26,15 +25,15 @@ public:
 
     // Loads the file's strings and findings and shows the viewer. A file
     // that cannot be read gives empty lists under its path; nothing is asked.
-    void OpenInViewer(const std::string& path);
+    void OpenInViewer(const std::string& path) override;
 
     // What a double-click on a list of the main window opens; nothing
     // without a selection. A file list: its directory and the name.
-    void OpenSelectedFile(const ui::FileListBox& list);
+    void OpenSelectedFile(const ui::FileListBox& list) override;
     // The entry's text as it stands (Shared DLL Files).
-    void OpenSelectedEntry(const ui::ListBox& list);
+    void OpenSelectedEntry(const ui::ListBox& list) override;
     // The path of a "path = size" result entry (Files Added, Files Changed).
-    void OpenSelectedListEntry(const ui::ListBox& list);
+    void OpenSelectedListEntry(const ui::ListBox& list) override;
 
     void Button2Click();  // Generate Report
     void Button1Click();  // Close
@@ -45,7 +44,7 @@ protected:
 private:
     void Layout(int width, int height);
 
-    Application& app_;
+    ReportSink& reports_;
 };
 
 }  // namespace zarvik

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "app/Application.h"
 #include "shell/FileProbe.h"
 #include "shell/ProductTexts.h"
 #include "report/CompareLists.h"
@@ -82,7 +81,7 @@ void TForm9::ShowCompare() {
 }
 
 void TForm9::LoadList(ui::RichEdit& box) {
-    const auto file = app_.Dialogs().OpenFile(Handle(), FileDialogOptions{});
+    const auto file = prompts_.OpenFile(Handle(), FileDialogOptions{});
     if (!file) return;
     // Read first: a file that cannot be read leaves the box as it was.
     const std::string bytes = ReadWholeFile(*file);
@@ -90,10 +89,10 @@ void TForm9::LoadList(ui::RichEdit& box) {
 }
 
 void TForm9::SaveResult(ui::RichEdit& box) {
-    const auto file = app_.Dialogs().SaveFile(Handle(), FileDialogOptions{});
+    const auto file = prompts_.SaveFile(Handle(), FileDialogOptions{});
     if (!file) return;
     if (WriteWholeFile(*file, box.Rtf()) == WriteMethod::InPlace)
-        app_.Dialogs().Tell(Handle(), InPlaceWriteText(*file), kProductTitle);
+        prompts_.Tell(Handle(), InPlaceWriteText(*file), kProductTitle);
 }
 
 void TForm9::Button1Click() { LoadList(RichEdit1); }
@@ -104,7 +103,7 @@ void TForm9::Button3Click() { CompareLists(); }
 void TForm9::Button6Click() { Close(); }
 
 void TForm9::CompareLists() {
-    TForm2& tool = app_.Form2();
+    TForm2& tool = tool_;
     tool.ShowTool();
     if (tool.AutoClear()) tool.ClearPage();
     RichEdit3.Clear();

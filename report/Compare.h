@@ -3,20 +3,21 @@
 #include <string>
 #include <vector>
 
+#include "shell/Prompts.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/RichEdit.h"
 
 namespace zarvik {
 
-class Application;
+class TForm2;
 
 inline constexpr const char* kNoListLoaded = "No List Loaded";
 inline constexpr const char* kNoFilesCompared = "No Files Compared Yet";
 
 class TForm9 : public ui::Form {
 public:
-    explicit TForm9(Application& app) : app_(app) {}
+    TForm9(Prompts& prompts, TForm2& tool) : prompts_(prompts), tool_(tool) {}
     void Create();
     // Shows the window, centred on the screen when it was hidden.
     void ShowCompare();
@@ -54,7 +55,8 @@ private:
     void LoadList(ui::RichEdit& box);
     void SaveResult(ui::RichEdit& box);
 
-    Application& app_;
+    Prompts& prompts_;
+    TForm2& tool_;
 };
 
 // The lines folded to upper case by the platform's locale-aware conversion.

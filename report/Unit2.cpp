@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include "app/Application.h"
 #include "shell/FileProbe.h"
 #include "shell/ProductTexts.h"
 #include "ui/Glyphs.h"
@@ -190,7 +189,7 @@ void TForm2::SpeedButton9Click() {
     LOGFONTA font = ui::FontOfCharFormat(current, ScreenDpiY());
     COLORREF color = (current.dwEffects & CFE_AUTOCOLOR) ? ::GetSysColor(COLOR_WINDOWTEXT)
                                                          : current.crTextColor;
-    if (!app_.Dialogs().ChooseFont(Handle(), font, color)) return;
+    if (!prompts_.ChooseFont(Handle(), font, color)) return;
     RichEdit1.SetSelectionFormat(FormatOfFont(font, color));
 }
 
@@ -200,10 +199,12 @@ void TForm2::SpeedButton10Click() { RichEdit1.SetSelectionAlignment(PFA_CENTER);
 
 void TForm2::SpeedButton11Click() { RichEdit1.SetSelectionAlignment(PFA_RIGHT); }
 
-void TForm2::Button1Click() { app_.Form4().ShowModeless(); }
+void TForm2::Button1Click() {
+    if (tabs_) tabs_->ShowModeless();
+}
 
 void TForm2::SpeedButton1Click() {
-    const auto file = app_.Dialogs().OpenFile(Handle(), ReportFileDialog());
+    const auto file = prompts_.OpenFile(Handle(), ReportFileDialog());
     if (!file) return;
     // Read first: a file that cannot be read leaves the page as it was.
     const std::string bytes = ReadWholeFile(*file);
@@ -211,19 +212,19 @@ void TForm2::SpeedButton1Click() {
 }
 
 void TForm2::SpeedButton2Click() {
-    const auto file = app_.Dialogs().SaveFile(Handle(), ReportFileDialog());
+    const auto file = prompts_.SaveFile(Handle(), ReportFileDialog());
     if (!file) return;
     if (WriteWholeFile(*file, RichEdit1.Rtf()) == WriteMethod::InPlace)
-        app_.Dialogs().Tell(Handle(), InPlaceWriteText(*file), kProductTitle);
+        prompts_.Tell(Handle(), InPlaceWriteText(*file), kProductTitle);
 }
 
 void TForm2::SpeedButton8Click() {
-    if (app_.Dialogs().Ask(Handle(), "Do you want to Clear the page", kProductTitle)) ClearPage();
+    if (prompts_.Ask(Handle(), "Do you want to Clear the page", kProductTitle)) ClearPage();
 }
 
 void TForm2::SpeedButton3Click() {
     std::string error;
-    ui::OwnedDC printer = app_.Dialogs().DefaultPrinter(error);
+    ui::OwnedDC printer = prompts_.DefaultPrinter(error);
     if (!printer) throw std::runtime_error(error);
     RichEdit1.Print(printer.Get(), kPrintJobTitle);
 }
@@ -268,7 +269,7 @@ void TForm4::Button1Click() {
             values_[i] = static_cast<int>(std::clamp<long>(value, 0, 500));
         edits[i]->SetText(std::to_string(values_[i]));
     }
-    app_.Form2().SetPageTabStops(values_);
+    tool_.SetPageTabStops(values_);
     Hide();
 }
 

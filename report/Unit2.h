@@ -6,13 +6,12 @@
 #include <string_view>
 #include <vector>
 
+#include "shell/PageContext.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/RichEdit.h"
 
 namespace zarvik {
-
-class Application;
 
 inline constexpr const char* kReportFilter = "Zarvik v1.1 Log|*.zvk|Text File|*.txt|All Files|*.*";
 inline constexpr const char* kReportExtension = "zvk";
@@ -21,9 +20,13 @@ inline constexpr const char* kReportFontName = "MS Sans Serif";
 inline constexpr int kReportFontTwips = 160;  // 8 point
 inline constexpr std::array<int, 4> kDefaultTabStops = {40, 205, 320, 400};
 
-class TForm2 : public ui::Form {
+class TForm4;
+
+class TForm2 : public ui::Form, public ReportSink {
 public:
-    explicit TForm2(Application& app) : app_(app) {}
+    explicit TForm2(Prompts& prompts) : prompts_(prompts) {}
+    // The Tabs window that Button1 shows; made after this one.
+    void SetTabsWindow(TForm4& tabs) { tabs_ = &tabs; }
     void Create();
 
     ui::Panel Toolbar;
@@ -53,7 +56,7 @@ public:
     void AppendLine(std::string_view text);
     // The same as appending each line in turn, in one insertion.
     void AppendLines(const std::vector<std::string>& lines);
-    void AppendReportBlock(std::string_view heading, const std::vector<std::string>& entries);
+    void AppendReportBlock(std::string_view heading, const std::vector<std::string>& entries) override;
     // Tab stops in points for every paragraph of the page.
     void SetPageTabStops(const std::array<int, 4>& points);
 
@@ -77,7 +80,8 @@ private:
     // already its pending style is kept.
     void MoveToEnd();
 
-    Application& app_;
+    Prompts& prompts_;
+    TForm4* tabs_ = nullptr;
 };
 
 class TForm3 : public ui::Form {
@@ -87,7 +91,7 @@ public:
 
 class TForm4 : public ui::Form {
 public:
-    explicit TForm4(Application& app) : app_(app) {}
+    explicit TForm4(TForm2& tool) : tool_(tool) {}
     void Create();
 
     ui::Label Label1, Label2, Label3, Label4;
@@ -100,7 +104,7 @@ public:
     void Button2Click();
 
 private:
-    Application& app_;
+    TForm2& tool_;
     std::array<int, 4> values_ = kDefaultTabStops;  // last values set
 };
 

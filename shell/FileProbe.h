@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/FileWalk.h"
 #include "ui/FileNames.h"
 
 namespace zarvik {
@@ -16,6 +17,17 @@ ui::FileFacts ProbeFile(const std::string& path);
 
 // True when the file can be opened for reading in the same way.
 bool FilePresent(const std::string& path);
+
+// The walk's probe on this machine's disk.
+class PlatformFileProber final : public FileProber {
+public:
+    FileMeasure Measure(const std::string& path) override {
+        const ui::FileFacts file = ProbeFile(path);
+        return {file.size, file.writeTime};
+    }
+    bool Present(const std::string& path) override { return FilePresent(path); }
+    bool OnFatVolume(const std::string& directory) override { return ui::OnFatVolume(directory); }
+};
 
 // The lines of a text file (CR LF, LF or CR line ends). Throws an error that
 // names the file and carries the platform's reason when it cannot be read.

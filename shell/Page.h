@@ -1,16 +1,17 @@
 #pragma once
 // A notebook page of the main window as one unit: its controls under their
 // designed names, their layout and event wiring as one table (ui/Layout.h),
-// and its commands. A page lives in its subsystem's folder, is created on
-// its TabSheet by TForm1 and reaches the frame and the other pages through
-// it (`form_.Page<FileBrowserPage>()`).
+// and its commands. A page lives in its subsystem's folder and is created on
+// its TabSheet by TForm1. It reaches the program only through its context
+// (shell/PageContext.h); what it needs of another page, the composition
+// root hands it as a list or a function.
+#include <string>
+
+#include "shell/PageContext.h"
 #include "ui/Controls.h"
 #include "ui/Layout.h"
 
 namespace zarvik {
-
-class Application;
-class TForm1;
 
 // The large bold title most pages carry, with its red shadow.
 inline constexpr ui::Rect kPageTitleRect{10, 4, 400, 32};
@@ -19,7 +20,7 @@ inline constexpr ui::Label::Style kPageTitle{
 
 class NotebookPage {
 public:
-    NotebookPage(TForm1& form, ui::TabSheet& sheet);
+    NotebookPage(const PageContext& context, ui::TabSheet& sheet);
     virtual ~NotebookPage();
     NotebookPage(const NotebookPage&) = delete;
     NotebookPage& operator=(const NotebookPage&) = delete;
@@ -36,8 +37,17 @@ protected:
     // The sheet's client area, where the rows go.
     ui::Rect Area() const { return sheet_.ClientArea(); }
 
-    TForm1& form_;
-    Application& app_;
+    // The owner of the page's message boxes: the main window.
+    HWND Owner() const;
+    // A command's error, shown as every command's error is.
+    void ShowError(const std::string& message) const;
+
+    const PageContext context_;
+    Session& session_;
+    Prompts& prompts_;
+    ReportSink& reports_;
+    FileViewer& viewer_;
+    StatusLine& status_;
 
 private:
     ui::TabSheet& sheet_;

@@ -2,11 +2,8 @@
 
 #include <exception>
 
-#include "app/Application.h"
 #include "shell/FileProbe.h"
-#include "app/MainForm.h"
 #include "shell/ProductTexts.h"
-#include "system/RegistryPage.h"
 
 namespace zarvik {
 
@@ -31,7 +28,7 @@ void AdditionalPage::Create() {
 void AdditionalPage::Start() { LoadWinIni(); }
 
 void AdditionalPage::LoadWinIni() {
-    const std::string path = app_.WindowsPath + "win.ini";
+    const std::string path = session_.WindowsPath + "win.ini";
     if (!FilePresent(path)) return;
     try {
         Memo21.SetLines(ReadTextLines(path));
@@ -41,15 +38,15 @@ void AdditionalPage::LoadWinIni() {
     Button53.SetEnabled(true);
 }
 
-void AdditionalPage::TabSheet16Show() { form_.Page<RegistryPage>().RebuildRegistryLists(); }
+void AdditionalPage::TabSheet16Show() { RebuildRegistryLists(); }
 
 void AdditionalPage::Button53Click() {
-    if (!app_.Dialogs().Ask(form_.Handle(), "Do you want to save Win.ini", kProductTitle)) return;
+    if (!prompts_.Ask(Owner(), "Do you want to save Win.ini", kProductTitle)) return;
     // Written beside it and moved into place: a failed save leaves the old
     // file whole, and the editor keeps its text.
-    const std::string path = app_.WindowsPath + "win.ini";
+    const std::string path = session_.WindowsPath + "win.ini";
     if (WriteTextLines(path, Memo21.Lines()) == WriteMethod::InPlace)
-        app_.Dialogs().Tell(form_.Handle(), InPlaceWriteText(path), kProductTitle);
+        prompts_.Tell(Owner(), InPlaceWriteText(path), kProductTitle);
 }
 
 }  // namespace zarvik

@@ -1,5 +1,7 @@
 #pragma once
 // The "Additional" page: the win.ini editor and the installed services.
+#include <functional>
+
 #include "shell/Page.h"
 
 namespace zarvik {
@@ -17,6 +19,10 @@ public:
     ui::Label ServicesLabel;
     ui::ListBox ListBox9;  // the services
     ui::Button Button55;   // Generate Report
+
+    // Handed over by the composition root: lists the registry again, the
+    // services into ListBox9 among them.
+    std::function<void()> RebuildRegistryLists;
 
     void TabSheet16Show();
     void Button53Click();  // Save

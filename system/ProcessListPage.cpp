@@ -7,11 +7,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "app/Application.h"
 #include "shell/FileProbe.h"
-#include "app/MainForm.h"
 #include "shell/ProductTexts.h"
-#include "system/View.h"
 #include "system/WindowList.h"
 #include "ui/SystemFunction.h"
 
@@ -302,7 +299,7 @@ void ProcessListPage::Button30Click() {
     if (!processId) return;
     // Its own windows are listed too; ending them ends this very command.
     if (*processId == ::GetCurrentProcessId() &&
-        !app_.Dialogs().Ask(form_.Handle(),
+        !prompts_.Ask(Owner(),
                             "This process is Zarvik v1.1 itself: ending it ends the program. "
                             "Do you wish to end it",
                             kProductTitle))
@@ -318,12 +315,12 @@ void ProcessListPage::Button30Click() {
             message = "Could not end process specified!";
             break;
     }
-    app_.Dialogs().Tell(form_.Handle(), message, kProductTitle);
+    prompts_.Tell(Owner(), message, kProductTitle);
     RefreshWindowList();
 }
 
 void ProcessListPage::Button32Click() {
-    if (!app_.Dialogs().Ask(form_.Handle(), "Do you want to force windows Shutdown",
+    if (!prompts_.Ask(Owner(), "Do you want to force windows Shutdown",
                             "Unsaved Data will be lost"))
         return;
     if (std::optional<std::string> refused = processes_->ForceShutdown())
@@ -358,7 +355,7 @@ void ProcessListPage::Button36Click() {
         FindEntry(ListBox7.Items(), static_cast<size_t>(start), Edit6.Text(), UpperCase);
     if (!found) return;
     ListBox7.SetItemIndex(static_cast<int>(*found));
-    app_.Dialogs().Tell(form_.Handle(), "found", kProductTitle);
+    prompts_.Tell(Owner(), "found", kProductTitle);
 }
 
 void ProcessListPage::Button31Click() {
@@ -371,9 +368,7 @@ void ProcessListPage::Button31Click() {
 }
 
 void ProcessListPage::Button49Click() {
-    TForm7& view = app_.Form7();
-    view.ShowView();
-    if (HWND window = SelectedWindow()) view.Snapshot(window);
+    ViewWindow(SelectedWindow());
 }
 
 namespace {
@@ -397,7 +392,7 @@ ui::IconHandle IconFromBitmapFile(const std::string& path, WPARAM which) {
 void ProcessListPage::ChangeIcon(ui::Image& image, WPARAM which) {
     HWND window = SelectedWindow();
     if (!window) return;
-    std::optional<std::string> path = app_.Dialogs().OpenPicture(form_.Handle());
+    std::optional<std::string> path = prompts_.OpenPicture(Owner());
     if (!path) return;
     ui::IconHandle icon(static_cast<HICON>(
         ::LoadImageA(nullptr, path->c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE)));
@@ -418,10 +413,10 @@ void ProcessListPage::SaveIcon(const ui::Image& image) {
     if (!icon) return;
     FileDialogOptions options;
     options.filter = "Icon|*.ico";
-    std::optional<std::string> path = app_.Dialogs().SaveFile(form_.Handle(), options);
+    std::optional<std::string> path = prompts_.SaveFile(Owner(), options);
     if (!path) return;
     if (WriteWholeFile(*path, IconFileBytes(ReadIconImage(icon))) == WriteMethod::InPlace)
-        app_.Dialogs().Tell(form_.Handle(), InPlaceWriteText(*path), kProductTitle);
+        prompts_.Tell(Owner(), InPlaceWriteText(*path), kProductTitle);
 }
 
 void ProcessListPage::Image1DblClick() { SaveIcon(Image1); }

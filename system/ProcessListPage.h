@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,9 @@ public:
     void Button35Click();  // Enable
     void Button34Click();  // Disable
     void Button49Click();  // View
+    // Handed over by the composition root: shows the View window with a
+    // picture of the window (or of none).
+    std::function<void(HWND window)> ViewWindow;
     void Button36Click();  // Find
     void Button31Click();  // Set
     void Button39Click();  // Change the large icon

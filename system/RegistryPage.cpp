@@ -3,13 +3,9 @@
 #include <algorithm>
 #include <string_view>
 
-#include "app/Application.h"
 #include "shell/FileProbe.h"
-#include "app/MainForm.h"
 #include "shell/ProductTexts.h"
 #include "core/TextHelpers.h"
-#include "inspect/Unit5.h"
-#include "system/AdditionalPage.h"
 #include "shell/Registry.h"
 
 namespace zarvik {
@@ -103,11 +99,10 @@ void RegistryPage::TabSheet14Show() { RebuildRegistryLists(); }
 void RegistryPage::Button29Click() { RebuildRegistryLists(); }
 
 void RegistryPage::RebuildRegistryLists() {
-    ui::ListBox& services = form_.Page<AdditionalPage>().ListBox9;
-    for (ui::ListBox* list : {&ListBox10, &ListBox12, &ListBox13, &ListBox14, &services})
-        list->Clear();
+    for (ui::ListBox* list : {&ListBox10, &ListBox12, &ListBox13, &ListBox14, ServicesList})
+        if (list) list->Clear();
     for (ui::Edit* field : {&Edit9, &Edit10, &Edit11, &Edit12}) field->SetText("");
-    const RegistryAccessor& registry = app_.Registry;
+    const RegistryAccessor& registry = session_.Registry;
     std::vector<std::string> skipped;
 
     ListShellApplications(ListBox14, skipped);
@@ -135,17 +130,17 @@ void RegistryPage::RebuildRegistryLists() {
             Note(skipped, e);
         }
     }
-    services.SetItems(entries);
+    if (ServicesList) ServicesList->SetItems(entries);
 
     // Told once the lists are whole, so the page behind the message is too.
-    for (const std::string& message : skipped) app_.ShowError(message);
+    for (const std::string& message : skipped) ShowError(message);
 }
 
 void RegistryPage::ListStartupKey(ui::ListBox& list, const char* key, StartupEntries& entries) {
     entries.clear();
     std::vector<std::string> lines;
     for (RegistryView view : RegistryViews()) {
-        for (std::string& name : OpenStartupKey(app_.Registry, key, KEY_READ, view).ValueNames()) {
+        for (std::string& name : OpenStartupKey(session_.Registry, key, KEY_READ, view).ValueNames()) {
             lines.push_back(view == RegistryView::Wow32 ? name + kWow32Mark : name);
             entries.push_back({std::move(name), view});
         }
@@ -163,11 +158,11 @@ RegistryPage::StartupEntry RegistryPage::EntryAt(const ui::ListBox& list,
 void RegistryPage::ListShellApplications(ui::ListBox& list) {
     std::vector<std::string> skipped;
     ListShellApplications(list, skipped);
-    for (const std::string& message : skipped) app_.ShowError(message);
+    for (const std::string& message : skipped) ShowError(message);
 }
 
 void RegistryPage::ListShellApplications(ui::ListBox& list, std::vector<std::string>& skipped) {
-    const RegistryAccessor& registry = app_.Registry;
+    const RegistryAccessor& registry = session_.Registry;
     std::vector<std::string> entries;
     // The command key of each class opened with its whole path: the same
     // outcome as part by part, at one call instead of four for each of the
@@ -193,7 +188,7 @@ void RegistryPage::ShowSelectedValue(const ui::ListBox& list, const StartupEntri
     field.SetText("");
     shown = entry.view;
     field.SetText(
-        OpenStartupKey(app_.Registry, key, KEY_READ, entry.view).ReadString(entry.name).value_or(""));
+        OpenStartupKey(session_.Registry, key, KEY_READ, entry.view).ReadString(entry.name).value_or(""));
 }
 
 void RegistryPage::ListBox10Click() {
@@ -211,10 +206,10 @@ void RegistryPage::RemoveSelected(const ui::ListBox& list, const StartupEntries&
     const int index = list.ItemIndex();
     if (index < 0) return;
     const StartupEntry entry = EntryAt(list, entries, index);
-    if (!app_.Dialogs().Ask(form_.Handle(), "Do you wish to Delete this entry", kProductTitle))
+    if (!prompts_.Ask(Owner(), "Do you wish to Delete this entry", kProductTitle))
         return;
     // Whether it went shows in the rebuilt list.
-    OpenStartupKey(app_.Registry, key, KEY_SET_VALUE, entry.view).DeleteValue(entry.name);
+    OpenStartupKey(session_.Registry, key, KEY_SET_VALUE, entry.view).DeleteValue(entry.name);
     RebuildRegistryLists();
 }
 
@@ -229,11 +224,11 @@ void RegistryPage::Button16Click() {
     // would start from the shell any more.
     const std::string command = Edit11.Text();
     if (Trimmed(command).empty()) {
-        app_.Dialogs().Tell(form_.Handle(),
+        prompts_.Tell(Owner(),
                             "The Shell Open Command is empty: nothing was written", kProductTitle);
         return;
     }
-    const RegistryKey key = OpenShellOpenCommand(app_.Registry, KEY_SET_VALUE);
+    const RegistryKey key = OpenShellOpenCommand(session_.Registry, KEY_SET_VALUE);
     if (key) key.WriteString("", command);
 }
 
@@ -246,9 +241,9 @@ void RegistryPage::OpenStartupFile(const ui::Edit& field, RegistryView view) {
     // its view's programs.
     if (!FilePresent(path)) {
         const std::string wow = view == RegistryView::Wow32 ? Wow64SystemDirectory() : "";
-        path = (wow.empty() ? app_.SystemPath : wow) + name;
+        path = (wow.empty() ? session_.SystemPath : wow) + name;
     }
-    app_.Form5().OpenInViewer(path);
+    viewer_.OpenInViewer(path);
 }
 
 void RegistryPage::Edit9DblClick() { OpenStartupFile(Edit9, edit9View_); }
@@ -258,7 +253,7 @@ void RegistryPage::Edit12DblClick() { OpenStartupFile(Edit12, edit12View_); }
 void RegistryPage::ListBox14DblClick() {
     const int index = ListBox14.ItemIndex();
     if (index < 0) return;
-    app_.Form5().OpenInViewer(CommandPath(Trimmed(TextAfter(ListBox14.Item(index), ":"))));
+    viewer_.OpenInViewer(CommandPath(Trimmed(TextAfter(ListBox14.Item(index), ":"))));
 }
 
 }  // namespace zarvik

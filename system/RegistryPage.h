@@ -41,6 +41,9 @@ public:
     // applications, the shell-open command and the Additional page's
     // services. A value that is not text is reported once and left out.
     void RebuildRegistryLists();
+    // The Additional page's list of services, which RebuildRegistryLists
+    // fills too; handed over by the composition root.
+    ui::ListBox* ServicesList = nullptr;
     void ListShellApplications(ui::ListBox& list);
     void ListBox10Click();
     void ListBox12Click();

@@ -1,7 +1,6 @@
 #include "system/View.h"
 
-#include "app/Application.h"
-#include "app/MainForm.h"
+#include "shell/Prompts.h"
 #include "shell/ProductTexts.h"
 #include "ui/Handles.h"
 #include "ui/SystemFunction.h"
@@ -48,7 +47,7 @@ void TForm7::ShowView() {
 void TForm7::Snapshot(HWND window) {
     ui::WindowDC dc(Handle());
     if (!dc.Get()) {
-        app_.Dialogs().Tell(app_.Form1().Handle(), "Could not get device context", kProductTitle);
+        prompts_.Tell(mainWindow_, "Could not get device context", kProductTitle);
         return;
     }
     if (!Answers(window)) {

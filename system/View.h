@@ -6,11 +6,11 @@
 
 namespace zarvik {
 
-class Application;
+class Prompts;
 
 class TForm7 : public ui::Form {
 public:
-    explicit TForm7(Application& app) : app_(app) {}
+    TForm7(Prompts& prompts, HWND mainWindow) : prompts_(prompts), mainWindow_(mainWindow) {}
     void Create();
 
     // Shows the window, centred on the screen when it was hidden.
@@ -20,7 +20,8 @@ public:
     void Snapshot(HWND window);
 
 private:
-    Application& app_;
+    Prompts& prompts_;
+    HWND mainWindow_;
 };
 
 }  // namespace zarvik

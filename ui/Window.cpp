@@ -115,6 +115,13 @@ void Window::Repaint() {
                    RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
+void Window::SetRedraw(bool on) { ::SendMessageA(hwnd_, WM_SETREDRAW, on ? TRUE : FALSE, 0); }
+
+void Window::Invalidate(bool paintNow) {
+    ::InvalidateRect(hwnd_, nullptr, TRUE);
+    if (paintNow) ::UpdateWindow(hwnd_);
+}
+
 void Window::CreateOwn(HWND parent, const Rect& r, std::string_view text, DWORD style,
                        DWORD exStyle) {
     static const bool registered = [] {

@@ -52,6 +52,10 @@ public:
     void SetFocus();
     // Paints the window now, as a long command must between its steps.
     void Repaint();
+    // Turns the window's drawing off (many changes to come) or back on.
+    void SetRedraw(bool on);
+    // Marks the whole window for painting; `paintNow` paints it at once.
+    void Invalidate(bool paintNow = false);
 
 protected:
     // Windows of the program's own class (forms, pages, panels): registers the

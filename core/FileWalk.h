@@ -1,0 +1,85 @@
+#pragma once
+// The walk over a directory's files that Build, Commit and Analyze share,
+// as plain functions over three small interfaces: a lister of a directory's
+// files, a probe of one file and a sink for what the walk finds. On screen
+// the pages' lists are the lister and the sink; tests give fakes.
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zarvik {
+
+class LogStore;
+
+struct FileMeasure {
+    int64_t size = -1;      // -1 when the file cannot be opened or measured
+    int64_t writeTime = 0;  // last write, in the platform's 100 ns ticks; 0 unknown
+};
+
+// The files of one directory, as a listing found them.
+struct Listing {
+    std::string prefix;  // the directory as listed, with "\" appended
+    std::vector<std::string> names;
+};
+
+class DirectoryLister {
+public:
+    // The files to walk in `directory`, in order; nothing when the directory
+    // cannot be entered.
+    virtual std::optional<Listing> ListFiles(const std::string& directory) = 0;
+
+protected:
+    ~DirectoryLister() = default;
+};
+
+class FileProber {
+public:
+    virtual FileMeasure Measure(const std::string& path) = 0;
+    // True when the file can be opened for reading.
+    virtual bool Present(const std::string& path) = 0;
+    // A volume of the FAT family keeps local times in 2 s steps.
+    virtual bool OnFatVolume(const std::string& directory) = 0;
+
+protected:
+    ~FileProber() = default;
+};
+
+class WalkSink {
+public:
+    // The path the walk has reached, for the status line.
+    virtual void Walking(std::string_view path) = 0;
+    virtual void ZeroLength(const std::string& path) = 0;
+
+protected:
+    ~WalkSink() = default;
+};
+
+// One directory of the log: its files go into `section`, keyed by name or,
+// for an optional directory, by full path (`directory` and the name).
+struct LoggedDirectory {
+    std::string directory;  // with "\" appended
+    std::string section;
+    bool keyIsPath = false;
+};
+
+// The section that holds the last-write times of a size section's files:
+// "Windows Times" beside "Windows".
+std::string TimesSection(std::string_view section);
+
+// Each name measured in order: its path to the sink's status, an empty file
+// to Zero Length Files, then `measured` with the file's log key.
+using Measured = std::function<void(const std::string& path, const std::string& key,
+                                    const FileMeasure& file)>;
+void MeasureFiles(const std::string& prefix, const std::vector<std::string>& names,
+                  bool keyIsPath, FileProber& probe, WalkSink& sink, const Measured& measured);
+
+// Build's and Commit's walk: each non-empty file's size into the section,
+// then the times into the times section, so that a new log grows at its end
+// only. False when the directory cannot be entered; nothing is logged then.
+bool LogDirectory(LogStore& log, const LoggedDirectory& directory, DirectoryLister& lister,
+                  FileProber& probe, WalkSink& sink);
+
+}  // namespace zarvik

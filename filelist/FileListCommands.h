@@ -1,0 +1,22 @@
+#pragma once
+// The toolbar's file list commands, Build, Clear and Export, as functions of
+// the program's context and the lists they work on. TForm1's buttons call
+// them; the log view is reloaded by the caller.
+#include <string>
+#include <vector>
+
+#include "filelist/CommandProgress.h"
+#include "shell/PageContext.h"
+
+namespace zarvik {
+
+// Logs the files of the Windows and System directories (and the 32-bit
+// System directory where there is one) after the question; false when the
+// user said No.
+bool BuildFileList(const PageContext& context, const CommandLists& lists);
+// Erases those sections after the question; false when the user said No.
+bool ClearFileList(const PageContext& context);
+// Saves the log's text as last shown to a file the user chooses.
+void ExportFileList(const PageContext& context, const std::vector<std::string>& lines);
+
+}  // namespace zarvik

@@ -1,0 +1,101 @@
+// Build's and Analyze's walks over a fake disk: what reaches the log, the
+// result lists and the status line, without a window.
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "analysis/ChangeWalk.h"
+#include "core/LogStore.h"
+
+namespace {
+
+using zarvik::FileMeasure;
+
+struct FakeDisk final : zarvik::DirectoryLister, zarvik::FileProber {
+    std::map<std::string, FileMeasure> files;  // by full path
+    std::map<std::string, std::vector<std::string>> directories;
+
+    std::optional<zarvik::Listing> ListFiles(const std::string& directory) override {
+        const auto it = directories.find(directory);
+        if (it == directories.end()) return std::nullopt;
+        return zarvik::Listing{directory, it->second};
+    }
+    FileMeasure Measure(const std::string& path) override {
+        const auto it = files.find(path);
+        return it == files.end() ? FileMeasure{} : it->second;
+    }
+    bool Present(const std::string& path) override { return files.count(path) != 0; }
+    bool OnFatVolume(const std::string&) override { return false; }
+};
+
+struct Findings final : zarvik::ChangeSink {
+    std::vector<std::string> walked, zero, added, changed, deleted;
+    void Walking(std::string_view path) override { walked.emplace_back(path); }
+    void ZeroLength(const std::string& path) override { zero.push_back(path); }
+    void Added(const std::string& path, int64_t size) override {
+        added.push_back(path + "=" + std::to_string(size));
+    }
+    void Changed(const std::string& path, int64_t size, zarvik::TimeChange moved) override {
+        changed.push_back(path + "=" + std::to_string(size) + std::string(zarvik::TimeMark(moved)));
+    }
+    void Deleted(const std::string& path) override { deleted.push_back(path); }
+};
+
+class FileWalk : public testing::Test {
+protected:
+    void SetUp() override {
+        path_ = testing::TempDir() + "zk_walk_" +
+                testing::UnitTest::GetInstance()->current_test_info()->name() + ".ini";
+        std::remove(path_.c_str());
+        log_ = std::make_unique<zarvik::LogStore>(path_, *fs_);
+        disk_.directories["C:\\W\\"] = {"A.DLL", "EMPTY.TXT", "B.EXE"};
+        disk_.files = {{"C:\\W\\A.DLL", {100, 5'000'000'000}},
+                       {"C:\\W\\EMPTY.TXT", {0, 7}},
+                       {"C:\\W\\B.EXE", {2048, 0}}};  // no time could be read
+    }
+    void TearDown() override { std::remove(path_.c_str()); }
+
+    std::string path_;
+    std::unique_ptr<zarvik::LogFileSystem> fs_ = zarvik::MakePlatformLogFileSystem();
+    std::unique_ptr<zarvik::LogStore> log_;
+    FakeDisk disk_;
+    Findings found_;
+};
+
+TEST_F(FileWalk, BuildLogsSizesThenTimesAndListsEmptyFilesInsteadOfLoggingThem) {
+    ASSERT_TRUE(zarvik::LogDirectory(*log_, {"C:\\W\\", "Windows"}, disk_, disk_, found_));
+    EXPECT_EQ(log_->ReadSectionNames(), (std::vector<std::string>{"Windows", "Windows Times"}));
+    EXPECT_EQ(log_->ReadSectionKeys("Windows"), (std::vector<std::string>{"A.DLL", "B.EXE"}));
+    EXPECT_EQ(log_->ReadSectionKeys("Windows Times"), std::vector<std::string>{"A.DLL"});
+    EXPECT_EQ(log_->ReadInteger("Windows Times", "A.DLL", 0), 5'000'000'000);
+    EXPECT_EQ(found_.zero, std::vector<std::string>{"C:\\W\\EMPTY.TXT"});
+    EXPECT_EQ(found_.walked.size(), 3u);
+
+    // An optional directory is keyed by path; one that cannot be entered
+    // logs nothing.
+    EXPECT_FALSE(zarvik::LogDirectory(*log_, {"C:\\GONE\\", "Dir0", true}, disk_, disk_, found_));
+    EXPECT_TRUE(log_->ReadSectionKeys("Dir0").empty());
+}
+
+TEST_F(FileWalk, AnalyzeFindsAddedChangedReplacedAndDeletedFiles) {
+    ASSERT_TRUE(zarvik::LogDirectory(*log_, {"C:\\W\\", "Windows"}, disk_, disk_, found_));
+    log_->WriteInteger("Windows", "OLD.DLL", 10);
+    disk_.directories["C:\\W\\"].push_back("NEW.DLL");
+    disk_.files["C:\\W\\NEW.DLL"] = {3000, 1};
+    disk_.files["C:\\W\\B.EXE"].size = 4096;
+    disk_.files["C:\\W\\A.DLL"].writeTime += 10'000'000 * 60;  // a minute later, same size
+
+    Findings found;
+    ASSERT_TRUE(zarvik::CompareDirectory(*log_, {"C:\\W\\", "Windows"}, disk_, disk_, found));
+    EXPECT_EQ(found.added, std::vector<std::string>{"C:\\W\\NEW.DLL=3000"});
+    EXPECT_EQ(found.changed, (std::vector<std::string>{"C:\\W\\A.DLL=100 (same size, newer)",
+                                                      "C:\\W\\B.EXE=4096"}));
+    EXPECT_EQ(zarvik::FindDeleted(*log_, "Windows", "C:\\W\\", disk_, found),
+              (std::vector<std::string>{"A.DLL", "B.EXE", "OLD.DLL"}));
+    EXPECT_EQ(found.deleted, std::vector<std::string>{"C:\\W\\OLD.DLL"});
+}
+
+}  // namespace
