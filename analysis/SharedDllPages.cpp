@@ -17,20 +17,29 @@ std::vector<SharedDll> ReadSharedDlls(const RegistryAccessor& registry) {
     return dlls;
 }
 
-void SharedDllFilesPage::Create() {
-    const ListPageLayout at(Area());
-    ui::Lay(*this, Sheet(),
-            {
-                {Title, at.title, "SharedDLL Files", kPageTitle},
-                {ListBox1, at.list, {.hScroll = true}, nullptr, &SharedDllFilesPage::ListBox1DblClick},
-                {Memo7, at.description,
-                 {"This list shows the files registered in the SharedDLLs",
-                  " section of the registry.", "Double click on a file to view it in text form."},
-                 kDescription},
-                {Button12, at.report, "Generate Report", &SharedDllFilesPage::Button12Click},
-            });
-    ListBox1.Add(kNoItemsYet);
-}
+namespace {
+
+const ListPageDescriptor kSharedDllFiles{
+    "SharedDLL Files",
+    {"This list shows the files registered in the SharedDLLs", " section of the registry.",
+     kDoubleClickToView},
+    "SharedDLL files:",
+    ListPageDescriptor::Opens::SelectedEntry};
+
+const ListPageDescriptor kMissingSharedDllFiles{
+    "Missing SharedDll Files",
+    {"This list shows all the files listed in SharedDLLs which are not present and ",
+     "may still be required for applications to run."},
+    "Missing SharedDLL files:"};
+
+}  // namespace
+
+SharedDllFilesPage::SharedDllFilesPage(const PageContext& context, ui::TabSheet& sheet)
+    : ListPage(context, sheet, kSharedDllFiles) {}
+
+MissingSharedDllFilesPage::MissingSharedDllFilesPage(const PageContext& context,
+                                                     ui::TabSheet& sheet)
+    : ListPage(context, sheet, kMissingSharedDllFiles) {}
 
 void SharedDllFilesPage::List(const std::vector<SharedDll>& dlls) {
     std::vector<std::string> entries;
@@ -42,35 +51,12 @@ void SharedDllFilesPage::List(const std::vector<SharedDll>& dlls) {
     ListBox1.SetItems(entries);
 }
 
-void SharedDllFilesPage::Button12Click() {
-    reports_.AppendReportBlock("SharedDLL files:", ListBox1.Items());
-}
-
-void MissingSharedDllFilesPage::Create() {
-    const ListPageLayout at(Area());
-    ui::Lay(*this, Sheet(),
-            {
-                {Title, at.title, "Missing SharedDll Files", kPageTitle},
-                {ListBox6, at.list, {.hScroll = true}},
-                {Memo8, at.description,
-                 {"This list shows all the files listed in SharedDLLs which are not present and ",
-                  "may still be required for applications to run."},
-                 kDescription},
-                {Button13, at.report, "Generate Report", &MissingSharedDllFilesPage::Button13Click},
-            });
-    ListBox6.Add(kNoItemsYet);
-}
-
-void MissingSharedDllFilesPage::Button13Click() {
-    reports_.AppendReportBlock("Missing SharedDLL files:", ListBox6.Items());
-}
-
-void SharedDllFilesPage::ListBox1DblClick() {
+void SharedDllFilesPage::OpenEntry() {
     const int index = ListBox1.ItemIndex();
     if (index >= 0 && ListBox1.Count() == static_cast<int>(files_.size()))
         viewer_.OpenInViewer(files_[static_cast<size_t>(index)]);
     else
-        viewer_.OpenSelectedEntry(ListBox1);  // the line before the first analysis
+        ListPage::OpenEntry();  // the line before the first analysis
 }
 
 }  // namespace zarvik

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/Page.h"
+#include "shell/ListPage.h"
 #include "shell/Registry.h"
 
 namespace zarvik {
@@ -21,39 +21,37 @@ struct SharedDll {
 // adds nothing, never a parent's values.
 std::vector<SharedDll> ReadSharedDlls(const RegistryAccessor& registry);
 
-class SharedDllFilesPage final : public NotebookPage {
+// Each is a list page (shell/ListPage.h) under its designed names.
+class SharedDllFilesPage final : public ListPage<ui::ListBox> {
 public:
     static constexpr const char* kCaption = "Shared DLL Files";
-    using NotebookPage::NotebookPage;
-    void Create() override;
+    SharedDllFilesPage(const PageContext& context, ui::TabSheet& sheet);
 
-    ui::Label Title;
-    ui::ListBox ListBox1;
-    ui::Memo Memo7;
-    ui::Button Button12;  // Generate Report
+    ui::ListBox& ListBox1 = Entries;
+    ui::Memo& Memo7 = Description;
+    ui::Button& Button12 = Report;  // Generate Report
 
     // Fills ListBox1; a double-click opens the file an entry stands for.
     void List(const std::vector<SharedDll>& dlls);
+    void OpenEntry() override;
 
-    void Button12Click();
-    void ListBox1DblClick();
+    void Button12Click() { GenerateReport(); }
+    void ListBox1DblClick() { OpenEntry(); }
 
 private:
     std::vector<std::string> files_;  // parallel to ListBox1 once listed
 };
 
-class MissingSharedDllFilesPage final : public NotebookPage {
+class MissingSharedDllFilesPage final : public ListPage<ui::ListBox> {
 public:
     static constexpr const char* kCaption = "Missing Shared DLL Files";
-    using NotebookPage::NotebookPage;
-    void Create() override;
+    MissingSharedDllFilesPage(const PageContext& context, ui::TabSheet& sheet);
 
-    ui::Label Title;
-    ui::ListBox ListBox6;
-    ui::Memo Memo8;
-    ui::Button Button13;  // Generate Report
+    ui::ListBox& ListBox6 = Entries;
+    ui::Memo& Memo8 = Description;
+    ui::Button& Button13 = Report;  // Generate Report
 
-    void Button13Click();
+    void Button13Click() { GenerateReport(); }
 };
 
 }  // namespace zarvik

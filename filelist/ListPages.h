@@ -1,62 +1,57 @@
 #pragma once
 // The "Windows Files" and "System Files" pages: the two lists that Build
 // FileList logs and Analyze FileList compares with the log; on 64-bit
-// Windows a third, the 32-bit System directory's.
-#include "shell/Page.h"
+// Windows a third, the 32-bit System directory's. Each is a list page
+// (shell/ListPage.h) under its designed names.
+#include "shell/ListPage.h"
 
 namespace zarvik {
-
-class WindowsFilesPage final : public NotebookPage {
-public:
-    static constexpr const char* kCaption = "Windows Files";
-    using NotebookPage::NotebookPage;
-    void Create() override;
-    void Start() override;
-
-    ui::Label Title;
-    ui::FileListBox FileListBox3;
-    ui::Memo Memo1;
-    ui::Button Button6;  // Generate Report
-
-    void Button6Click();
-    void FileListBox3DblClick();
-};
-
-class SystemFilesPage final : public NotebookPage {
-public:
-    static constexpr const char* kCaption = "System Files";
-    using NotebookPage::NotebookPage;
-    void Create() override;
-    void Start() override;
-
-    ui::Label Title;
-    ui::FileListBox FileListBox4;
-    ui::Memo Memo2;
-    ui::Button Button7;  // Generate Report
-
-    void Button7Click();
-    void FileListBox4DblClick();
-};
 
 // The log section of the 32-bit System directory, beside "Windows\System".
 inline constexpr const char* kSystemWow64Section = "Windows\\SysWOW64";
 
-// Only on 64-bit Windows: the 32-bit System directory (SysWOW64), which
-// 32-bit installers write to.
-class SystemWow64FilesPage final : public NotebookPage {
+class WindowsFilesPage final : public ListPage<ui::FileListBox> {
 public:
-    static constexpr const char* kCaption = "System Files (32-bit)";
-    using NotebookPage::NotebookPage;
-    void Create() override;
+    static constexpr const char* kCaption = "Windows Files";
+    WindowsFilesPage(const PageContext& context, ui::TabSheet& sheet);
     void Start() override;
 
-    ui::Label Title;
-    ui::FileListBox FileListBox5;
-    ui::Memo Memo22;
-    ui::Button Button56;  // Generate Report
+    ui::FileListBox& FileListBox3 = Entries;
+    ui::Memo& Memo1 = Description;
+    ui::Button& Button6 = Report;  // Generate Report
 
-    void Button56Click();
-    void FileListBox5DblClick();
+    void Button6Click() { GenerateReport(); }
+    void FileListBox3DblClick() { OpenEntry(); }
+};
+
+class SystemFilesPage final : public ListPage<ui::FileListBox> {
+public:
+    static constexpr const char* kCaption = "System Files";
+    SystemFilesPage(const PageContext& context, ui::TabSheet& sheet);
+    void Start() override;
+
+    ui::FileListBox& FileListBox4 = Entries;
+    ui::Memo& Memo2 = Description;
+    ui::Button& Button7 = Report;  // Generate Report
+
+    void Button7Click() { GenerateReport(); }
+    void FileListBox4DblClick() { OpenEntry(); }
+};
+
+// Only on 64-bit Windows: the 32-bit System directory (SysWOW64), which
+// 32-bit installers write to.
+class SystemWow64FilesPage final : public ListPage<ui::FileListBox> {
+public:
+    static constexpr const char* kCaption = "System Files (32-bit)";
+    SystemWow64FilesPage(const PageContext& context, ui::TabSheet& sheet);
+    void Start() override;
+
+    ui::FileListBox& FileListBox5 = Entries;
+    ui::Memo& Memo22 = Description;
+    ui::Button& Button56 = Report;  // Generate Report
+
+    void Button56Click() { GenerateReport(); }
+    void FileListBox5DblClick() { OpenEntry(); }
 };
 
 }  // namespace zarvik
