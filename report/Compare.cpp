@@ -42,36 +42,37 @@ void TForm9::Create() {
     ui::Lay(*this, *this, {{PageControl1, {0, 0, 772, 430}}});
     TabSheet1 = &PageControl1.AddPage("List1");
     TabSheet2 = &PageControl1.AddPage("List2");
-    using F = TForm9;
-    ui::Lay(*this, *TabSheet1,
-            {
-                {Label1, {8, 6, 360, 16}, "List 1"},
-                {RichEdit1, {8, 24, 370, 310}},
-                {Button1, {8, 342, 75, 25}, "Load", &F::Button1Click},
-                {Label3, {388, 6, 368, 16}, "Items in List 1 which were NOT found in List 2"},
-                {RichEdit3, {388, 24, 368, 310}},
-                {Button2, {388, 342, 75, 25}, "Save", &F::Button2Click},
-                {Label5, {110, 346, 100, 16}, "Name for List 1"},
-                {Edit2, {212, 342, 166, 21}, "Edit2"},
-            });
-    ui::Lay(*this, *TabSheet2,
-            {
-                {Label2, {8, 6, 360, 16}, "List 2"},
-                {RichEdit2, {8, 24, 370, 310}},
-                {Button4, {8, 342, 75, 25}, "Load", &F::Button4Click},
-                {Label4, {388, 6, 368, 16}, "Items in List 2 which were NOT found in List 1"},
-                {RichEdit4, {388, 24, 368, 310}},
-                {Button5, {388, 342, 75, 25}, "Save", &F::Button5Click},
-                {Label6, {110, 346, 100, 16}, "Name for List 2"},
-                {Edit1, {212, 342, 166, 21}, "Edit1"},
-            });
+    LaySheet(*TabSheet1, 1, {Label1, RichEdit1, Button1, Label3, RichEdit3, Button2, Label5, Edit2},
+             "Edit2", &TForm9::Button1Click, &TForm9::Button2Click);
+    LaySheet(*TabSheet2, 2, {Label2, RichEdit2, Button4, Label4, RichEdit4, Button5, Label6, Edit1},
+             "Edit1", &TForm9::Button4Click, &TForm9::Button5Click);
     for (ui::RichEdit* list : {&RichEdit1, &RichEdit2}) list->SetPlainText(kNoListLoaded);
     for (ui::RichEdit* result : {&RichEdit3, &RichEdit4}) result->SetPlainText(kNoFilesCompared);
     PageControl1.SetActivePage(*TabSheet2);
+    using F = TForm9;
     ui::Lay(*this, *this,
             {
                 {Button3, {290, 440, 90, 25}, "Compare", &F::Button3Click},
                 {Button6, {392, 440, 90, 25}, "Close", &F::Button6Click},
+            });
+}
+
+// The two sheets are alike: a list with its Load button, what of it the
+// other list lacks with its Save button, and the list's name.
+void TForm9::LaySheet(ui::TabSheet& sheet, int n, const Sheet& s, const std::string& nameText,
+                      void (TForm9::*load)(), void (TForm9::*save)()) {
+    const std::string list = "List " + std::to_string(n);
+    const std::string other = "List " + std::to_string(3 - n);
+    ui::Lay(*this, sheet,
+            {
+                {s.listLabel, {8, 6, 360, 16}, list},
+                {s.list, {8, 24, 370, 310}},
+                {s.load, {8, 342, 75, 25}, "Load", load},
+                {s.resultLabel, {388, 6, 368, 16}, "Items in " + list + " which were NOT found in " + other},
+                {s.result, {388, 24, 368, 310}},
+                {s.save, {388, 342, 75, 25}, "Save", save},
+                {s.nameLabel, {110, 346, 100, 16}, "Name for " + list},
+                {s.name, {212, 342, 166, 21}, nameText},
             });
 }
 

@@ -52,6 +52,18 @@ public:
     void CompareLists();
 
 private:
+    struct Sheet {
+        ui::Label& listLabel;
+        ui::RichEdit& list;
+        ui::Button& load;
+        ui::Label& resultLabel;
+        ui::RichEdit& result;
+        ui::Button& save;
+        ui::Label& nameLabel;
+        ui::Edit& name;
+    };
+    void LaySheet(ui::TabSheet& sheet, int n, const Sheet& controls, const std::string& nameText,
+                  void (TForm9::*load)(), void (TForm9::*save)());
     void LoadList(ui::RichEdit& box);
     void SaveResult(ui::RichEdit& box);
 
