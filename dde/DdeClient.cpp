@@ -32,15 +32,25 @@ bool DdeClientConv::Connect(const std::string& service, const std::string& topic
 }
 
 void DdeClientConv::Close() {
+    Abandon();
     conv_.Reset();
     service_.clear();
     topic_.clear();
-    pending_ = 0;
     format_ = CF_TEXT;
 }
 
+void DdeClientConv::Abandon() {
+    // An abandoned transaction gets no answer: none reaches a closed
+    // conversation, and ending it does not wait for one.
+    if (pending_ && conv_) ::DdeAbandonTransaction(dde_.Id(), conv_.Get(), 0);
+    pending_ = 0;
+    pendingType_ = 0;
+    waiting_.clear();
+}
+
 std::optional<std::string> DdeClientConv::Request(const std::string& item, DWORD timeoutMs) {
-    // The library makes no string of an empty name: nothing to ask for.
+    // The library makes no string of an empty name: nothing to ask for. It
+    // would also take an awaited transaction's answer for this one's.
     if (!conv_ || Busy() || item.empty() || !Fits(item)) return std::nullopt;
     DdeString name = dde_.String(item);
     DdeData data(dde_, ::DdeClientTransaction(nullptr, 0, conv_.Get(), name.Get(), format_,
@@ -49,57 +59,77 @@ std::optional<std::string> DdeClientConv::Request(const std::string& item, DWORD
     return DdeInstance::DataText(data.Get());
 }
 
-bool DdeClientConv::Send(const std::string& data, const std::string& item, UINT type) {
-    if (!conv_ || Busy() || !Fits(item)) return false;
+void DdeClientConv::Queue(Transaction t) {
+    if (!conv_ || !Fits(t.item)) return;
+    waiting_.push_back(std::move(t));
+    SendNext();
+}
+
+void DdeClientConv::SendNext() {
+    while (conv_ && !pending_ && !waiting_.empty()) {
+        const Transaction t = std::move(waiting_.front());
+        waiting_.pop_front();
+        try {
+            if (Send(t)) pendingType_ = t.type;
+        } catch (...) {
+            waiting_.clear();  // nothing would ever send them
+            throw;
+        }
+    }
+}
+
+bool DdeClientConv::Send(const Transaction& t) {
+    // The library makes no string of an empty name: a poke or hot link on
+    // none is refused, an execute names no item.
+    const bool named = !t.item.empty();
+    if (!named && t.type != XTYP_EXECUTE) return false;
     DdeString name;
-    if (!item.empty()) name = dde_.String(item);
+    if (named) name = dde_.String(t.item);
+    // Data goes with its terminating NUL; the library copies it.
+    const bool withData = t.type == XTYP_POKE || t.type == XTYP_EXECUTE;
     DWORD transaction = 0;
-    // The text goes with its terminating NUL; the library copies it.
     const HDDEDATA sent = ::DdeClientTransaction(
-        reinterpret_cast<LPBYTE>(const_cast<char*>(data.c_str())),
-        static_cast<DWORD>(data.size() + 1), conv_.Get(), name.Get(),
-        format_, type, TIMEOUT_ASYNC, &transaction);
+        withData ? reinterpret_cast<LPBYTE>(const_cast<char*>(t.data.c_str())) : nullptr,
+        withData ? static_cast<DWORD>(t.data.size() + 1) : 0, conv_.Get(), name.Get(), format_,
+        t.type, TIMEOUT_ASYNC, &transaction);
     if (!sent) return false;
     pending_ = transaction;
     return true;
 }
 
-bool DdeClientConv::Poke(const std::string& item, const std::string& text) {
-    return Send(text, item, XTYP_POKE);
+void DdeClientConv::Poke(const std::string& item, const std::string& text) {
+    Queue({XTYP_POKE, item, text});
 }
 
-bool DdeClientConv::Execute(const std::string& command) {
-    return Send(command, {}, XTYP_EXECUTE);
+void DdeClientConv::Execute(const std::string& command) {
+    Queue({XTYP_EXECUTE, {}, command});
 }
 
-bool DdeClientConv::StartAdvise(const std::string& item, DWORD timeoutMs) {
-    if (!conv_ || Busy() || item.empty() || !Fits(item)) return false;
-    DdeString name = dde_.String(item);
-    return ::DdeClientTransaction(nullptr, 0, conv_.Get(), name.Get(), format_, XTYP_ADVSTART,
-                                  timeoutMs, nullptr) != nullptr;
-}
+void DdeClientConv::StartAdvise(const std::string& item) { Queue({XTYP_ADVSTART, item, {}}); }
 
-void DdeClientConv::StopAdvise(const std::string& item, DWORD timeoutMs) {
-    if (!conv_ || Busy() || item.empty() || !Fits(item)) return;
-    DdeString name = dde_.String(item);
-    ::DdeClientTransaction(nullptr, 0, conv_.Get(), name.Get(), format_, XTYP_ADVSTOP, timeoutMs,
-                           nullptr);
-}
+void DdeClientConv::StopAdvise(const std::string& item) { Queue({XTYP_ADVSTOP, item, {}}); }
 
 void DdeClientConv::Disconnected() {
-    // The handle is dead already: forget it without disconnecting.
+    // The partner has ended it: let its transactions go, then forget the
+    // handle without disconnecting.
+    Abandon();
     conv_.Release();
     Close();
 }
 
-void DdeClientConv::Completed(DWORD transaction) {
-    if (!pending_ || transaction != pending_) return;
+std::optional<bool> DdeClientConv::Completed(DWORD transaction, HDDEDATA result) {
+    if (!pending_ || transaction != pending_) return std::nullopt;
+    const UINT type = pendingType_;
     pending_ = 0;
+    pendingType_ = 0;
     // Wine's library keeps a completed asynchronous transaction queued and
     // takes every later answer on the conversation for its own (hot-link
     // data included). Only one is ever outstanding here, so abandoning all
     // of the conversation's lets it go; elsewhere there is none left.
     ::DdeAbandonTransaction(dde_.Id(), conv_.Get(), 0);
+    SendNext();
+    if (type != XTYP_ADVSTART) return std::nullopt;
+    return result != nullptr;
 }
 
 }  // namespace zarvik

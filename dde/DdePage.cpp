@@ -118,8 +118,8 @@ void DdePage::Button40Click() {
     bool opened = DdeClientConv1->Connect(service, topic);
     if (!opened && !service.empty() && StartServiceProgram(service, topic))
         opened = DdeClientConv1->Connect(service, topic);
-    if (opened && !DdeClientItem1.item.empty())
-        DdeClientItem1.linked = DdeClientConv1->StartAdvise(DdeClientItem1.item, kRequestTimeoutMs);
+    // Not awaited: the server's answer sets DdeClientItem1.linked.
+    if (opened && !DdeClientItem1.item.empty()) DdeClientConv1->StartAdvise(DdeClientItem1.item);
     if (!opened) DdeClientConv1->Close();
     prompts_.Tell(Owner(), opened ? "Link Opened Successfully" : "Link Open Failed",
                         kProductTitle);
@@ -156,16 +156,17 @@ void DdePage::Button46Click() {
 
 void DdePage::SetClientItem(const std::string& item) {
     if (item == DdeClientItem1.item) return;
-    if (DdeClientItem1.linked) DdeClientConv1->StopAdvise(DdeClientItem1.item, kRequestTimeoutMs);
+    if (DdeClientItem1.linked) DdeClientConv1->StopAdvise(DdeClientItem1.item);
     DdeClientItem1 = {item, false};
-    if (Linked()) DdeClientItem1.linked = DdeClientConv1->StartAdvise(item, kRequestTimeoutMs);
+    if (Linked()) DdeClientConv1->StartAdvise(item);
 }
 
 void DdePage::PokeText(const std::string& text) {
-    if (!DdeClientConv1) return;
+    if (!DdeClientConv1 || DdeClientConv1->Busy()) return;
     const std::string item = Edit13.Text();
     SetClientItem(item);
-    DdeClientConv1->Poke(item, text);  // not awaited; its outcome is not shown
+    // Sent behind the hot-link change; not awaited, its outcome not shown.
+    DdeClientConv1->Poke(item, text);
 }
 
 void DdePage::Button42Click() { PokeText(Edit17.Text()); }
@@ -173,7 +174,7 @@ void DdePage::Button42Click() { PokeText(Edit17.Text()); }
 void DdePage::Button43Click() { PokeText(JoinLinesCrLf(Memo15.Lines())); }
 
 void DdePage::Button44Click() {
-    if (DdeClientConv1) DdeClientConv1->Execute(Edit18.Text());
+    if (DdeClientConv1 && !DdeClientConv1->Busy()) DdeClientConv1->Execute(Edit18.Text());
 }
 
 void DdePage::DdeClientItem1Change(const std::string& data) { Memo16.SetText(FirstLine(data)); }
@@ -218,7 +219,8 @@ HDDEDATA DdePage::OnTransaction(const DdeTransaction& t) {
     if (!client) return ServerTransaction(t);
     switch (t.type) {
     case XTYP_XACT_COMPLETE:
-        DdeClientConv1->Completed(static_cast<DWORD>(t.data1));
+        if (const auto granted = DdeClientConv1->Completed(static_cast<DWORD>(t.data1), t.data))
+            DdeClientItem1.linked = *granted && dde_->Text(t.hsz2) == DdeClientItem1.item;
         return nullptr;
     case XTYP_ADVDATA:
         if (!DdeClientItem1.linked || dde_->Text(t.hsz2) != DdeClientItem1.item) return nullptr;

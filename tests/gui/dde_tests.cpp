@@ -1,12 +1,14 @@
-// The DDE Services page against real DDE peers: Wine's own shell as the
-// service "Progman", and the page's own server through its own client.
+// The DDE Services page against real DDE peers: Wine's shell as "Progman",
+// the page's own server through its own client, a server on its own thread.
 #include <windows.h>
 #include <ddeml.h>
 #include <tlhelp32.h>
 
 #include <algorithm>
+#include <atomic>
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "core/TextHelpers.h"
@@ -58,6 +60,13 @@ bool Answers(const char* service, const char* topic) {
     ::DdeFreeStringHandle(id, t);
     ::DdeUninitialize(id);
     return conv != nullptr;
+}
+
+HANDLE heldAnswer;  // once set, the server of any topic below grants a hot link
+HDDEDATA CALLBACK HoldHotLink(UINT type, UINT, HCONV, HSZ, HSZ, HDDEDATA, ULONG_PTR,
+                              ULONG_PTR) noexcept {
+    if (type == XTYP_ADVSTART) ::WaitForSingleObject(heldAnswer, 240000);
+    return reinterpret_cast<HDDEDATA>(type == XTYP_CONNECT || type == XTYP_ADVSTART);
 }
 
 class Dde : public ProgramTest {
@@ -163,6 +172,31 @@ TEST_F(Dde, TheClientWorksThePagesOwnServer) {
 
     Click(p.Button41);
     ASSERT_TRUE(PumpUntil([&] { return p.Memo20.Lines().back() == "Connection closed at clients request."; }));
+}
+
+TEST_F(Dde, OpenLinkReturnsWhileTheServerHoldsItsHotLinkAnswer) {
+    ui::KernelHandle release(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    heldAnswer = release.Get();
+    std::atomic<bool> done{false};
+    std::thread server([&] {  // on its own thread, so that it can hold its answer
+        DWORD id = 0;
+        ::DdeInitializeA(&id, &HoldHotLink, APPCLASS_STANDARD, 0);
+        ::DdeNameService(id, ::DdeCreateStringHandleA(id, "Held", CP_WINANSI), nullptr,
+                         DNS_REGISTER);
+        while (!done) ui::PumpMessages(), ::Sleep(10);
+        ::DdeUninitialize(id);  // frees its string too
+    });
+    EXPECT_TRUE(PumpUntil([] { return Answers("Held", "T"); }));
+    Page().Edit13.SetText("Server");
+    Click(Page().Button42);  // without a conversation this only names the item
+    OpenLink("Held", "T");
+    EXPECT_TRUE(Page().Busy() && !Page().DdeClientItem1.linked) << "returned before the answer";
+    ::SetEvent(release.Get());
+    EXPECT_TRUE(PumpUntil([&] { return !Page().Busy(); }));
+    EXPECT_TRUE(Page().DdeClientItem1.linked);
+    Click(Page().Button41);
+    done = true;
+    server.join();
 }
 
 }  // namespace
