@@ -203,26 +203,11 @@ void ProcessListPage::Create() {
                 {Button47, {727, b + 67, 48, 22}, "Change", &P::Button47Click},
             });
     CheckBox1.SetChecked(true);
-    SetTabStops();
+    // Tab stops 224 pixels apart put the fields under their headings.
+    ListBox7.SetTabStopPixels(224);
     Image1.OnDblClick = [this] { Image1DblClick(); };
     Image2.OnDblClick = [this] { Image2DblClick(); };
     Sheet().OnEnter = [this] { TabSheet10Enter(); };
-}
-
-// Tab stops 224 pixels apart put the fields under their headings, whatever
-// the list's font: the control counts them in quarters of its average
-// character width.
-void ProcessListPage::SetTabStops() {
-    HWND list = ListBox7.Handle();
-    ui::WindowDC dc(list);
-    auto font = reinterpret_cast<HFONT>(::SendMessageA(list, WM_GETFONT, 0, 0));
-    ui::SelectObjectScope select(dc.Get(), font ? font : static_cast<HFONT>(::GetStockObject(SYSTEM_FONT)));
-    static const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-    SIZE size{};
-    ::GetTextExtentPoint32A(dc.Get(), kAlphabet, 52, &size);
-    const int average = size.cx > 0 ? (size.cx / 26 + 1) / 2 : 6;
-    int tabWidth = ::MulDiv(224, 4, average);
-    ::SendMessageA(list, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tabWidth));
 }
 
 // --- The window list ---------------------------------------------------------

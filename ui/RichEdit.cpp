@@ -178,6 +178,8 @@ void RichEdit::SelectEnd() {
     Select(end, end);
 }
 
+void RichEdit::ScrollToCaret() { ::SendMessageA(hwnd_, EM_SCROLLCARET, 0, 0); }
+
 void RichEdit::ReplaceSelection(std::string_view text) {
     // One insertion costs more than in proportion to its paragraphs in Wine's
     // control; pieces of a bounded number of paragraphs keep it linear.

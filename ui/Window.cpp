@@ -75,8 +75,10 @@ std::string Window::Text() const {
 
 void Window::SetText(std::string_view text) {
     std::string s(text);
-    ::SetWindowTextA(hwnd_, s.c_str());
+    SetText(s.c_str());
 }
+
+void Window::SetText(const char* text) { ::SetWindowTextA(hwnd_, text); }
 
 bool Window::Visible() const { return ::IsWindowVisible(hwnd_) != FALSE; }
 

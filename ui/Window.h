@@ -39,6 +39,8 @@ public:
 
     std::string Text() const;
     void SetText(std::string_view text);
+    // A text already ending in NUL, passed on without a copy (a file's worth).
+    void SetText(const char* text);
     bool Visible() const;
     void SetVisible(bool visible);
     void Show() { SetVisible(true); }
