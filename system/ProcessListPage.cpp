@@ -11,6 +11,7 @@
 #include "shell/ProductTexts.h"
 #include "system/WindowList.h"
 #include "ui/SystemFunction.h"
+#include "ui/UpperCase.h"
 
 namespace zarvik {
 
@@ -68,12 +69,6 @@ std::string ReadWindowText(HWND window) {
     char buf[kWindowTextLimit] = {};
     const int n = ::GetWindowTextA(window, buf, kWindowTextLimit);
     return std::string(buf, n > 0 ? static_cast<size_t>(n) : 0);
-}
-
-std::string UpperCase(std::string_view text) {
-    std::string s(text);
-    if (!s.empty()) ::CharUpperBuffA(s.data(), static_cast<DWORD>(s.size()));
-    return s;
 }
 
 // The icon the system keeps for the window, as a copy the picture owns.
@@ -337,7 +332,7 @@ void ProcessListPage::Button36Click() {
     int start = ListBox7.ItemIndex() + 1;
     if (start > count) start = count;
     const std::optional<size_t> found =
-        FindEntry(ListBox7.Items(), static_cast<size_t>(start), Edit6.Text(), UpperCase);
+        FindEntry(ListBox7.Items(), static_cast<size_t>(start), Edit6.Text(), ui::AnsiUpperCase);
     if (!found) return;
     ListBox7.SetItemIndex(static_cast<int>(*found));
     prompts_.Tell(Owner(), "found", kProductTitle);
