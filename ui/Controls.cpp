@@ -73,12 +73,10 @@ void Label::Create(HWND parent, const Rect& r, std::string_view caption, const S
     // Owner-drawn so colour, shadow and transparency need no sibling tricks.
     CreateControl("STATIC", parent, r, caption, kChild | SS_OWNERDRAW | SS_NOTIFY);
     if (style.height || style.bold || style.italic) {
-        LOGFONTA lf{};
-        lf.lfHeight = style.height ? -style.height : -11;
-        lf.lfWeight = style.bold ? FW_BOLD : FW_NORMAL;
+        LOGFONTA lf = DialogLogFont();
+        if (style.height) lf.lfHeight = -style.height;
+        if (style.bold) lf.lfWeight = FW_BOLD;
         lf.lfItalic = style.italic ? TRUE : FALSE;
-        lf.lfCharSet = DEFAULT_CHARSET;
-        lstrcpynA(lf.lfFaceName, "MS Sans Serif", LF_FACESIZE);
         font_.Reset(::CreateFontIndirectA(&lf));
         SetFont(font_.Get());
     }

@@ -38,14 +38,18 @@ void RunCommand(const std::function<void()>& handler) {
     }
 }
 
+LOGFONTA DialogLogFont() {
+    LOGFONTA lf{};
+    lf.lfHeight = -11;
+    lf.lfWeight = FW_NORMAL;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(lf.lfFaceName, "MS Sans Serif", LF_FACESIZE);
+    return lf;
+}
+
 HFONT DefaultGuiFont() {
-    // The dialog font: 8 point "MS Sans Serif" at 96 dpi.
     static HFONT font = [] {
-        LOGFONTA lf{};
-        lf.lfHeight = -11;
-        lf.lfWeight = FW_NORMAL;
-        lf.lfCharSet = DEFAULT_CHARSET;
-        lstrcpynA(lf.lfFaceName, "MS Sans Serif", LF_FACESIZE);
+        const LOGFONTA lf = DialogLogFont();
         return ::CreateFontIndirectA(&lf);
     }();
     return font;

@@ -21,6 +21,9 @@ void SetErrorSink(ErrorSink sink);
 // sink and does not unwind through the window procedure.
 void RunCommand(const std::function<void()>& handler);
 
+// The dialog font: 8 point "MS Sans Serif" at 96 dpi. Controls draw with it;
+// a label of another size or weight starts from its description.
+LOGFONTA DialogLogFont();
 HFONT DefaultGuiFont();
 
 // A Window owns its window: the destructor destroys it if it still exists.
