@@ -58,7 +58,7 @@ void Fill(ui::Memo& field, const StringList& lines) {
 }  // namespace
 
 void TForm5::Create() {
-    CreateForm(std::string(40, ' ') + "File Viewer",
+    CreateForm(ui::CentredCaption(40, "File Viewer"),
                {.clientWidth = 534, .clientHeight = 375, .sizeable = true});
     // Placed by Layout(), which also follows the window's size.
     ui::Lay(*this, *this,

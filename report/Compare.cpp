@@ -38,7 +38,7 @@ std::vector<std::string> UpperCaseKeys(const std::vector<std::string>& lines) {
 }
 
 void TForm9::Create() {
-    CreateForm(std::string(99, ' ') + "Compare Reports", {.clientWidth = 772, .clientHeight = 474});
+    CreateForm(ui::CentredCaption(99, "Compare Reports"), {.clientWidth = 772, .clientHeight = 474});
     ui::Lay(*this, *this, {{PageControl1, {0, 0, 772, 430}}});
     TabSheet1 = &PageControl1.AddPage("List1");
     TabSheet2 = &PageControl1.AddPage("List2");
