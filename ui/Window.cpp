@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <stdexcept>
+#include <unordered_set>
 #include <utility>
 
 namespace ui {
@@ -10,6 +11,16 @@ namespace ui {
 namespace {
 
 constexpr const char* kOwnClass = "ZarvikWindow";
+
+// The wrappers alive now. Any code may write a window's GWLP_USERDATA, so
+// the value there is taken for a wrapper only when it is one of these and
+// that wrapper owns the very window. Not the window's procedure: the tooltip
+// and the up-down control put comctl32's subclass in front of ours. The
+// control layer runs on one thread.
+std::unordered_set<const Window*>& LiveWrappers() {
+    static std::unordered_set<const Window*> wrappers;
+    return wrappers;
+}
 
 ErrorSink& Sink() {
     static ErrorSink sink;
@@ -55,6 +66,8 @@ HFONT DefaultGuiFont() {
     return font;
 }
 
+Window::Window() { LiveWrappers().insert(this); }
+
 Window::~Window() {
     if (hwnd_ && ::IsWindow(hwnd_)) {
         // Detach first so no message reaches a half-destroyed object.
@@ -62,11 +75,14 @@ Window::~Window() {
         HWND h = std::exchange(hwnd_, nullptr);
         ::DestroyWindow(h);
     }
+    LiveWrappers().erase(this);
 }
 
 Window* Window::FromHandle(HWND hwnd) noexcept {
     if (!hwnd) return nullptr;
-    return reinterpret_cast<Window*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    auto* self = reinterpret_cast<Window*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (!self || !LiveWrappers().contains(self) || self->hwnd_ != hwnd) return nullptr;
+    return self;
 }
 
 std::string Window::Text() const {

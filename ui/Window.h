@@ -32,12 +32,14 @@ HFONT DefaultGuiFont();
 // system may since have given to another window.
 class Window {
 public:
-    Window() = default;
+    Window();
     virtual ~Window();
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
 
     HWND Handle() const noexcept { return hwnd_; }
+    // The wrapper of a window of ours; null for any other window, whatever
+    // it keeps in GWLP_USERDATA.
     static Window* FromHandle(HWND hwnd) noexcept;
 
     std::string Text() const;
