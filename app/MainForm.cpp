@@ -46,7 +46,7 @@ TForm1::TForm1(Application& app)
 TForm1::~TForm1() = default;
 
 void TForm1::Create() {
-    CreateForm(std::string(86, ' ') + kProductTitle,
+    CreateForm(ui::CentredCaption(86, kProductTitle),
                {.clientWidth = kClientWidth,
                 .clientHeight = kClientHeight,
                 .hideOnClose = false,

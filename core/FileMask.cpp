@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/TextHelpers.h"
+
 namespace zarvik {
 
 namespace {
@@ -11,19 +13,13 @@ unsigned char Fold(char c) {
     return (u >= 'a' && u <= 'z') ? static_cast<unsigned char>(u - 'a' + 'A') : u;
 }
 
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-    return s;
-}
-
 }  // namespace
 
 std::vector<std::string> SplitMask(std::string_view mask) {
     std::vector<std::string> patterns;
     while (!mask.empty()) {
         size_t semi = mask.find(';');
-        std::string_view part = Trim(mask.substr(0, semi));
+        std::string_view part = Trimmed(mask.substr(0, semi), IsBlank);
         if (!part.empty()) patterns.emplace_back(part);
         if (semi == std::string_view::npos) break;
         mask.remove_prefix(semi + 1);

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <utility>
 
+#include "core/TextHelpers.h"
+
 namespace zarvik {
 namespace {
 
@@ -18,7 +20,7 @@ size_t FirstLineStart(std::string_view text) {
 // The blanks the platform's INI functions trim: space, tab, the line-end
 // and form-feed controls and Ctrl-Z (the old end-of-file mark). Other
 // control bytes are part of a name or value.
-bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r') || c == '\x1a'; }
+bool IsIniBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r') || c == '\x1a'; }
 
 struct Span {
     size_t start;
@@ -28,9 +30,9 @@ struct Span {
 };
 
 Span Trimmed(std::string_view text, size_t start, size_t end) {
-    while (start < end && IsBlank(text[start])) ++start;
-    while (end > start && IsBlank(text[end - 1])) --end;
-    return {start, end};
+    const std::string_view kept = zarvik::Trimmed(text.substr(start, end - start), IsIniBlank);
+    const size_t from = static_cast<size_t>(kept.data() - text.data());
+    return {from, from + kept.size()};
 }
 
 // Names and values reach the platform's callers as C strings, so a NUL

@@ -10,19 +10,15 @@ char ToUpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c 
 
 bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= 32; }
 
-std::string_view TrimBlanksAndControls(std::string_view text) {
-    while (!text.empty() && IsBlankOrControl(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlankOrControl(text.back())) text.remove_suffix(1);
-    return text;
-}
-
 std::string LowerTrimmed(std::string_view text) {
-    std::string result(TrimBlanksAndControls(text));
+    std::string result(Trimmed(text));
     for (char& c : result) c = ToLowerAscii(c);
     return result;
 }
 
 }  // namespace
+
+std::string_view Trimmed(std::string_view text) { return Trimmed(text, IsBlankOrControl); }
 
 std::string TextAfter(std::string_view text, std::string_view separator) {
     const size_t at = text.find(separator);

@@ -6,6 +6,16 @@
 
 namespace zarvik {
 
+// The text without the bytes `blank` accepts at either end: the one trim.
+template <typename Blank>
+std::string_view Trimmed(std::string_view text, Blank blank) {
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    return text;
+}
+// The text without blanks and control bytes (codes 32 and below) at either end.
+std::string_view Trimmed(std::string_view text);
+
 // Everything after the first occurrence of separator; the whole text when the
 // separator does not occur.
 std::string TextAfter(std::string_view text, std::string_view separator);

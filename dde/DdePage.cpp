@@ -181,13 +181,7 @@ void DdePage::DdeClientItem1Change(const std::string& data) { Memo16.SetText(Fir
 
 // --- Server ------------------------------------------------------------------
 
-void DdePage::AppendLog(const std::string& line) {
-    const HWND memo = Memo20.Handle();
-    const int end = ::GetWindowTextLengthA(memo);
-    const std::string text = (end ? "\r\n" : "") + line;
-    ::SendMessageA(memo, EM_SETSEL, end, end);
-    ::SendMessageA(memo, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
-}
+void DdePage::AppendLog(const std::string& line) { Memo20.AppendLine(line); }
 
 void DdePage::SystemOpen() { AppendLog(kConnectionAccepted); }
 

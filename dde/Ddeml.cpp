@@ -8,59 +8,25 @@
 
 namespace zarvik {
 
-// --- DdeString, DdeData, DdeConversation -------------------------------------
+// --- DdeString, DdeData -------------------------------------------------------
 
-DdeString::DdeString(DdeInstance& instance, std::string_view text) : instance_(&instance) {
+void DdeStringTraits::Close(HSZ hsz) const noexcept { instance->FreeString(hsz); }
+
+void DdeDataTraits::Close(HDDEDATA data) const noexcept { instance->FreeData(data); }
+
+namespace {
+
+HSZ CreateString(DdeInstance& instance, std::string_view text) {
     const std::string s(text);
-    hsz_ = ::DdeCreateStringHandleA(instance.Id(), s.c_str(), CP_WINANSI);
-    if (!hsz_) throw std::runtime_error("DDE string \"" + s + "\" could not be made");
+    HSZ hsz = ::DdeCreateStringHandleA(instance.Id(), s.c_str(), CP_WINANSI);
+    if (!hsz) throw std::runtime_error("DDE string \"" + s + "\" could not be made");
+    return hsz;
 }
 
-DdeString::DdeString(DdeString&& other) noexcept
-    : instance_(other.instance_), hsz_(std::exchange(other.hsz_, nullptr)) {}
+}  // namespace
 
-DdeString& DdeString::operator=(DdeString&& other) noexcept {
-    if (this != &other) {
-        Reset();
-        instance_ = other.instance_;
-        hsz_ = std::exchange(other.hsz_, nullptr);
-    }
-    return *this;
-}
-
-void DdeString::Reset() noexcept {
-    if (HSZ h = std::exchange(hsz_, nullptr)) instance_->FreeString(h);
-}
-
-DdeData::DdeData(DdeData&& other) noexcept
-    : instance_(other.instance_), data_(std::exchange(other.data_, nullptr)) {}
-
-DdeData& DdeData::operator=(DdeData&& other) noexcept {
-    if (this != &other) {
-        Reset();
-        instance_ = other.instance_;
-        data_ = std::exchange(other.data_, nullptr);
-    }
-    return *this;
-}
-
-void DdeData::Reset() noexcept {
-    if (HDDEDATA d = std::exchange(data_, nullptr)) instance_->FreeData(d);
-}
-
-DdeConversation& DdeConversation::operator=(DdeConversation&& other) noexcept {
-    if (this != &other) {
-        Reset();
-        conv_ = other.Release();
-    }
-    return *this;
-}
-
-HCONV DdeConversation::Release() noexcept { return std::exchange(conv_, nullptr); }
-
-void DdeConversation::Reset() noexcept {
-    if (HCONV c = Release()) ::DdeDisconnect(c);
-}
+DdeString::DdeString(DdeInstance& instance, std::string_view text)
+    : UniqueHandle(CreateString(instance, text), {&instance}) {}
 
 // --- DdeInstance -------------------------------------------------------------
 

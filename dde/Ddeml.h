@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "ui/Handles.h"
+
 namespace zarvik {
 
 // One transaction as the library hands it to the callback.
@@ -34,43 +36,34 @@ public:
 
 class DdeInstance;
 
+// String and data handles are freed through the instance that made them.
+struct DdeStringTraits {
+    using Type = HSZ;
+    DdeInstance* instance = nullptr;
+    static Type Invalid() noexcept { return nullptr; }
+    void Close(Type hsz) const noexcept;
+};
+struct DdeDataTraits {
+    using Type = HDDEDATA;
+    DdeInstance* instance = nullptr;
+    static Type Invalid() noexcept { return nullptr; }
+    void Close(Type data) const noexcept;
+};
+
 // A string handle of one instance.
-class DdeString {
+class DdeString : public ui::UniqueHandle<DdeStringTraits> {
 public:
     DdeString() noexcept = default;
     DdeString(DdeInstance& instance, std::string_view text);
-    ~DdeString() { Reset(); }
-    DdeString(DdeString&& other) noexcept;
-    DdeString& operator=(DdeString&& other) noexcept;
-    DdeString(const DdeString&) = delete;
-    DdeString& operator=(const DdeString&) = delete;
-    HSZ Get() const noexcept { return hsz_; }
-    void Reset() noexcept;
-
-private:
-    DdeInstance* instance_ = nullptr;
-    HSZ hsz_ = nullptr;
 };
 
 // A data handle the application owns: the answer of a synchronous request.
 // Handles passed to or received from the library in a callback are the
 // library's and are never held here.
-class DdeData {
+class DdeData : public ui::UniqueHandle<DdeDataTraits> {
 public:
     DdeData() noexcept = default;
-    DdeData(DdeInstance& instance, HDDEDATA data) noexcept : instance_(&instance), data_(data) {}
-    ~DdeData() { Reset(); }
-    DdeData(DdeData&& other) noexcept;
-    DdeData& operator=(DdeData&& other) noexcept;
-    DdeData(const DdeData&) = delete;
-    DdeData& operator=(const DdeData&) = delete;
-    HDDEDATA Get() const noexcept { return data_; }
-    explicit operator bool() const noexcept { return data_ != nullptr; }
-    void Reset() noexcept;
-
-private:
-    DdeInstance* instance_ = nullptr;
-    HDDEDATA data_ = nullptr;
+    DdeData(DdeInstance& instance, HDDEDATA data) noexcept : UniqueHandle(data, {&instance}) {}
 };
 
 class DdeInstance {
@@ -110,22 +103,11 @@ private:
 
 // A client conversation; disconnected when it ends unless the partner has
 // ended it first.
-class DdeConversation {
-public:
-    DdeConversation() noexcept = default;
-    explicit DdeConversation(HCONV conv) noexcept : conv_(conv) {}
-    ~DdeConversation() { Reset(); }
-    DdeConversation(DdeConversation&& other) noexcept : conv_(other.Release()) {}
-    DdeConversation& operator=(DdeConversation&& other) noexcept;
-    DdeConversation(const DdeConversation&) = delete;
-    DdeConversation& operator=(const DdeConversation&) = delete;
-    HCONV Get() const noexcept { return conv_; }
-    explicit operator bool() const noexcept { return conv_ != nullptr; }
-    HCONV Release() noexcept;
-    void Reset() noexcept;
-
-private:
-    HCONV conv_ = nullptr;
+struct DdeConversationTraits {
+    using Type = HCONV;
+    static Type Invalid() noexcept { return nullptr; }
+    static void Close(Type conv) noexcept { ::DdeDisconnect(conv); }
 };
+using DdeConversation = ui::UniqueHandle<DdeConversationTraits>;
 
 }  // namespace zarvik

@@ -52,13 +52,13 @@ bool ReadStrings(const std::string& path, StringList& strings) {
 // One WM_SETTEXT straight from the list's own text: no line-by-line filling
 // and no second copy of a text that can run to megabytes.
 void Fill(ui::Memo& field, const StringList& lines) {
-    ::SendMessageA(field.Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(lines.Text().c_str()));
+    field.SetText(lines.Text().c_str());
 }
 
 }  // namespace
 
 void TForm5::Create() {
-    CreateForm(std::string(40, ' ') + "File Viewer",
+    CreateForm(ui::CentredCaption(40, "File Viewer"),
                {.clientWidth = 534, .clientHeight = 375, .sizeable = true});
     // Placed by Layout(), which also follows the window's size.
     ui::Lay(*this, *this,

@@ -7,6 +7,7 @@
 #include "report/CompareLists.h"
 #include "report/Unit2.h"
 #include "ui/Layout.h"
+#include "ui/UpperCase.h"
 
 namespace zarvik {
 
@@ -30,15 +31,14 @@ void ReplaceContent(ui::RichEdit& box, const std::vector<std::string>& lines) {
 }  // namespace
 
 std::vector<std::string> UpperCaseKeys(const std::vector<std::string>& lines) {
-    std::vector<std::string> keys = lines;
-    for (std::string& k : keys) {
-        if (!k.empty()) ::CharUpperBuffA(k.data(), static_cast<DWORD>(k.size()));
-    }
+    std::vector<std::string> keys;
+    keys.reserve(lines.size());
+    for (const std::string& line : lines) keys.push_back(ui::AnsiUpperCase(line));
     return keys;
 }
 
 void TForm9::Create() {
-    CreateForm(std::string(99, ' ') + "Compare Reports", {.clientWidth = 772, .clientHeight = 474});
+    CreateForm(ui::CentredCaption(99, "Compare Reports"), {.clientWidth = 772, .clientHeight = 474});
     ui::Lay(*this, *this, {{PageControl1, {0, 0, 772, 430}}});
     TabSheet1 = &PageControl1.AddPage("List1");
     TabSheet2 = &PageControl1.AddPage("List2");

@@ -147,7 +147,7 @@ void TForm2::AppendLines(const std::vector<std::string>& lines) {
         block += lines[i];
     }
     RichEdit1.ReplaceSelection(block);
-    ::SendMessageA(RichEdit1.Handle(), EM_SCROLLCARET, 0, 0);
+    RichEdit1.ScrollToCaret();
 }
 
 void TForm2::AppendReportBlock(std::string_view heading, const std::vector<std::string>& entries) {

@@ -2,6 +2,7 @@
 
 #include "core/LogFileSystem.h"
 #include "ui/Handles.h"
+#include "ui/UpperCase.h"
 
 namespace zarvik {
 namespace {
@@ -125,9 +126,8 @@ public:
     CaseFold NameFold() const override {
         CaseFold::Table upper{};
         for (size_t i = 0; i < upper.size(); ++i) {
-            char c = static_cast<char>(i);
-            if (i != 0) ::CharUpperBuffA(&c, 1);
-            upper[i] = static_cast<unsigned char>(c);
+            const char c = static_cast<char>(i);
+            upper[i] = static_cast<unsigned char>(ui::AnsiUpperCase(std::string_view(&c, 1))[0]);
         }
         return CaseFold(upper);
     }

@@ -82,7 +82,6 @@ public:
     void Image2DblClick();  // Save the small icon
 
 private:
-    void SetTabStops();
     void ShowSelected(int command);
     void ChangeIcon(ui::Image& image, WPARAM which);
     void SaveIcon(const ui::Image& image);

@@ -34,13 +34,6 @@ void Note(std::vector<std::string>& skipped, const RegistryDataTypeError& e) {
         skipped.emplace_back(e.what());
 }
 
-std::string_view Trimmed(std::string_view text) {
-    auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
-    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
 const std::vector<std::string> kHelpText = {
     "This Sheet lists all the services configured to ",
     "automatically run in the registrjy. Click on the ",

@@ -26,6 +26,12 @@ std::string SendText(HWND hwnd, UINT lenMsg, UINT textMsg, int index) {
     return s;
 }
 
+// The font a control draws with; the system font when it was given none.
+HGDIOBJ FontOf(HWND hwnd) {
+    HFONT font = reinterpret_cast<HFONT>(::SendMessageA(hwnd, WM_GETFONT, 0, 0));
+    return font ? static_cast<HGDIOBJ>(font) : ::GetStockObject(SYSTEM_FONT);
+}
+
 }  // namespace
 
 // --- Button, CheckBox -----------------------------------------------------
@@ -67,12 +73,10 @@ void Label::Create(HWND parent, const Rect& r, std::string_view caption, const S
     // Owner-drawn so colour, shadow and transparency need no sibling tricks.
     CreateControl("STATIC", parent, r, caption, kChild | SS_OWNERDRAW | SS_NOTIFY);
     if (style.height || style.bold || style.italic) {
-        LOGFONTA lf{};
-        lf.lfHeight = style.height ? -style.height : -11;
-        lf.lfWeight = style.bold ? FW_BOLD : FW_NORMAL;
+        LOGFONTA lf = DialogLogFont();
+        if (style.height) lf.lfHeight = -style.height;
+        if (style.bold) lf.lfWeight = FW_BOLD;
         lf.lfItalic = style.italic ? TRUE : FALSE;
-        lf.lfCharSet = DEFAULT_CHARSET;
-        lstrcpynA(lf.lfFaceName, "MS Sans Serif", LF_FACESIZE);
         font_.Reset(::CreateFontIndirectA(&lf));
         SetFont(font_.Get());
     }
@@ -149,6 +153,13 @@ void Memo::SetLines(const std::vector<std::string>& lines) {
     SetText(text);
 }
 
+void Memo::AppendLine(std::string_view line) {
+    const int end = ::GetWindowTextLengthA(hwnd_);
+    const std::string text = (end ? "\r\n" : "") + std::string(line);
+    ::SendMessageA(hwnd_, EM_SETSEL, static_cast<WPARAM>(end), end);
+    ::SendMessageA(hwnd_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
 // --- ListBox, ComboBox ----------------------------------------------------
 
 void ListBox::Create(HWND parent, const Rect& r) { Create(parent, r, Options{}); }
@@ -167,8 +178,7 @@ void ListBox::Create(HWND parent, const Rect& r, const Options& o) {
 void ListBox::Widen(const std::string* first, size_t count) {
     if (!hScroll_ || count == 0) return;
     WindowDC dc(hwnd_);
-    HFONT font = reinterpret_cast<HFONT>(::SendMessageA(hwnd_, WM_GETFONT, 0, 0));
-    SelectObjectScope select(dc.Get(), font ? static_cast<HGDIOBJ>(font) : ::GetStockObject(SYSTEM_FONT));
+    SelectObjectScope select(dc.Get(), FontOf(hwnd_));
     int widest = widest_;
     for (const std::string* s = first; s != first + count; ++s) {
         const int length = static_cast<int>(s->size());
@@ -242,6 +252,19 @@ int ListBox::ItemIndex() const {
 
 void ListBox::SetItemIndex(int index) {
     ::SendMessageA(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+// The control counts tab stops in quarters of its font's average character
+// width.
+void ListBox::SetTabStopPixels(int pixels) {
+    WindowDC dc(hwnd_);
+    SelectObjectScope select(dc.Get(), FontOf(hwnd_));
+    static const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    SIZE size{};
+    ::GetTextExtentPoint32A(dc.Get(), kAlphabet, 52, &size);
+    const int average = size.cx > 0 ? (size.cx / 26 + 1) / 2 : 6;
+    int tabWidth = ::MulDiv(pixels, 4, average);
+    ::SendMessageA(hwnd_, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tabWidth));
 }
 
 void ListBox::OnCommand(WORD code) {

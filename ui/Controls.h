@@ -93,6 +93,9 @@ public:
                 const Options& options);
     std::vector<std::string> Lines() const;
     void SetLines(const std::vector<std::string>& lines);
+    // Adds a line at the end without setting the whole text again; the
+    // caret ends after it.
+    void AppendLine(std::string_view line);
 };
 
 class ListBox : public Window {
@@ -115,6 +118,9 @@ public:
     void Clear();
     int ItemIndex() const;  // -1 when nothing is selected
     void SetItemIndex(int index);
+    // One tab stop every `pixels` pixels, whatever the list's font (a list
+    // created with tabStops).
+    void SetTabStopPixels(int pixels);
     // The menu a right-click opens, after selecting the entry under the
     // cursor (or none below the last); the menu key keeps the selection.
     void SetPopupMenu(PopupMenu* menu) { popup_ = menu; }

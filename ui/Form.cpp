@@ -2,6 +2,10 @@
 
 namespace ui {
 
+std::string CentredCaption(int blanks, std::string_view text) {
+    return std::string(static_cast<size_t>(blanks), ' ').append(text);
+}
+
 void Form::CreateForm(std::string_view caption, const Options& o, HWND owner) {
     hideOnClose_ = o.hideOnClose;
     quitOnDestroy_ = o.quitOnDestroy;

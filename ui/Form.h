@@ -4,11 +4,16 @@
 // (the main window) or only hides the window.
 #include <windows.h>
 
+#include <string>
 #include <string_view>
 
 #include "ui/Window.h"
 
 namespace ui {
+
+// The system draws a caption from the left; a designed window centres its
+// caption by leading blanks, as many as its designed width wants.
+std::string CentredCaption(int blanks, std::string_view text);
 
 class Form : public Window {
 public:

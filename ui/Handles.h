@@ -1,7 +1,8 @@
 #pragma once
 // Owning wrappers for the Win32 handles the program uses. Copying is deleted,
 // moving hands the handle on, so a handle is released exactly once on every
-// path out of a command.
+// path out of a command. Traits may carry state (the owner a handle is freed
+// through); it moves with the handle.
 #include <windows.h>
 
 #include <utility>
@@ -15,13 +16,18 @@ public:
 
     UniqueHandle() noexcept = default;
     explicit UniqueHandle(Type h) noexcept : handle_(h) {}
+    UniqueHandle(Type h, const Traits& traits) noexcept : handle_(h), traits_(traits) {}
     ~UniqueHandle() { Reset(); }
 
     UniqueHandle(const UniqueHandle&) = delete;
     UniqueHandle& operator=(const UniqueHandle&) = delete;
-    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.Release()) {}
+    UniqueHandle(UniqueHandle&& other) noexcept
+        : handle_(other.Release()), traits_(other.traits_) {}
     UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-        if (this != &other) Reset(other.Release());
+        if (this != &other) {
+            Reset(other.Release());  // the old handle goes through the old traits
+            traits_ = other.traits_;
+        }
         return *this;
     }
 
@@ -31,7 +37,7 @@ public:
     Type Release() noexcept { return std::exchange(handle_, Traits::Invalid()); }
     void Reset(Type h = Traits::Invalid()) noexcept {
         Type old = std::exchange(handle_, h);
-        if (old != Traits::Invalid()) Traits::Close(old);
+        if (old != Traits::Invalid()) traits_.Close(old);
     }
     // For APIs that return a handle through an out-parameter.
     Type* Put() noexcept {
@@ -41,6 +47,7 @@ public:
 
 private:
     Type handle_ = Traits::Invalid();
+    [[no_unique_address]] Traits traits_{};
 };
 
 struct FileHandleTraits {

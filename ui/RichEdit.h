@@ -43,6 +43,8 @@ public:
     // Inserts plain text over the selection in the selection's style; "\r"
     // starts a new paragraph.
     void ReplaceSelection(std::string_view text);
+    // Scrolls the caret into view.
+    void ScrollToCaret();
 
     // Character style of the selection (or of the insertion point).
     CHARFORMAT2A SelectionFormat() const;

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <stdexcept>
+#include <unordered_set>
 #include <utility>
 
 namespace ui {
@@ -10,6 +11,16 @@ namespace ui {
 namespace {
 
 constexpr const char* kOwnClass = "ZarvikWindow";
+
+// The wrappers alive now. Any code may write a window's GWLP_USERDATA, so
+// the value there is taken for a wrapper only when it is one of these and
+// that wrapper owns the very window. Not the window's procedure: the tooltip
+// and the up-down control put comctl32's subclass in front of ours. The
+// control layer runs on one thread.
+std::unordered_set<const Window*>& LiveWrappers() {
+    static std::unordered_set<const Window*> wrappers;
+    return wrappers;
+}
 
 ErrorSink& Sink() {
     static ErrorSink sink;
@@ -38,18 +49,24 @@ void RunCommand(const std::function<void()>& handler) {
     }
 }
 
+LOGFONTA DialogLogFont() {
+    LOGFONTA lf{};
+    lf.lfHeight = -11;
+    lf.lfWeight = FW_NORMAL;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(lf.lfFaceName, "MS Sans Serif", LF_FACESIZE);
+    return lf;
+}
+
 HFONT DefaultGuiFont() {
-    // The dialog font: 8 point "MS Sans Serif" at 96 dpi.
     static HFONT font = [] {
-        LOGFONTA lf{};
-        lf.lfHeight = -11;
-        lf.lfWeight = FW_NORMAL;
-        lf.lfCharSet = DEFAULT_CHARSET;
-        lstrcpynA(lf.lfFaceName, "MS Sans Serif", LF_FACESIZE);
+        const LOGFONTA lf = DialogLogFont();
         return ::CreateFontIndirectA(&lf);
     }();
     return font;
 }
+
+Window::Window() { LiveWrappers().insert(this); }
 
 Window::~Window() {
     if (hwnd_ && ::IsWindow(hwnd_)) {
@@ -58,11 +75,14 @@ Window::~Window() {
         HWND h = std::exchange(hwnd_, nullptr);
         ::DestroyWindow(h);
     }
+    LiveWrappers().erase(this);
 }
 
 Window* Window::FromHandle(HWND hwnd) noexcept {
     if (!hwnd) return nullptr;
-    return reinterpret_cast<Window*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    auto* self = reinterpret_cast<Window*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (!self || !LiveWrappers().contains(self) || self->hwnd_ != hwnd) return nullptr;
+    return self;
 }
 
 std::string Window::Text() const {
@@ -75,8 +95,10 @@ std::string Window::Text() const {
 
 void Window::SetText(std::string_view text) {
     std::string s(text);
-    ::SetWindowTextA(hwnd_, s.c_str());
+    SetText(s.c_str());
 }
+
+void Window::SetText(const char* text) { ::SetWindowTextA(hwnd_, text); }
 
 bool Window::Visible() const { return ::IsWindowVisible(hwnd_) != FALSE; }
 

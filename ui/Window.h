@@ -21,6 +21,9 @@ void SetErrorSink(ErrorSink sink);
 // sink and does not unwind through the window procedure.
 void RunCommand(const std::function<void()>& handler);
 
+// The dialog font: 8 point "MS Sans Serif" at 96 dpi. Controls draw with it;
+// a label of another size or weight starts from its description.
+LOGFONTA DialogLogFont();
 HFONT DefaultGuiFont();
 
 // A Window owns its window: the destructor destroys it if it still exists.
@@ -29,16 +32,20 @@ HFONT DefaultGuiFont();
 // system may since have given to another window.
 class Window {
 public:
-    Window() = default;
+    Window();
     virtual ~Window();
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
 
     HWND Handle() const noexcept { return hwnd_; }
+    // The wrapper of a window of ours; null for any other window, whatever
+    // it keeps in GWLP_USERDATA.
     static Window* FromHandle(HWND hwnd) noexcept;
 
     std::string Text() const;
     void SetText(std::string_view text);
+    // A text already ending in NUL, passed on without a copy (a file's worth).
+    void SetText(const char* text);
     bool Visible() const;
     void SetVisible(bool visible);
     void Show() { SetVisible(true); }

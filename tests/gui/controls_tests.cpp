@@ -151,6 +151,19 @@ TEST_F(Lists, AControlDestroyedWithItsParentForgetsItsHandle) {
     EXPECT_EQ(list.Handle(), nullptr);
 }
 
+// Whatever another window keeps in GWLP_USERDATA, even a wrapper's address.
+TEST_F(Lists, AWindowOfAnotherClassIsNotTakenForOurs) {
+    ui::ListBox list;
+    list.Create(form.Handle(), {0, 0, 100, 100});
+    HWND other = ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, form.Handle(), nullptr,
+                                   ::GetModuleHandleA(nullptr), nullptr);
+    for (LONG_PTR kept : {reinterpret_cast<LONG_PTR>(&list), LONG_PTR{0x1234}}) {
+        ::SetWindowLongPtrA(other, GWLP_USERDATA, kept);
+        EXPECT_EQ(ui::Window::FromHandle(other), nullptr);
+    }
+    EXPECT_EQ(ui::Window::FromHandle(list.Handle()), &list);
+}
+
 TEST_F(Lists, MemoLinesRoundTrip) {
     ui::Memo memo;
     memo.Create(form.Handle(), {0, 0, 200, 100}, {"a", "", "c"}, {});

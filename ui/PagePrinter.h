@@ -1,0 +1,28 @@
+#pragma once
+// Lays a rich-edit document out on a printer DC with GDI, for controls whose
+// EM_FORMATRANGE draws nothing (Wine's): paragraphs in their runs of style,
+// tab stops and alignment, broken at the right margin and across pages.
+#include <windows.h>
+#include <richedit.h>
+
+#include <string>
+#include <vector>
+
+namespace ui {
+
+struct PrintRun {
+    std::string text;
+    CHARFORMAT2A format;
+};
+
+struct PrintParagraph {
+    std::vector<PrintRun> runs;
+    CHARFORMAT2A endFormat;  // the height of an empty paragraph
+    PARAFORMAT2 format;
+};
+
+// Prints the document inside `area` (device pixels) in a job already
+// started on `printer`; false when the printer refused a page.
+bool PrintParagraphs(HDC printer, const RECT& area, const std::vector<PrintParagraph>& document);
+
+}  // namespace ui
