@@ -70,7 +70,7 @@ void TForm1::Create() {
             },
             &Hints);
     ui::Lay(*this, *this, {{StatusBar1, &F::StatusBar1DblClick}});
-    const int status = StatusBar1.Bounds().h;
+    const int status = StatusBar1.DesignedBounds().h;
     ui::Lay(*this, *this,
             {
                 {ListBox5, {0, kToolbarHeight, 10, 10}},

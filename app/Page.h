@@ -33,8 +33,8 @@ public:
     virtual void Start() {}
 
 protected:
-    // The sheet's client area, where the rows go.
-    ui::Rect Area() const { return sheet_.ClientArea(); }
+    // The sheet's client area, where the rows go (at 96 DPI, as the rows).
+    ui::Rect Area() const { return sheet_.DesignedClientArea(); }
 
     TForm1& form_;
     Application& app_;

@@ -13,6 +13,7 @@
 #include "inspect/Examiner.h"
 #include "inspect/StringExtraction.h"
 #include "report/Unit2.h"
+#include "ui/Dpi.h"
 #include "ui/FileListing.h"
 #include "ui/FileNames.h"
 #include "ui/Handles.h"
@@ -77,11 +78,15 @@ void TForm5::Create() {
 }
 
 void TForm5::Layout(int width, int height) {
+    // Worked out at 96 DPI; Place scales each rectangle to the window's DPI.
+    const int dpi = ui::DpiOf(Handle());
+    width = ui::Unscale(width, dpi);
+    height = ui::Unscale(height, dpi);
     const int margin = 8, gap = 6, button = 100;
     const int lists = std::max(0, height - margin - 45 - gap);
     const int strings = lists * 2 / 3;
     const int inner = std::max(0, width - 2 * margin);
-    Memo1.SetBounds({margin, margin, inner, strings});
+    Memo1.Place({margin, margin, inner, strings});
     Memo2.SetBounds({margin, margin + strings + gap, inner, lists - strings});
     Edit1.SetBounds({margin, height - 35, std::max(0, inner - 2 * (button + margin)), 21});
     Button2.SetBounds({width - 2 * (button + margin), height - 37, button, 25});

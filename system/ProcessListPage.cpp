@@ -13,6 +13,7 @@
 #include "app/ProductTexts.h"
 #include "system/View.h"
 #include "system/WindowList.h"
+#include "ui/Dpi.h"
 #include "ui/SystemFunction.h"
 
 namespace zarvik {
@@ -212,7 +213,7 @@ void ProcessListPage::Create() {
     Sheet().OnEnter = [this] { TabSheet10Enter(); };
 }
 
-// Tab stops 224 pixels apart put the fields under their headings, whatever
+// Tab stops 224 pixels apart (at 96 DPI) put the fields under their headings, whatever
 // the list's font: the control counts them in quarters of its average
 // character width.
 void ProcessListPage::SetTabStops() {
@@ -224,7 +225,7 @@ void ProcessListPage::SetTabStops() {
     SIZE size{};
     ::GetTextExtentPoint32A(dc.Get(), kAlphabet, 52, &size);
     const int average = size.cx > 0 ? (size.cx / 26 + 1) / 2 : 6;
-    int tabWidth = ::MulDiv(224, 4, average);
+    int tabWidth = ::MulDiv(ui::Scale(224, ui::DpiOf(list)), 4, average);
     ::SendMessageA(list, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tabWidth));
 }
 

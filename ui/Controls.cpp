@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "app/TextHelpers.h"
+#include "ui/Dpi.h"
 #include "ui/FileListing.h"
 #include "ui/FileNames.h"
 
@@ -66,15 +67,27 @@ void Label::Create(HWND parent, const Rect& r, std::string_view caption, const S
     style_ = style;
     // Owner-drawn so colour, shadow and transparency need no sibling tricks.
     CreateControl("STATIC", parent, r, caption, kChild | SS_OWNERDRAW | SS_NOTIFY);
-    if (style.height || style.bold || style.italic) {
-        LOGFONTA lf{};
-        lf.lfHeight = style.height ? -style.height : -11;
-        lf.lfWeight = style.bold ? FW_BOLD : FW_NORMAL;
-        lf.lfItalic = style.italic ? TRUE : FALSE;
-        lf.lfCharSet = DEFAULT_CHARSET;
-        lstrcpynA(lf.lfFaceName, "MS Sans Serif", LF_FACESIZE);
-        font_.Reset(::CreateFontIndirectA(&lf));
-        SetFont(font_.Get());
+    if (style.height || style.bold || style.italic) MakeFont(DpiOf(parent));
+}
+
+void Label::MakeFont(int dpi) {
+    LOGFONTA lf{};
+    lf.lfHeight = -Scale(style_.height ? style_.height : 11, dpi);
+    lf.lfWeight = style_.bold ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = style_.italic ? TRUE : FALSE;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(lf.lfFaceName, "MS Sans Serif", LF_FACESIZE);
+    // The control lets go of the old font before it is deleted.
+    FontHandle font(::CreateFontIndirectA(&lf));
+    SetFont(font.Get());
+    font_ = std::move(font);
+}
+
+void Label::OnDpiChanged(int dpi) {
+    if (font_) {
+        MakeFont(dpi);
+    } else {
+        Window::OnDpiChanged(dpi);
     }
 }
 
@@ -83,13 +96,14 @@ bool Label::OnDrawItem(DRAWITEMSTRUCT* dis) {
     RECT rc = dis->rcItem;
     ::FillRect(dc, &rc, ::GetSysColorBrush(COLOR_BTNFACE));
     std::string text = Text();
-    SelectObjectScope font(dc, font_ ? font_.Get() : DefaultGuiFont());
+    SelectObjectScope font(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(hwnd_, WM_GETFONT, 0, 0)));
     ::SetBkMode(dc, TRANSPARENT);
     const UINT fmt = DT_LEFT | DT_TOP | DT_NOPREFIX | DT_WORDBREAK;
     ::SetTextColor(dc, style_.color);
     ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rc, fmt);
     if (style_.shadow) {
-        ::OffsetRect(&rc, 2, 2);
+        const int offset = Scale(2, DpiOf(hwnd_));
+        ::OffsetRect(&rc, offset, offset);
         ::SetTextColor(dc, RGB(255, 0, 0));
         ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rc, fmt);
     }
@@ -409,6 +423,12 @@ void StatusBar::SetSimpleText(std::string_view text) {
     ::SendMessageA(hwnd_, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(s.c_str()));
 }
 
+void StatusBar::OnDpiChanged(int dpi) {
+    Window::OnDpiChanged(dpi);
+    // Its height follows the new font; WM_SIZE puts it along the bottom again.
+    ::SendMessageA(hwnd_, WM_SIZE, 0, 0);
+}
+
 bool StatusBar::OnNotify(NMHDR* hdr, LRESULT&) {
     if (hdr->code == static_cast<UINT>(NM_DBLCLK)) {
         Fire(OnDblClick);
@@ -528,10 +548,11 @@ bool SpeedButton::OnDrawItem(DRAWITEMSTRUCT* dis) {
     const bool pressed = (dis->itemState & ODS_SELECTED) || down_;
     ::FillRect(dc, &rc, ::GetSysColorBrush(COLOR_BTNFACE));
     ::DrawEdge(dc, &rc, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    const int dpi = DpiOf(hwnd_);
     RECT inner = rc;
-    ::InflateRect(&inner, -4, -4);
+    ::InflateRect(&inner, -Scale(4, dpi), -Scale(4, dpi));
     if (pressed) ::OffsetRect(&inner, 1, 1);
-    if (glyph_) glyph_(dc, inner, enabled);
+    if (glyph_) glyph_(dc, inner, enabled, dpi);
     return true;
 }
 
@@ -569,6 +590,12 @@ void PageControl::LayoutPages() {
     for (auto& p : pages_) {
         ::MoveWindow(p->Handle(), rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, TRUE);
     }
+}
+
+void PageControl::OnDpiChanged(int dpi) {
+    Window::OnDpiChanged(dpi);
+    // The tabs' rows have a new height.
+    LayoutPages();
 }
 
 int PageControl::ActivePageIndex() const {

@@ -1,5 +1,7 @@
 #include "ui/Window.h"
 
+#include "ui/Dpi.h"
+
 #include <windowsx.h>
 
 #include <stdexcept>
@@ -36,19 +38,6 @@ void RunCommand(const std::function<void()>& handler) {
     } else {
         ::MessageBoxA(nullptr, message.c_str(), nullptr, MB_OK | MB_ICONERROR);
     }
-}
-
-HFONT DefaultGuiFont() {
-    // The dialog font: 8 point "MS Sans Serif" at 96 dpi.
-    static HFONT font = [] {
-        LOGFONTA lf{};
-        lf.lfHeight = -11;
-        lf.lfWeight = FW_NORMAL;
-        lf.lfCharSet = DEFAULT_CHARSET;
-        lstrcpynA(lf.lfFaceName, "MS Sans Serif", LF_FACESIZE);
-        return ::CreateFontIndirectA(&lf);
-    }();
-    return font;
 }
 
 Window::~Window() {
@@ -110,6 +99,42 @@ void Window::SetFont(HFONT font) {
 
 void Window::SetFocus() { ::SetFocus(hwnd_); }
 
+void Window::Place(const Rect& designed) {
+    KeepDesign(designed);
+    SetBounds(Scale(designed, DpiOf(hwnd_)));
+}
+
+void Window::KeepDesign(const Rect& designed) {
+    design_ = designed;
+    designed_ = true;
+}
+
+Rect Window::DesignedClientArea() const { return Unscale(ClientArea(), DpiOf(hwnd_)); }
+
+Rect Window::DesignedBounds() const { return Unscale(Bounds(), DpiOf(hwnd_)); }
+
+void Window::OnDpiChanged(int dpi) {
+    if (dialogFont_) SetFont(DialogFont(dpi));
+}
+
+void RescaleChildren(HWND top, int dpi) {
+    // Parents come before their children, so a notebook has its new size
+    // and font when it lays out its pages.
+    ::EnumChildWindows(
+        top,
+        [](HWND child, LPARAM lp) -> BOOL {
+            // GWLP_USERDATA is the application's: the system's controls
+            // leave it empty (as ReflectToChild relies on too).
+            if (Window* w = Window::FromHandle(child)) {
+                const int dpi = static_cast<int>(lp);
+                if (w->designed_) w->SetBounds(Scale(w->design_, dpi));
+                w->OnDpiChanged(dpi);
+            }
+            return TRUE;
+        },
+        static_cast<LPARAM>(dpi));
+}
+
 void Window::Repaint() {
     ::RedrawWindow(hwnd_, nullptr, nullptr,
                    RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
@@ -146,7 +171,8 @@ void Window::CreateControl(const char* className, HWND parent, const Rect& r,
     // Told when the parent destroys the control, so the wrapper never keeps
     // a handle that the system may give to another window.
     ::SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Window::ControlProc));
-    SetFont(DefaultGuiFont());
+    SetFont(DialogFont(DpiOf(parent)));
+    dialogFont_ = true;
 }
 
 // Runs ahead of a standard control's class procedure. That procedure is
