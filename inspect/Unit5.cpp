@@ -87,10 +87,10 @@ void TForm5::Layout(int width, int height) {
     const int strings = lists * 2 / 3;
     const int inner = std::max(0, width - 2 * margin);
     Memo1.Place({margin, margin, inner, strings});
-    Memo2.SetBounds({margin, margin + strings + gap, inner, lists - strings});
-    Edit1.SetBounds({margin, height - 35, std::max(0, inner - 2 * (button + margin)), 21});
-    Button2.SetBounds({width - 2 * (button + margin), height - 37, button, 25});
-    Button1.SetBounds({width - button - margin, height - 37, button, 25});
+    Memo2.Place({margin, margin + strings + gap, inner, lists - strings});
+    Edit1.Place({margin, height - 35, std::max(0, inner - 2 * (button + margin)), 21});
+    Button2.Place({width - 2 * (button + margin), height - 37, button, 25});
+    Button1.Place({width - button - margin, height - 37, button, 25});
 }
 
 LRESULT TForm5::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
