@@ -6,41 +6,35 @@
 #include <string>
 
 #include "dde/DdePage.h"
-#include "display/Display.h"
 #include "gui/support/Harness.h"
 #include "inspect/Unit5.h"
-#include "report/Compare.h"
-#include "report/Unit2.h"
-#include "system/View.h"
 #include "ui/Dpi.h"
 
 using namespace testing_support;
 
 namespace {
 
+// The designed rectangle's edges at `dpi`, rounded.
+void ExpectAt(int dpi, const ui::Window& w, ui::Rect d) {
+    auto s = [dpi](int v) { return static_cast<int>(std::lround(v * dpi / 96.0)); };
+    const ui::Rect b = w.Bounds();
+    EXPECT_TRUE(b.x == s(d.x) && b.y == s(d.y) && b.x + b.w == s(d.x + d.w) &&
+                b.y + b.h == s(d.y + d.h))
+        << w.Text() << " at " << b.x << "," << b.y << " " << b.w << "x" << b.h << ", " << dpi;
+}
+
 class DisplayScale : public ProgramTest {
 protected:
     void SetUp() override { Start(); }
     int Dpi() { return ui::DpiOf(Main().Handle()); }
-    // Edges scaled and rounded: rectangles that touch as designed still touch.
-    ui::Rect At(int dpi, ui::Rect d) {
-        auto s = [dpi](int v) { return static_cast<int>(std::lround(v * dpi / 96.0)); };
-        return {s(d.x), s(d.y), s(d.x + d.w) - s(d.x), s(d.y + d.h) - s(d.y)};
-    }
-    void ExpectAt(int dpi, const ui::Window& w, ui::Rect designed) {
-        const ui::Rect b = w.Bounds(), e = At(dpi, designed);
-        EXPECT_TRUE(b.x == e.x && b.y == e.y && b.w == e.w && b.h == e.h)
-            << w.Text() << " at " << b.x << "," << b.y << " " << b.w << "x" << b.h;
-    }
 };
 
 TEST_F(DisplayScale, WindowsAndPagesAreTheirDesignAtTheDisplaysScale) {
     const char* expected = std::getenv("ZARVIK_EXPECTED_DPI");
     const int dpi = Dpi();
     ASSERT_EQ(dpi, expected ? std::atoi(expected) : 96);
-    const ui::Rect client = Main().ClientArea();
-    EXPECT_EQ(client.w, At(dpi, {0, 0, 791, 0}).w);
-    EXPECT_EQ(client.h, At(dpi, {0, 0, 0, 483}).h);
+    EXPECT_EQ(Main().ClientArea().w, std::lround(791 * dpi / 96.0));
+    EXPECT_EQ(Main().ClientArea().h, std::lround(483 * dpi / 96.0));
     ExpectAt(dpi, Main().SpeedButton2, {33, 7, 25, 25});
     auto& dde = On<zarvik::DdePage>();
     ExpectAt(dpi, dde.Edit14, {140, 40, 180, 21});
@@ -51,53 +45,52 @@ TEST_F(DisplayScale, WindowsAndPagesAreTheirDesignAtTheDisplaysScale) {
     ExpectAt(dpi, App().Form5().Button1, {426, 338, 100, 25});
 }
 
-// Every button's and label's caption measured in the control's own font.
-void ExpectCaptionsWhole(HWND form) {
-    ::EnumChildWindows(form, [](HWND w, LPARAM) -> BOOL {
-        char kind[32] = "", text[512] = "";
-        ::GetClassNameA(w, kind, sizeof kind);
-        ::GetWindowTextA(w, text, sizeof text);
-        const LONG style = ::GetWindowLongA(w, GWL_STYLE);
-        const bool label = !lstrcmpiA(kind, "STATIC") && (style & SS_TYPEMASK) == SS_OWNERDRAW;
-        const LONG type = style & BS_TYPEMASK;
-        const bool button = !lstrcmpiA(kind, "BUTTON") && type != BS_OWNERDRAW;
-        if (!*text || (!label && !button)) return TRUE;
-        const int dpi = ui::DpiOf(w);
-        RECT client{}, one{}, wrapped{};
-        ::GetClientRect(w, &client);
-        wrapped.right = client.right;
-        ui::WindowDC dc(w);
-        ui::SelectObjectScope font(dc.Get(), reinterpret_cast<HGDIOBJ>(::SendMessageA(w, WM_GETFONT, 0, 0)));
-        ::DrawTextA(dc.Get(), text, -1, &one, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-        ::DrawTextA(dc.Get(), text, -1, &wrapped, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-        // Beside a check box's text, its box.
-        const int room = button && type == BS_AUTOCHECKBOX ? ui::Scale(16, dpi) : 0;
-        const bool whole = one.right + room <= client.right ||
-                           (label && wrapped.right <= client.right && wrapped.bottom <= client.bottom);
-        EXPECT_TRUE(whole) << "\"" << text << "\" needs " << one.right + room << " of "
-                           << client.right << " pixels at " << dpi << " DPI";
-        return TRUE;
-    }, 0);
+// Every button's and label's caption, measured in the control's own font.
+BOOL CALLBACK ExpectCaptionWhole(HWND w, LPARAM) {
+    char kind[32] = "", text[512] = "";
+    ::GetClassNameA(w, kind, sizeof kind);
+    ::GetWindowTextA(w, text, sizeof text);
+    const LONG style = ::GetWindowLongA(w, GWL_STYLE), type = style & BS_TYPEMASK;
+    const bool label = !lstrcmpiA(kind, "STATIC") && (style & SS_TYPEMASK) == SS_OWNERDRAW;
+    const bool button = !lstrcmpiA(kind, "BUTTON") && type != BS_OWNERDRAW;
+    if (!*text || (!label && !button)) return TRUE;
+    RECT client{}, one{}, wrapped{};
+    ::GetClientRect(w, &client);
+    wrapped.right = client.right;
+    ui::WindowDC dc(w);
+    const auto own = reinterpret_cast<HGDIOBJ>(::SendMessageA(w, WM_GETFONT, 0, 0));
+    ui::SelectObjectScope font(dc.Get(), own);
+    ::DrawTextA(dc.Get(), text, -1, &one, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    ::DrawTextA(dc.Get(), text, -1, &wrapped, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    // Beside a check box's text, its box.
+    const int room = button && type == BS_AUTOCHECKBOX ? ui::Scale(16, ui::DpiOf(w)) : 0;
+    EXPECT_TRUE(one.right + room <= client.right ||
+                (label && wrapped.right <= client.right && wrapped.bottom <= client.bottom))
+        << "\"" << text << "\" needs " << one.right + room << " of " << client.right << " pixels";
+    return TRUE;
 }
 
 TEST_F(DisplayScale, EveryCaptionIsWhole) {
-    for (HWND form : {Main().Handle(), App().Form2().Handle(), App().Form4().Handle(),
-                      App().Form5().Handle(), App().Form6().Handle(), App().Form7().Handle(),
-                      App().Form9().Handle()})
-        ExpectCaptionsWhole(form);
+    ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND top, LPARAM) -> BOOL {
+        return ::EnumChildWindows(top, ExpectCaptionWhole, 0), TRUE;
+    }, 0);
 }
 
 TEST_F(DisplayScale, AMoveToAnotherScaleLaysTheWindowOutAgain) {
     const int dpi = Dpi(), next = dpi * 3 / 2;
-    auto& dde = On<zarvik::DdePage>();
+    ui::Button& button = On<zarvik::DdePage>().Button40;
+    const HWND main = Main().Handle();
     RECT r{};
-    ::GetWindowRect(Main().Handle(), &r);
-    ::SendMessageA(Main().Handle(), WM_DPICHANGED, MAKEWPARAM(next, next), reinterpret_cast<LPARAM>(&r));
-    ExpectAt(next, dde.Button40, {10, 138, 100, 25});
-    EXPECT_EQ(::SendMessageA(dde.Button40.Handle(), WM_GETFONT, 0, 0),
+    ::GetWindowRect(main, &r);
+    auto move = [&](int to) {
+        ::SendMessageA(main, WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&r));
+    };
+    move(next);
+    ExpectAt(next, button, {10, 138, 100, 25});
+    EXPECT_EQ(::SendMessageA(button.Handle(), WM_GETFONT, 0, 0),
               reinterpret_cast<LRESULT>(ui::DialogFont(next)));
-    ::SendMessageA(Main().Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&r));
-    ExpectAt(dpi, dde.Button40, {10, 138, 100, 25});
+    move(dpi);
+    ExpectAt(dpi, button, {10, 138, 100, 25});
 }
 
 // The same tests in this program started again with the display at 150% and
@@ -128,7 +121,6 @@ TEST(DisplayScaleOf, OneAndAHalfAndTwice) {
         ::GetExitCodeProcess(pi.hProcess, &code);
         EXPECT_EQ(code, 0u) << "at " << dpi << " DPI";
     }
-    ::SetEnvironmentVariableA("ZARVIK_EXPECTED_DPI", nullptr);
 }
 
 }  // namespace
