@@ -455,6 +455,12 @@ void UpDown::SetPosition(int position) {
     ::SendMessageA(hwnd_, UDM_SETPOS32, 0, static_cast<LPARAM>(position));
 }
 
+void UpDown::OnDpiChanged(int dpi) {
+    Window::OnDpiChanged(dpi);
+    // Attached again: it takes its place at the buddy's right edge, as when made.
+    ::SendMessageA(hwnd_, UDM_SETBUDDY, ::SendMessageA(hwnd_, UDM_GETBUDDY, 0, 0), 0);
+}
+
 void UpDown::OnScroll(WORD code) {
     if (code != SB_ENDSCROLL) Fire(OnChange);
 }

@@ -230,6 +230,7 @@ public:
 
 protected:
     void OnScroll(WORD code) override;
+    void OnDpiChanged(int dpi) override;
 
 private:
     int position_ = 0;  // as last set or reported
