@@ -120,19 +120,17 @@ void Window::OnDpiChanged(int dpi) {
 void RescaleChildren(HWND top, int dpi) {
     // Parents come before their children, so a notebook has its new size
     // and font when it lays out its pages.
-    ::EnumChildWindows(
-        top,
-        [](HWND child, LPARAM lp) -> BOOL {
-            // GWLP_USERDATA is the application's: the system's controls
-            // leave it empty (as ReflectToChild relies on too).
-            if (Window* w = Window::FromHandle(child)) {
-                const int dpi = static_cast<int>(lp);
-                if (w->designed_) w->SetBounds(Scale(w->design_, dpi));
-                w->OnDpiChanged(dpi);
-            }
-            return TRUE;
-        },
-        static_cast<LPARAM>(dpi));
+    ::EnumChildWindows(top, &Window::Rescale, static_cast<LPARAM>(dpi));
+}
+
+BOOL CALLBACK Window::Rescale(HWND child, LPARAM dpi) {
+    // GWLP_USERDATA is the application's: the system's controls leave it
+    // empty (as ReflectToChild relies on too).
+    if (Window* w = FromHandle(child)) {
+        if (w->designed_) w->SetBounds(Scale(w->design_, static_cast<int>(dpi)));
+        w->OnDpiChanged(static_cast<int>(dpi));
+    }
+    return TRUE;
 }
 
 void Window::Repaint() {

@@ -114,6 +114,7 @@ private:
     static LRESULT CALLBACK ControlProc(HWND, UINT, WPARAM, LPARAM) noexcept;
     friend LRESULT ReflectToChild(UINT msg, WPARAM wp, LPARAM lp, bool& handled);
     friend void RescaleChildren(HWND top, int dpi);
+    static BOOL CALLBACK Rescale(HWND child, LPARAM dpi);
 };
 
 }  // namespace ui

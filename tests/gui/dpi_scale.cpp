@@ -70,10 +70,12 @@ BOOL CALLBACK ExpectCaptionWhole(HWND w, LPARAM) {
     return TRUE;
 }
 
+BOOL CALLBACK ExpectCaptionsWhole(HWND top, LPARAM) {
+    return ::EnumChildWindows(top, ExpectCaptionWhole, 0), TRUE;
+}
+
 TEST_F(DisplayScale, EveryCaptionIsWhole) {
-    ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND top, LPARAM) -> BOOL {
-        return ::EnumChildWindows(top, ExpectCaptionWhole, 0), TRUE;
-    }, 0);
+    ::EnumThreadWindows(::GetCurrentThreadId(), ExpectCaptionsWhole, 0);
 }
 
 TEST_F(DisplayScale, AMoveToAnotherScaleLaysTheWindowOutAgain) {
