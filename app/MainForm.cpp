@@ -69,12 +69,12 @@ void TForm1::Create() {
                 {SpeedButton10, Tool(7), "Compare Reports", ui::glyphs::Compare(), &F::SpeedButton10Click},
                 {SpeedButton8, Tool(8), "Display Settings", ui::glyphs::Display(), &F::SpeedButton8Click},
                 {SpeedButton3, Tool(9), "Quit Zarvik v1.1", ui::glyphs::Quit(), &F::SpeedButton3Click},
-                {Label14, {490, 7, 290, 28}, "Processing, Please Wait",
+                {Label14, {420, 7, 360, 28}, "Processing, Please Wait",
                  {.color = RGB(255, 0, 0), .height = 24, .bold = true}},
             },
             &Hints);
     ui::Lay(*this, *this, {{StatusBar1, &F::StatusBar1DblClick}});
-    const int status = StatusBar1.Bounds().h;
+    const int status = StatusBar1.DesignedBounds().h;
     ui::Lay(*this, *this,
             {
                 {ListBox5, {0, kToolbarHeight, 10, 10}},

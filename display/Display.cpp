@@ -31,7 +31,7 @@ void SetBorder(HWND window, BorderStyle border) {
 
 void TForm6::Create() {
     CreateForm("Display settings ", {.clientWidth = 688, .clientHeight = 78});
-    ::SetWindowPos(Handle(), nullptr, 192, 394, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    MoveTo(192, 394);
     using F = TForm6;
     ui::Lay(*this, *this,
             {

@@ -11,6 +11,7 @@
 #include "core/TextHelpers.h"
 #include "inspect/Examiner.h"
 #include "inspect/StringExtraction.h"
+#include "ui/Dpi.h"
 #include "ui/FileListing.h"
 #include "ui/FileNames.h"
 #include "ui/Handles.h"
@@ -75,15 +76,19 @@ void TForm5::Create() {
 }
 
 void TForm5::Layout(int width, int height) {
+    // Worked out at 96 DPI; Place scales each rectangle to the window's DPI.
+    const int dpi = ui::DpiOf(Handle());
+    width = ui::Unscale(width, dpi);
+    height = ui::Unscale(height, dpi);
     const int margin = 8, gap = 6, button = 100;
     const int lists = std::max(0, height - margin - 45 - gap);
     const int strings = lists * 2 / 3;
     const int inner = std::max(0, width - 2 * margin);
-    Memo1.SetBounds({margin, margin, inner, strings});
-    Memo2.SetBounds({margin, margin + strings + gap, inner, lists - strings});
-    Edit1.SetBounds({margin, height - 35, std::max(0, inner - 2 * (button + margin)), 21});
-    Button2.SetBounds({width - 2 * (button + margin), height - 37, button, 25});
-    Button1.SetBounds({width - button - margin, height - 37, button, 25});
+    Memo1.Place({margin, margin, inner, strings});
+    Memo2.Place({margin, margin + strings + gap, inner, lists - strings});
+    Edit1.Place({margin, height - 35, std::max(0, inner - 2 * (button + margin)), 21});
+    Button2.Place({width - 2 * (button + margin), height - 37, button, 25});
+    Button1.Place({width - button - margin, height - 37, button, 25});
 }
 
 LRESULT TForm5::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {

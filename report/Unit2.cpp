@@ -238,7 +238,7 @@ void TForm3::Create(HWND owner) {
 void TForm4::Create() {
     CreateForm("Tabs", {.outerWidth = 351, .outerHeight = 128, .sizeable = true});
     // The buttons sit at the bottom of whatever client area the frame leaves.
-    const int buttonsTop = std::max(58, ClientArea().h - 31);
+    const int buttonsTop = std::max(58, DesignedClientArea().h - 31);
     const ui::Label::Style numberStyle{.color = RGB(255, 0, 0), .bold = true};
     ui::Label* labels[] = {&Label1, &Label2, &Label3, &Label4};
     ui::Edit* edits[] = {&Edit1, &Edit2, &Edit3, &Edit4};

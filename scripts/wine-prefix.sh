@@ -7,15 +7,18 @@
 # on hosts that run no 32-bit code. Wine's crash dialog is off: a test
 # program that crashes ends at once with its exception code, its backtrace
 # on standard error, instead of waiting for the dialog until the time-out.
-# Usage: wine-prefix.sh PREFIX 32|64
+# DESKTOP is the virtual desktop's size, 1280x1024 unless given (a window at
+# 200% needs more).
+# Usage: wine-prefix.sh PREFIX 32|64 [DESKTOP]
 set -eu
 prefix="$1"
 arch="$2"
+desktop="${3:-1280x1024}"
 here="$(cd "$(dirname "$0")" && pwd)"
 . "$here/arch.sh"
 export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # Raised whenever the settings below change, so older prefixes are made anew.
-settings=2
+settings="2${3:+ $3}"
 if [ "$(cat "$prefix/.zarvik-ready" 2>/dev/null)" = "$settings" ] &&
     [ "$(cat "$prefix/.zarvik-arch" 2>/dev/null)" = "$arch" ]; then
     exit 0
@@ -29,7 +32,7 @@ case "$arch" in
 esac
 "$loader" wineboot -i >/dev/null 2>&1
 "$loader" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-"$loader" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
+"$loader" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$desktop" /f >/dev/null 2>&1
 "$loader" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
 "$(dirname "$loader")/wineserver" -w 2>/dev/null || wineserver -w
 echo "$arch" > "$prefix/.zarvik-arch"

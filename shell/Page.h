@@ -34,8 +34,8 @@ public:
     virtual void Start() {}
 
 protected:
-    // The sheet's client area, where the rows go.
-    ui::Rect Area() const { return sheet_.ClientArea(); }
+    // The sheet's client area, where the rows go (at 96 DPI, as the rows).
+    ui::Rect Area() const { return sheet_.DesignedClientArea(); }
 
     // The owner of the page's message boxes: the main window.
     HWND Owner() const;

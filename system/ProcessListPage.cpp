@@ -10,6 +10,7 @@
 #include "shell/ProductTexts.h"
 #include "system/WindowCollector.h"
 #include "system/WindowList.h"
+#include "ui/Dpi.h"
 #include "ui/SystemFunction.h"
 #include "ui/UpperCase.h"
 

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "core/TextHelpers.h"
+#include "ui/Dpi.h"
 #include "ui/FileListing.h"
 #include "ui/FileNames.h"
 
@@ -72,13 +73,25 @@ void Label::Create(HWND parent, const Rect& r, std::string_view caption, const S
     style_ = style;
     // Owner-drawn so colour, shadow and transparency need no sibling tricks.
     CreateControl("STATIC", parent, r, caption, kChild | SS_OWNERDRAW | SS_NOTIFY);
-    if (style.height || style.bold || style.italic) {
-        LOGFONTA lf = DialogLogFont();
-        if (style.height) lf.lfHeight = -style.height;
-        if (style.bold) lf.lfWeight = FW_BOLD;
-        lf.lfItalic = style.italic ? TRUE : FALSE;
-        font_.Reset(::CreateFontIndirectA(&lf));
-        SetFont(font_.Get());
+    if (style.height || style.bold || style.italic) MakeFont(DpiOf(parent));
+}
+
+void Label::MakeFont(int dpi) {
+    LOGFONTA lf = DialogLogFont(dpi);
+    if (style_.height) lf.lfHeight = -Scale(style_.height, dpi);
+    if (style_.bold) lf.lfWeight = FW_BOLD;
+    lf.lfItalic = style_.italic ? TRUE : FALSE;
+    // The control lets go of the old font before it is deleted.
+    FontHandle font(::CreateFontIndirectA(&lf));
+    SetFont(font.Get());
+    font_ = std::move(font);
+}
+
+void Label::OnDpiChanged(int dpi) {
+    if (font_) {
+        MakeFont(dpi);
+    } else {
+        Window::OnDpiChanged(dpi);
     }
 }
 
@@ -87,13 +100,14 @@ bool Label::OnDrawItem(DRAWITEMSTRUCT* dis) {
     RECT rc = dis->rcItem;
     ::FillRect(dc, &rc, ::GetSysColorBrush(COLOR_BTNFACE));
     std::string text = Text();
-    SelectObjectScope font(dc, font_ ? font_.Get() : DefaultGuiFont());
+    SelectObjectScope font(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(hwnd_, WM_GETFONT, 0, 0)));
     ::SetBkMode(dc, TRANSPARENT);
     const UINT fmt = DT_LEFT | DT_TOP | DT_NOPREFIX | DT_WORDBREAK;
     ::SetTextColor(dc, style_.color);
     ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rc, fmt);
     if (style_.shadow) {
-        ::OffsetRect(&rc, 2, 2);
+        const int offset = Scale(2, DpiOf(hwnd_));
+        ::OffsetRect(&rc, offset, offset);
         ::SetTextColor(dc, RGB(255, 0, 0));
         ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rc, fmt);
     }
@@ -263,7 +277,7 @@ void ListBox::SetTabStopPixels(int pixels) {
     SIZE size{};
     ::GetTextExtentPoint32A(dc.Get(), kAlphabet, 52, &size);
     const int average = size.cx > 0 ? (size.cx / 26 + 1) / 2 : 6;
-    int tabWidth = ::MulDiv(pixels, 4, average);
+    int tabWidth = ::MulDiv(Scale(pixels, DpiOf(hwnd_)), 4, average);
     ::SendMessageA(hwnd_, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tabWidth));
 }
 
@@ -432,6 +446,12 @@ void StatusBar::SetSimpleText(std::string_view text) {
     ::SendMessageA(hwnd_, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(s.c_str()));
 }
 
+void StatusBar::OnDpiChanged(int dpi) {
+    Window::OnDpiChanged(dpi);
+    // Its height follows the new font; WM_SIZE puts it along the bottom again.
+    ::SendMessageA(hwnd_, WM_SIZE, 0, 0);
+}
+
 bool StatusBar::OnNotify(NMHDR* hdr, LRESULT&) {
     if (hdr->code == static_cast<UINT>(NM_DBLCLK)) {
         Fire(OnDblClick);
@@ -456,6 +476,12 @@ int UpDown::Position() const {
 
 void UpDown::SetPosition(int position) {
     ::SendMessageA(hwnd_, UDM_SETPOS32, 0, static_cast<LPARAM>(position));
+}
+
+void UpDown::OnDpiChanged(int dpi) {
+    Window::OnDpiChanged(dpi);
+    // Attached again: it takes its place at the buddy's right edge, as when made.
+    ::SendMessageA(hwnd_, UDM_SETBUDDY, ::SendMessageA(hwnd_, UDM_GETBUDDY, 0, 0), 0);
 }
 
 void UpDown::OnScroll(WORD code) {
@@ -551,10 +577,11 @@ bool SpeedButton::OnDrawItem(DRAWITEMSTRUCT* dis) {
     const bool pressed = (dis->itemState & ODS_SELECTED) || down_;
     ::FillRect(dc, &rc, ::GetSysColorBrush(COLOR_BTNFACE));
     ::DrawEdge(dc, &rc, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    const int dpi = DpiOf(hwnd_);
     RECT inner = rc;
-    ::InflateRect(&inner, -4, -4);
+    ::InflateRect(&inner, -Scale(4, dpi), -Scale(4, dpi));
     if (pressed) ::OffsetRect(&inner, 1, 1);
-    if (glyph_) glyph_(dc, inner, enabled);
+    if (glyph_) glyph_(dc, inner, enabled, dpi);
     return true;
 }
 
@@ -592,6 +619,12 @@ void PageControl::LayoutPages() {
     for (auto& p : pages_) {
         ::MoveWindow(p->Handle(), rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, TRUE);
     }
+}
+
+void PageControl::OnDpiChanged(int dpi) {
+    Window::OnDpiChanged(dpi);
+    // The tabs' rows have a new height.
+    LayoutPages();
 }
 
 int PageControl::ActivePageIndex() const {

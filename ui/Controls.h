@@ -46,7 +46,7 @@ class Label : public Window {
 public:
     struct Style {
         COLORREF color = RGB(0, 0, 0);
-        int height = 0;  // pixels; 0 = the dialog font
+        int height = 0;  // pixels at 96 DPI; 0 = the dialog font
         bool bold = false;
         bool italic = false;
         bool shadow = false;  // red copy, 2 pixels right and down
@@ -58,8 +58,10 @@ public:
 protected:
     bool OnDrawItem(DRAWITEMSTRUCT* dis) override;
     void OnCommand(WORD code) override;
+    void OnDpiChanged(int dpi) override;
 
 private:
+    void MakeFont(int dpi);  // the style's font, its height scaled to `dpi`
     Style style_;
     FontHandle font_;
 };
@@ -120,6 +122,7 @@ public:
     void SetItemIndex(int index);
     // One tab stop every `pixels` pixels, whatever the list's font (a list
     // created with tabStops).
+    // Tab stops `pixels` apart at 96 DPI, at the list's scale.
     void SetTabStopPixels(int pixels);
     // The menu a right-click opens, after selecting the entry under the
     // cursor (or none below the last); the menu key keeps the selection.
@@ -214,6 +217,7 @@ public:
 
 protected:
     bool OnNotify(NMHDR* hdr, LRESULT& result) override;
+    void OnDpiChanged(int dpi) override;
 };
 
 class UpDown : public Window {
@@ -233,6 +237,7 @@ public:
 
 protected:
     void OnScroll(WORD code) override;
+    void OnDpiChanged(int dpi) override;
 
 private:
     int position_ = 0;  // as last set or reported
@@ -272,12 +277,13 @@ private:
     HWND hwnd_ = nullptr;
 };
 
-// A 25 x 25 picture button: it draws its glyph (grey when disabled), its
-// window text is its hint, and the hint is its tooltip. Buttons with the
-// same non-zero group stay down when pressed and raise the others.
+// A 25 x 25 picture button (at 96 DPI): it draws its glyph at the button's
+// DPI (grey when disabled), its window text is its hint, and the hint is its
+// tooltip. Buttons with the same non-zero group stay down when pressed and
+// raise the others.
 class SpeedButton : public Window {
 public:
-    using Painter = std::function<void(HDC dc, const RECT& area, bool enabled)>;
+    using Painter = std::function<void(HDC dc, const RECT& area, bool enabled, int dpi)>;
     void Create(HWND parent, const Rect& r, std::string_view hint, Painter glyph,
                 ToolTip* tips, int group = 0);
     void Click();
@@ -324,6 +330,7 @@ public:
 
 protected:
     bool OnNotify(NMHDR* hdr, LRESULT& result) override;
+    void OnDpiChanged(int dpi) override;
 
 private:
     void LayoutPages();

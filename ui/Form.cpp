@@ -1,5 +1,7 @@
 #include "ui/Form.h"
 
+#include "ui/Dpi.h"
+
 namespace ui {
 
 std::string CentredCaption(int blanks, std::string_view text) {
@@ -16,12 +18,19 @@ void Form::CreateForm(std::string_view caption, const Options& o, HWND owner) {
     if (o.maximizeBox) style |= WS_MAXIMIZEBOX;
     DWORD ex = WS_EX_CONTROLPARENT;
     if (o.toolWindow) ex |= WS_EX_TOOLWINDOW;
-    RECT rc{0, 0, o.clientWidth, o.clientHeight};
-    ::AdjustWindowRectEx(&rc, style, FALSE, ex);
-    if (o.outerWidth > 0 && o.outerHeight > 0) rc = {0, 0, o.outerWidth, o.outerHeight};
-    CreateOwn(owner, {CW_USEDEFAULT, CW_USEDEFAULT, rc.right - rc.left, rc.bottom - rc.top},
-              caption, style, ex);
+    // The designed sizes at the scale of the display the window opens on.
+    const int dpi = SystemDpi();
+    SIZE size = OuterSize(Scale(o.clientWidth, dpi), Scale(o.clientHeight, dpi), style, ex, dpi);
+    if (o.outerWidth > 0 && o.outerHeight > 0)
+        size = {Scale(o.outerWidth, dpi), Scale(o.outerHeight, dpi)};
+    CreateOwn(owner, {CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy}, caption, style, ex);
     CenterOnScreen();
+}
+
+void Form::MoveTo(int x, int y) {
+    const int dpi = DpiOf(hwnd_);
+    ::SetWindowPos(hwnd_, nullptr, Scale(x, dpi), Scale(y, dpi), 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::CenterOnScreen() {
@@ -56,6 +65,15 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DESTROY:
         if (quitOnDestroy_) ::PostQuitMessage(0);
         return 0;
+    case WM_DPICHANGED: {
+        // Moved to a monitor of another scale: the size Windows suggests for
+        // it there, then every control at its design's new scale.
+        const auto* r = reinterpret_cast<const RECT*>(lp);
+        ::SetWindowPos(hwnd_, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+        RescaleChildren(hwnd_, HIWORD(wp));
+        return 0;
+    }
     case WM_SYSCOMMAND:
         if (minimizesOwner_ && (wp & 0xFFF0) == SC_MINIMIZE) {
             ::ShowWindow(::GetWindow(hwnd_, GW_OWNER), SW_MINIMIZE);

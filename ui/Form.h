@@ -1,7 +1,8 @@
 #pragma once
 // A top-level window: fixed or sizeable border, a client area of the designed
-// size, centred on the screen, and a close box that either ends the program
-// (the main window) or only hides the window.
+// size (at the display's scale), centred on the screen, and a close box that
+// either ends the program (the main window) or only hides the window. Moved
+// to a monitor of another scale, it lays its controls out again there.
 #include <windows.h>
 
 #include <string>
@@ -17,6 +18,7 @@ std::string CentredCaption(int blanks, std::string_view text);
 
 class Form : public Window {
 public:
+    // Sizes in pixels at 96 DPI.
     struct Options {
         int clientWidth = 400;
         int clientHeight = 300;
@@ -39,6 +41,8 @@ public:
     void ShowModeless();  // show, or bring to the front if already shown
     void Close();         // as the close box does
     void CenterOnScreen();
+    // To a designed place on the screen, scaled as every designed size.
+    void MoveTo(int x, int y);
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;

@@ -2,42 +2,53 @@
 
 #include <functional>
 
+#include "ui/Dpi.h"
+
 namespace ui::glyphs {
 
 namespace {
 
+// Drawings give their points as designed at 96 DPI, from the glyph's top
+// left corner (x0, y0); the pen puts them at the button's scale, so the
+// pictures stay sharp instead of being stretched.
 struct Pen {
     HDC dc;
     COLORREF color;
+    int x0, y0, dpi;
+    int X(int x) const { return x0 + Scale(x - x0, dpi); }
+    int Y(int y) const { return y0 + Scale(y - y0, dpi); }
+    int Width(int width) const { return Scale(width, dpi); }
     void Line(int x1, int y1, int x2, int y2, int width = 1) const {
-        PenHandle pen(::CreatePen(PS_SOLID, width, color));
+        PenHandle pen(::CreatePen(PS_SOLID, Width(width), color));
         SelectObjectScope scope(dc, pen.Get());
-        ::MoveToEx(dc, x1, y1, nullptr);
-        ::LineTo(dc, x2, y2);
+        ::MoveToEx(dc, X(x1), Y(y1), nullptr);
+        ::LineTo(dc, X(x2), Y(y2));
     }
     void Box(int l, int t, int r, int b, COLORREF fill) const {
-        PenHandle pen(::CreatePen(PS_SOLID, 1, color));
+        PenHandle pen(::CreatePen(PS_SOLID, Width(1), color));
         BrushHandle brush(::CreateSolidBrush(fill));
         SelectObjectScope p(dc, pen.Get());
         SelectObjectScope s(dc, brush.Get());
-        ::Rectangle(dc, l, t, r, b);
+        ::Rectangle(dc, X(l), Y(t), X(r), Y(b));
     }
     void Circle(int l, int t, int r, int b) const {
-        PenHandle pen(::CreatePen(PS_SOLID, 2, color));
+        PenHandle pen(::CreatePen(PS_SOLID, Width(2), color));
         SelectObjectScope p(dc, pen.Get());
         SelectObjectScope s(dc, ::GetStockObject(NULL_BRUSH));
-        ::Ellipse(dc, l, t, r, b);
+        ::Ellipse(dc, X(l), Y(t), X(r), Y(b));
     }
 };
 
 using Drawing = std::function<void(const Pen&, int x, int y, bool enabled)>;
 
+// A glyph of 15 x 15 designed pixels, centred on the area.
 SpeedButton::Painter Make(COLORREF color, Drawing draw) {
-    return [color, draw](HDC dc, const RECT& area, bool enabled) {
+    return [color, draw](HDC dc, const RECT& area, bool enabled, int dpi) {
         const COLORREF c = enabled ? color : ::GetSysColor(COLOR_GRAYTEXT);
-        const int x = area.left + (area.right - area.left - 15) / 2;
-        const int y = area.top + (area.bottom - area.top - 15) / 2;
-        draw(Pen{dc, c}, x, y, enabled);
+        const int size = Scale(15, dpi);
+        const int x = area.left + (area.right - area.left - size) / 2;
+        const int y = area.top + (area.bottom - area.top - size) / 2;
+        draw(Pen{dc, c, x, y, dpi}, x, y, enabled);
     };
 }
 
@@ -124,10 +135,10 @@ SpeedButton::Painter Display() {
 SpeedButton::Painter Quit() { return DoorWithArrow(RGB(128, 0, 0)); }
 
 SpeedButton::Painter Letters(const char* text, COLORREF color) {
-    return [text, color](HDC dc, const RECT& area, bool enabled) {
+    return [text, color](HDC dc, const RECT& area, bool enabled, int dpi) {
         RECT rc = area;
         LOGFONTA lf{};
-        lf.lfHeight = -14;
+        lf.lfHeight = -Scale(14, dpi);
         lf.lfWeight = FW_BOLD;
         lstrcpynA(lf.lfFaceName, "Arial", LF_FACESIZE);
         FontHandle font(::CreateFontIndirectA(&lf));

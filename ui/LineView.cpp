@@ -18,11 +18,20 @@ void LineView::Create(HWND parent, const Rect& r) {
                   WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NODATA |
                       LBS_OWNERDRAWFIXED | LBS_EXTENDEDSEL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                   WS_EX_CLIENTEDGE);
+    FitLines();
+}
+
+void LineView::FitLines() {
     WindowDC dc(hwnd_);
-    SelectObjectScope font(dc.Get(), DefaultGuiFont());
+    SelectObjectScope font(dc.Get(), reinterpret_cast<HGDIOBJ>(::SendMessageA(hwnd_, WM_GETFONT, 0, 0)));
     TEXTMETRICA metrics{};
     ::GetTextMetricsA(dc.Get(), &metrics);
     ::SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, metrics.tmHeight);
+}
+
+void LineView::OnDpiChanged(int dpi) {
+    Window::OnDpiChanged(dpi);
+    FitLines();
 }
 
 void LineView::SetLines(std::string text) {

@@ -34,8 +34,10 @@ public:
 protected:
     bool OnDrawItem(DRAWITEMSTRUCT* dis) override;
     bool BeforeControlMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) noexcept override;
+    void OnDpiChanged(int dpi) override;
 
 private:
+    void FitLines();  // a line's height from the font
     void Reindex();
     // The count, the scroll width and the first line on screen.
     void Show(size_t top);

@@ -83,6 +83,9 @@ public:
 protected:
     // With wantTab the Tab key types a tab instead of moving the focus on.
     LRESULT ExtraDialogCode() const noexcept override { return wantTab_ ? DLGC_WANTTAB : 0; }
+    // Its text's sizes are in points, which the control draws at the
+    // screen's scale; a new font would reset the text's formats.
+    void OnDpiChanged(int) override {}
 
 private:
     CHARFORMAT2A Format(WPARAM scope) const;

@@ -1,5 +1,7 @@
 #include "ui/Window.h"
 
+#include "ui/Dpi.h"
+
 #include <windowsx.h>
 
 #include <stdexcept>
@@ -47,23 +49,6 @@ void RunCommand(const std::function<void()>& handler) {
     } else {
         ::MessageBoxA(nullptr, message.c_str(), nullptr, MB_OK | MB_ICONERROR);
     }
-}
-
-LOGFONTA DialogLogFont() {
-    LOGFONTA lf{};
-    lf.lfHeight = -11;
-    lf.lfWeight = FW_NORMAL;
-    lf.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynA(lf.lfFaceName, "MS Sans Serif", LF_FACESIZE);
-    return lf;
-}
-
-HFONT DefaultGuiFont() {
-    static HFONT font = [] {
-        const LOGFONTA lf = DialogLogFont();
-        return ::CreateFontIndirectA(&lf);
-    }();
-    return font;
 }
 
 Window::Window() { LiveWrappers().insert(this); }
@@ -132,6 +117,40 @@ void Window::SetFont(HFONT font) {
 
 void Window::SetFocus() { ::SetFocus(hwnd_); }
 
+void Window::Place(const Rect& designed) {
+    KeepDesign(designed);
+    SetBounds(Scale(designed, DpiOf(hwnd_)));
+}
+
+void Window::KeepDesign(const Rect& designed) {
+    design_ = designed;
+    designed_ = true;
+}
+
+Rect Window::DesignedClientArea() const { return Unscale(ClientArea(), DpiOf(hwnd_)); }
+
+Rect Window::DesignedBounds() const { return Unscale(Bounds(), DpiOf(hwnd_)); }
+
+void Window::OnDpiChanged(int dpi) {
+    if (dialogFont_) SetFont(DialogFont(dpi));
+}
+
+void RescaleChildren(HWND top, int dpi) {
+    // Parents come before their children, so a notebook has its new size
+    // and font when it lays out its pages.
+    ::EnumChildWindows(top, &Window::Rescale, static_cast<LPARAM>(dpi));
+}
+
+BOOL CALLBACK Window::Rescale(HWND child, LPARAM dpi) {
+    // GWLP_USERDATA is the application's: the system's controls leave it
+    // empty (as ReflectToChild relies on too).
+    if (Window* w = FromHandle(child)) {
+        if (w->designed_) w->SetBounds(Scale(w->design_, static_cast<int>(dpi)));
+        w->OnDpiChanged(static_cast<int>(dpi));
+    }
+    return TRUE;
+}
+
 void Window::Repaint() {
     ::RedrawWindow(hwnd_, nullptr, nullptr,
                    RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
@@ -175,7 +194,8 @@ void Window::CreateControl(const char* className, HWND parent, const Rect& r,
     // Told when the parent destroys the control, so the wrapper never keeps
     // a handle that the system may give to another window.
     ::SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Window::ControlProc));
-    SetFont(DefaultGuiFont());
+    SetFont(DialogFont(DpiOf(parent)));
+    dialogFont_ = true;
 }
 
 // Runs ahead of a standard control's class procedure. That procedure is

@@ -21,11 +21,6 @@ void SetErrorSink(ErrorSink sink);
 // sink and does not unwind through the window procedure.
 void RunCommand(const std::function<void()>& handler);
 
-// The dialog font: 8 point "MS Sans Serif" at 96 dpi. Controls draw with it;
-// a label of another size or weight starts from its description.
-LOGFONTA DialogLogFont();
-HFONT DefaultGuiFont();
-
 // A Window owns its window: the destructor destroys it if it still exists.
 // When the system destroys it first (its parent went), the wrapper is told
 // at WM_NCDESTROY and forgets the handle, so it never touches a handle the
@@ -57,6 +52,15 @@ public:
     Rect ClientArea() const;  // at 0, 0
     void SetFont(HFONT font);
     void SetFocus();
+    // Places the window at a rectangle designed at 96 DPI, scaled to its
+    // DPI, and keeps the design for a change of DPI (ui/Dpi.h).
+    void Place(const Rect& designed);
+    // The design of a window created at its scaled rectangle (ui::Lay).
+    void KeepDesign(const Rect& designed);
+    // The client area and the bounds at 96 DPI: what designed rectangles
+    // inside the window are reckoned against.
+    Rect DesignedClientArea() const;
+    Rect DesignedBounds() const;
     // Paints the window now, as a long command must between its steps.
     void Repaint();
     // Turns the window's drawing off (many changes to come) or back on.
@@ -87,6 +91,10 @@ protected:
     // screen, or -1, -1 from the keyboard. True when a menu was shown.
     virtual bool OnContextMenu(int /*x*/, int /*y*/) { return false; }
 
+    // The window is now shown at `dpi` and has its designed rectangle at that
+    // scale. By default a standard control takes the dialog font of `dpi`.
+    virtual void OnDpiChanged(int dpi);
+
     // The window is gone (WM_NCDESTROY); the handle is already cleared.
     virtual void OnDestroyed() {}
 
@@ -106,9 +114,15 @@ protected:
     HWND hwnd_ = nullptr;
 
 private:
+    Rect design_;
+    bool designed_ = false;
+    bool dialogFont_ = false;  // a standard control with the dialog font
+
     static LRESULT CALLBACK OwnWindowProc(HWND, UINT, WPARAM, LPARAM);
     static LRESULT CALLBACK ControlProc(HWND, UINT, WPARAM, LPARAM) noexcept;
     friend LRESULT ReflectToChild(UINT msg, WPARAM wp, LPARAM lp, bool& handled);
+    friend void RescaleChildren(HWND top, int dpi);
+    static BOOL CALLBACK Rescale(HWND child, LPARAM dpi);
 };
 
 }  // namespace ui
