@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds the benchmark programs and runs them under Wine; they print figures.
 # They measure each build the host runs: the 32-bit and the 64-bit one where
-# the kernel runs 32-bit code, the 64-bit one otherwise (ZARVIK_ARCH=32|64|both
-# overrides). Every row they print starts with its build, "[32-bit]" or
-# "[64-bit]".
+# the kernel runs 32-bit code (the second only through the real exe), the
+# 64-bit one otherwise (ZARVIK_ARCH=32|64|both overrides). Every row they
+# print starts with its build, "[32-bit]" or "[64-bit]".
 # Usage: bench.sh [NAME [ARGS...]]   NAME: exe, filelist, processlist,
 # registry, report, viewer or strings (the last runs natively); ARGS go to it.
 set -euo pipefail
@@ -32,6 +32,11 @@ for arch in $ZARVIK_ARCHES; do
     bash scripts/wine-prefix.sh "$dir/wineprefix" "$arch"
     if [ -n "$name" ]; then
         programs=("$dir/bench/${name}_bench.exe")
+    elif [ "$arch" = 64 ] && [ "$ZARVIK_ARCHES" = "32 64" ]; then
+        # The in-process programs time code both builds share, and take
+        # about 9 minutes; the second build gets what the user meets of
+        # it, the real exe, so that both stay within 15 minutes.
+        programs=("$dir/bench/exe_bench.exe")
     else
         programs=("$dir"/bench/*_bench.exe)
     fi
