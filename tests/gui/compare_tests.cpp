@@ -83,6 +83,7 @@ TEST_F(Comparing, DuplicatesCaseAndSpacesFollowTheLineRules) {
     Load(Form().Button1, "one.txt", "twice\r\ntwice\r\ndup\r\ndup\r\nCase\r\n spaced\r\n");
     Load(Form().Button4, "two.txt", "dup\r\nDUP\r\nDup\r\ncase\r\nspaced\r\n");
     EXPECT_EQ(Form().RichEdit1.Lines(), (Lines{"twice", "twice", "dup", "dup", "Case", " spaced"}));
+    EXPECT_TRUE(::IsWindowVisible(Form().RichEdit2.Handle())) << "drawn again after the load";
     Form().Edit2.SetText("Before");
     Form().Edit1.SetText("After");
     Click(Form().Button3);
@@ -155,6 +156,7 @@ TEST_F(Comparing, SaveWritesTheResultBoxAsRichTextUnderTheNameAsTyped) {
     prompts.files.push_back(out2);
     Click(Form().Button4);
     EXPECT_EQ(Form().RichEdit2.Lines(), Lines{"new"});
+    EXPECT_TRUE(::IsWindowVisible(Form().RichEdit2.Handle())) << "drawn again after the load";
 }
 
 TEST_F(Comparing, AFileThatCannotBeReadLeavesTheBoxAndShowsTheError) {
