@@ -76,9 +76,11 @@ using Measured = std::function<void(const std::string& path, const std::string& 
 void MeasureFiles(const std::string& prefix, const std::vector<std::string>& names,
                   bool keyIsPath, FileProber& probe, WalkSink& sink, const Measured& measured);
 
-// Build's and Commit's walk: each non-empty file's size into the section,
-// then the times into the times section, so that a new log grows at its end
-// only. False when the directory cannot be entered; nothing is logged then.
+// Build's and Commit's walk: each non-empty file's size into the section
+// (as it is measured where the section grows at the file's end, else all at
+// once after the walk), then the times into the times section, so that a new
+// log grows at its end only. False when the directory cannot be entered;
+// nothing is logged then.
 bool LogDirectory(LogStore& log, const LoggedDirectory& directory, DirectoryLister& lister,
                   FileProber& probe, WalkSink& sink);
 

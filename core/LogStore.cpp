@@ -1,6 +1,8 @@
 #include "core/LogStore.h"
 
 #include <charconv>
+#include <map>
+#include <unordered_map>
 #include <utility>
 
 #include "core/TextHelpers.h"
@@ -233,6 +235,53 @@ int64_t LogStore::ReadInteger(std::string_view section, std::string_view key, in
 
 void LogStore::WriteInteger(std::string_view section, std::string_view key, int64_t value) {
     WriteString(section, key, std::to_string(value));
+}
+
+bool LogStore::AddsAtEnd(std::string_view section) {
+    Refresh();
+    const auto found = index_.sectionByName.find(fold_(AskedName(section)));
+    return found == index_.sectionByName.end() || found->second + 1 == index_.sections.size();
+}
+
+void LogStore::WriteIntegers(std::string_view section,
+                             const std::vector<std::pair<std::string, int64_t>>& values) {
+    if (values.empty()) return;
+    PrepareWrite();
+    section = AskedName(section);
+    const auto found = index_.sectionByName.find(fold_(section));
+    // A new or last section grows at the end of the file: each key costs
+    // its own bytes only.
+    if (found == index_.sectionByName.end() || found->second + 1 == index_.sections.size()) {
+        for (const auto& [key, value] : values) WriteInteger(section, key, value);
+        return;
+    }
+    const Section& target = index_.sections[found->second];
+    std::map<size_t, std::pair<size_t, std::string>> rewritten;  // value start -> end, new value
+    std::vector<std::pair<std::string, std::string>> added;      // in order, the last value kept
+    std::unordered_map<std::string, size_t> addedByKey;
+    for (const auto& [name, number] : values) {
+        const std::string_view key = AskedName(name);
+        const std::string folded = fold_(key);
+        std::string value = std::to_string(number);
+        if (const auto entry = target.entryByKey.find(folded); entry != target.entryByKey.end()) {
+            const Entry& e = target.entries[entry->second];
+            rewritten[e.valueStart] = {e.valueEnd, std::move(value)};
+        } else if (const auto again = addedByKey.find(folded); again != addedByKey.end()) {
+            added[again->second].second = std::move(value);
+        } else {
+            addedByKey.emplace(folded, added.size());
+            added.emplace_back(std::string(key), std::move(value));
+        }
+    }
+    const size_t start = target.headerStart;
+    std::string body = text_.substr(start, target.end - start);
+    // From the last value back, so the earlier offsets still hold.
+    for (auto it = rewritten.rbegin(); it != rewritten.rend(); ++it)
+        body.replace(it->first - start, it->second.first - it->first, it->second.second);
+    if (!added.empty()) body += LineBreakBefore(target.end);
+    for (const auto& [key, value] : added) body += EntryLine(key, value);
+    Splice(start, target.end - start, body);
+    index_ = Parse(text_);
 }
 
 std::string LogStore::ReadString(std::string_view section, std::string_view key, std::string_view def) {

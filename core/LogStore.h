@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "core/LogFileSystem.h"
@@ -41,6 +42,14 @@ public:
     // a missing key give def.
     int64_t ReadInteger(std::string_view section, std::string_view key, int64_t def);
     void WriteInteger(std::string_view section, std::string_view key, int64_t value);
+    // The text that WriteInteger of each pair in turn would give, written
+    // at once where the section is not the file's last: adding keys there
+    // moves the rest of the file, once for all of them instead of once a key.
+    void WriteIntegers(std::string_view section,
+                       const std::vector<std::pair<std::string, int64_t>>& values);
+    // True where a key added to the section costs only its own bytes: the
+    // section is new, or the file's last.
+    bool AddsAtEnd(std::string_view section);
 
     // At most MaxStringLength characters of the value (or of def).
     std::string ReadString(std::string_view section, std::string_view key, std::string_view def);

@@ -125,6 +125,22 @@ TEST_F(LogStoreTest, NewKeyGoesToTheEndOfItsSectionNotOfTheFile) {
     EXPECT_EQ(log.ReadInteger("Dir0", "C:\\TOOLS\\EDIT.COM", 0), 699);
 }
 
+TEST_F(LogStoreTest, ManyKeysOfAMiddleSectionAtOnceGiveTheTextOfOneAtATime) {
+    const std::vector<std::pair<std::string, int64_t>> values{
+        {"win.ini", 431}, {"CLOCK.AVI", 8290}, {"NEW.DLL", 5}, {"OTHER.DLL", 6}, {"new.dll", 7}};
+    LogStore log(path_, *platform_);
+    WriteExampleLog(log);
+    for (const auto& [key, value] : values) log.WriteInteger("Windows", key, value);
+    const std::string oneAtATime = FileBytes();
+    fs::remove(path_);
+    LogStore batch(path_, *platform_);
+    WriteExampleLog(batch);
+    batch.WriteIntegers("Windows", values);
+    EXPECT_EQ(FileBytes(), oneAtATime);
+    EXPECT_EQ(batch.ReadInteger("Windows", "NEW.DLL", 0), 7);
+    EXPECT_EQ(batch.ReadInteger("Dir0", "C:\\TOOLS\\EDIT.COM", 0), 698);
+}
+
 TEST_F(LogStoreTest, NamesMatchWithoutRegardToCase) {
     LogStore log(path_, *platform_);
     WriteExampleLog(log);
