@@ -1,8 +1,5 @@
 // Analyze FileList and the Shared DLL check.
 #include <algorithm>
-#include <cctype>
-#include <charconv>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +9,7 @@
 #include "analysis/ChangeWalk.h"
 #include "analysis/SharedDllPages.h"
 #include "core/LogStore.h"
+#include "filelist/FileListCommands.h"
 #include "filelist/ListPages.h"
 #include "filelist/OptionalDirectoriesPage.h"
 #include "shell/FileProbe.h"
@@ -80,21 +78,17 @@ void AnalyzeFileList(const PageContext& context, const AnalysisLists& lists) {
     // be listed as added. A log made on 32-bit Windows, or before the 32-bit
     // System directory was logged, has no record of it: its files are not
     // all new.
-    const bool wow64 = files.systemWow64 && !log.ReadSectionKeys(kSystemWow64Section).empty();
-    FileListLister windows(files.windows), system(files.system);
-    CompareDirectory(log, {session.WindowsPath, "Windows"}, windows, probe, results);
-    CompareDirectory(log, {session.SystemPath, "Windows\\System"}, system, probe, results);
-    if (wow64) {
-        FileListLister lister(*files.systemWow64);
-        CompareDirectory(log, {session.SystemWow64Path, kSystemWow64Section}, lister, probe, results);
+    std::vector<ListedDirectory> directories = MainDirectories(session, files);
+    if (log.ReadSectionKeys(kSystemWow64Section).empty())
+        std::erase_if(directories, [](const ListedDirectory& d) {
+            return d.logged.section == kSystemWow64Section;
+        });
+    for (const ListedDirectory& d : directories) {
+        FileListLister lister(*d.list);
+        CompareDirectory(log, d.logged, lister, probe, results);
     }
-    for (const auto& [section, prefix] :
-         {std::pair<std::string, std::string>{"Windows", session.WindowsPath},
-          {"Windows\\System", session.SystemPath},
-          {kSystemWow64Section, session.SystemWow64Path}}) {
-        if (section == kSystemWow64Section && !wow64) continue;
-        lists.logKeys.SetItems(FindDeleted(log, section, prefix, probe, results));
-    }
+    for (const ListedDirectory& d : directories)
+        lists.logKeys.SetItems(FindDeleted(log, d.logged.section, d.logged.directory, probe, results));
 
     const int count = static_cast<int>(
         std::min<int64_t>(log.ReadInteger("Optional", "Count", 0), OptionalIndexesInUse(log)));

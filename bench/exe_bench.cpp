@@ -39,14 +39,6 @@ void Check(bool same, const char* what, const char* reference) {
     g_differs = g_differs || !same;
 }
 
-void WriteAll(const std::string& path, const std::string& bytes) {
-    HANDLE f = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                             FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    ::WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    ::CloseHandle(f);
-}
-
 // The plain files of a directory as the program lists them: no directories,
 // no hidden or system files.
 std::vector<std::string> PlainFiles(const std::string& dir) {
@@ -74,26 +66,14 @@ void Probe(const std::string& path) {
     ::CloseHandle(f);
 }
 
-// Files added to the Windows directory until it holds `total`, removed again.
-class ManyFiles {
-public:
-    ManyFiles(const std::string& dir, size_t total) {
-        for (size_t i = PlainFiles(dir).size(); i < total; ++i) {
-            char name[40];
-            std::snprintf(name, sizeof name, "\\zk_bench_%05zu.%s", i, i % 3 ? "dat" : "DLL");
-            paths_.push_back(dir + name);
-            WriteAll(paths_.back(), std::string(i % 50 == 7 ? 0 : 1 + i * 7919 % 3000, 'z'));
-        }
+// Files added to the Windows directory until it holds `total`.
+void WriteManyFiles(e2e::ScratchFiles& files, const std::string& dir, size_t total) {
+    for (size_t i = PlainFiles(dir).size(); i < total; ++i) {
+        char name[40];
+        std::snprintf(name, sizeof name, "\\zk_bench_%05zu.%s", i, i % 3 ? "dat" : "DLL");
+        files.Write(dir + name, std::string(i % 50 == 7 ? 0 : 1 + i * 7919 % 3000, 'z'));
     }
-    ~ManyFiles() {
-        for (const std::string& p : paths_) ::DeleteFileA(p.c_str());
-    }
-    ManyFiles(const ManyFiles&) = delete;
-    ManyFiles& operator=(const ManyFiles&) = delete;
-
-private:
-    std::vector<std::string> paths_;
-};
+}
 
 // The window answers again: the click's message box is gone, a message
 // sent to the window returns, which it does only once the command's handler
@@ -145,11 +125,10 @@ struct BuildFigures {
 BuildFigures BuildRow(size_t total) {
     const std::string windows = e2e::WindowsDirectory();
     // A first Build each row, into the new log the program makes as it
-    // starts. Into a log that lacks many of the files Build is far slower:
-    // each new entry of a section other than the log's last is written with
-    // the rest of the file after it and the whole text parsed again.
+    // starts.
     ::DeleteFileA((windows + "\\Zarvik.ini").c_str());
-    ManyFiles files(windows, total);
+    e2e::ScratchFiles files;
+    WriteManyFiles(files, windows, total);
     // What Build measures: the Windows directory, the native System
     // directory and, on 64-bit Windows, the 32-bit one.
     std::vector<std::string> listed = PlainFiles(windows);
@@ -260,7 +239,7 @@ void CompareLoadRow(int n) {
         if (i && i % 5000 == 0) pieces.emplace_back();
         pieces.back() += std::string(line) + "\r";
     }
-    WriteAll(file, text);
+    e2e::WriteAll(file, text);
 
     double floor = 1e300;
     const size_t length = Without(text, '\n').size();

@@ -237,10 +237,15 @@ void LogStore::WriteInteger(std::string_view section, std::string_view key, int6
     WriteString(section, key, std::to_string(value));
 }
 
+std::pair<std::optional<size_t>, bool> LogStore::Placement(std::string_view section) const {
+    const auto found = index_.sectionByName.find(fold_(AskedName(section)));
+    if (found == index_.sectionByName.end()) return {std::nullopt, true};
+    return {found->second, found->second + 1 == index_.sections.size()};
+}
+
 bool LogStore::AddsAtEnd(std::string_view section) {
     Refresh();
-    const auto found = index_.sectionByName.find(fold_(AskedName(section)));
-    return found == index_.sectionByName.end() || found->second + 1 == index_.sections.size();
+    return Placement(section).second;
 }
 
 void LogStore::WriteIntegers(std::string_view section,
@@ -248,14 +253,14 @@ void LogStore::WriteIntegers(std::string_view section,
     if (values.empty()) return;
     PrepareWrite();
     section = AskedName(section);
-    const auto found = index_.sectionByName.find(fold_(section));
+    const auto [found, atEnd] = Placement(section);
     // A new or last section grows at the end of the file: each key costs
     // its own bytes only.
-    if (found == index_.sectionByName.end() || found->second + 1 == index_.sections.size()) {
+    if (atEnd) {
         for (const auto& [key, value] : values) WriteInteger(section, key, value);
         return;
     }
-    const Section& target = index_.sections[found->second];
+    const Section& target = index_.sections[*found];
     std::map<size_t, std::pair<size_t, std::string>> rewritten;  // value start -> end, new value
     std::vector<std::pair<std::string, std::string>> added;      // in order, the last value kept
     std::unordered_map<std::string, size_t> addedByKey;

@@ -116,6 +116,9 @@ private:
     void PrepareWrite();
 
     const Section* FindSection(std::string_view section) const;
+    // The index of the first section of that name, if any, and whether a
+    // key added to it lands at the end of the file (a new or last section).
+    std::pair<std::optional<size_t>, bool> Placement(std::string_view section) const;
     const Entry* FindEntry(std::string_view section, std::string_view key) const;
     std::optional<std::string_view> FindValue(std::string_view section, std::string_view key);
 

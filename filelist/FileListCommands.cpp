@@ -7,6 +7,16 @@
 
 namespace zarvik {
 
+std::vector<ListedDirectory> MainDirectories(const Session& session, const CommandLists& lists) {
+    std::vector<ListedDirectory> directories{
+        {{session.WindowsPath, "Windows"}, &lists.windows},
+        {{session.SystemPath, "Windows\\System"}, &lists.system},
+    };
+    if (lists.systemWow64)
+        directories.push_back({{session.SystemWow64Path, kSystemWow64Section}, lists.systemWow64});
+    return directories;
+}
+
 bool BuildFileList(const PageContext& context, const CommandLists& lists) {
     if (!context.prompts.Ask(context.owner.Handle(), "Do you wish to Build FileList now",
                              kProductTitle))
@@ -19,13 +29,9 @@ bool BuildFileList(const PageContext& context, const CommandLists& lists) {
     {
         LogStore& log = session.LogFile();
         LogStore::Batch batch(log);
-        FileListLister windows(lists.windows), system(lists.system);
-        LogDirectory(log, {session.WindowsPath, "Windows"}, windows, probe, progress);
-        LogDirectory(log, {session.SystemPath, "Windows\\System"}, system, probe, progress);
-        if (lists.systemWow64) {
-            FileListLister wow64(*lists.systemWow64);
-            LogDirectory(log, {session.SystemWow64Path, kSystemWow64Section}, wow64, probe,
-                         progress);
+        for (const ListedDirectory& d : MainDirectories(session, lists)) {
+            FileListLister lister(*d.list);
+            LogDirectory(log, d.logged, lister, probe, progress);
         }
     }
     progress.Finish();

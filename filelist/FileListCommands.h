@@ -10,6 +10,14 @@
 
 namespace zarvik {
 
+// The directories Build logs and Analyze compares, each with its page's
+// list: Windows, System and, on 64-bit Windows, the 32-bit System directory.
+struct ListedDirectory {
+    LoggedDirectory logged;
+    ui::FileListBox* list;
+};
+std::vector<ListedDirectory> MainDirectories(const Session& session, const CommandLists& lists);
+
 // Logs the files of the Windows and System directories (and the 32-bit
 // System directory where there is one) after the question; false when the
 // user said No.

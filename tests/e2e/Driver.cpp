@@ -5,6 +5,24 @@
 
 namespace e2e {
 
+void WriteAll(const std::string& path, const std::string& bytes) {
+    HANDLE f = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (f == INVALID_HANDLE_VALUE) throw std::runtime_error("Cannot write " + path);
+    DWORD written = 0;
+    ::WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    ::CloseHandle(f);
+}
+
+ScratchFiles::~ScratchFiles() {
+    for (const std::string& p : paths_) ::DeleteFileA(p.c_str());
+}
+
+void ScratchFiles::Write(const std::string& path, const std::string& bytes) {
+    paths_.push_back(path);
+    WriteAll(path, bytes);
+}
+
 std::string WindowsDirectory() {
     char buf[MAX_PATH] = {};
     return ::GetWindowsDirectoryA(buf, sizeof buf) ? buf : "";

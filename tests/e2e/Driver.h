@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace e2e {
 
@@ -21,6 +22,24 @@ std::string SystemWow64Directory();
 // Where this test reaches the System directory the program logs: the
 // native one, through Sysnative when the test itself is 32-bit.
 std::string NativeSystemDirectory();
+
+// Writes `bytes` as the whole file.
+void WriteAll(const std::string& path, const std::string& bytes);
+
+// Files written into a real directory (the prefix's Windows directory) and
+// removed again at the end of the scope.
+class ScratchFiles {
+public:
+    ScratchFiles() = default;
+    ~ScratchFiles();
+    ScratchFiles(const ScratchFiles&) = delete;
+    ScratchFiles& operator=(const ScratchFiles&) = delete;
+
+    void Write(const std::string& path, const std::string& bytes);
+
+private:
+    std::vector<std::string> paths_;
+};
 
 class Driver {
 public:

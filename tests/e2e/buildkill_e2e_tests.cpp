@@ -29,14 +29,6 @@ std::string ReadAll(const std::string& path) {
     return bytes;
 }
 
-void WriteAll(const std::string& path, const std::string& bytes) {
-    HANDLE f = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                             FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    ::WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    ::CloseHandle(f);
-}
-
 // The size as the program measures it: -1 when the file cannot be opened.
 std::string ProbedSize(const std::string& path) {
     HANDLE f = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
@@ -48,26 +40,14 @@ std::string ProbedSize(const std::string& path) {
 }
 
 // Enough files in the Windows directory that Build takes a second or two.
-class ManyFiles {
-public:
-    ManyFiles(const std::string& dir, int count) {
-        const std::string stem = dir + "\\zk_kill_" + std::to_string(::GetCurrentProcessId()) + "_";
-        for (int i = 0; i < count; ++i) {
-            char name[16];
-            std::snprintf(name, sizeof name, "%05d.dat", i);
-            paths_.push_back(stem + name);
-            WriteAll(paths_.back(), std::string(static_cast<size_t>(1 + i * 37 % 3000), 'k'));
-        }
+void WriteManyFiles(e2e::ScratchFiles& files, const std::string& dir, int count) {
+    const std::string stem = dir + "\\zk_kill_" + std::to_string(::GetCurrentProcessId()) + "_";
+    for (int i = 0; i < count; ++i) {
+        char name[16];
+        std::snprintf(name, sizeof name, "%05d.dat", i);
+        files.Write(stem + name, std::string(static_cast<size_t>(1 + i * 37 % 3000), 'k'));
     }
-    ~ManyFiles() {
-        for (const std::string& p : paths_) ::DeleteFileA(p.c_str());
-    }
-    ManyFiles(const ManyFiles&) = delete;
-    ManyFiles& operator=(const ManyFiles&) = delete;
-
-private:
-    std::vector<std::string> paths_;
-};
+}
 
 struct Line {
     std::string text;
@@ -156,7 +136,8 @@ protected:
 };
 
 TEST_F(BuildKilled, AtAnyMomentLeavesALogThatReadsBackAsAPrefix) {
-    ManyFiles files(windows_, 2000);
+    e2e::ScratchFiles files;
+    WriteManyFiles(files, windows_, 2000);
 
     // One whole Build first: the order of the lines, and how long it takes.
     ::DeleteFileA(log_.c_str());
@@ -237,7 +218,7 @@ TEST_F(BuildKilled, AtAnyMomentLeavesALogThatReadsBackAsAPrefix) {
     for (size_t cut = reference.size() - 40; cut < reference.size(); ++cut) {
         SCOPED_TRACE("cut at " + std::to_string(cut));
         const std::string text = reference.substr(0, cut);
-        WriteAll(copy, text);
+        e2e::WriteAll(copy, text);
         std::string tail;
         const std::vector<Line> lines = WholeLines(text, tail);
         const std::string section = lines.back().section;
@@ -246,7 +227,7 @@ TEST_F(BuildKilled, AtAnyMomentLeavesALogThatReadsBackAsAPrefix) {
     // And a header torn in the middle.
     for (size_t cut = lastHeader; cut < reference.find("\r\n", lastHeader); ++cut) {
         SCOPED_TRACE("header cut at " + std::to_string(cut));
-        WriteAll(copy, reference.substr(0, cut));
+        e2e::WriteAll(copy, reference.substr(0, cut));
         ExpectReadAlike(copy, "Windows", "");
         ExpectReadAlike(copy, "Windows\\System", "");
     }
