@@ -15,12 +15,13 @@
 #include <vector>
 
 #include "BenchProgram.h"
+#include "ExecutablesFile.h"
 #include "app/Application.h"
 #include "gui/support/Harness.h"
 #include "inspect/Examiner.h"
 #include "inspect/StringExtraction.h"
 #include "inspect/Unit5.h"
-#include "ui/FileListing.h"
+#include "ui/Handles.h"
 #include "ui/Form.h"
 
 using namespace testing_support;
@@ -59,42 +60,6 @@ WorkingSet Measure() {
     return w;
 }
 
-// Reads the file in pieces, handing each to `take`; false when it cannot.
-template <typename Take>
-bool ReadInPieces(const std::string& path, Take take) {
-    ui::FileHandle in(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                    OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (!in) return false;
-    static char buffer[1 << 20];
-    DWORD got = 0;
-    while (::ReadFile(in.Get(), buffer, sizeof buffer, &got, nullptr) && got)
-        if (!take(buffer, got)) return false;
-    return true;
-}
-
-// Real executables one after another until the file has `size` bytes,
-// copied in pieces so that the benchmark's own memory stays small.
-bool MakeExecutablesFile(const std::string& path, size_t size) {
-    char dir[MAX_PATH] = {};
-    ::GetSystemDirectoryA(dir, sizeof dir);
-    const std::vector<std::string> names = ui::ListPlainFiles(dir, "*.dll");
-    if (names.empty()) return false;
-    ui::FileHandle out(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                     FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!out) return false;
-    size_t written = 0;
-    for (size_t i = 0; written < size; i = (i + 1) % names.size()) {
-        ReadInPieces(ui::JoinPath(dir, names[i]), [&](const char* bytes, DWORD count) {
-            const DWORD part = static_cast<DWORD>(std::min<size_t>(count, size - written));
-            DWORD done = 0;
-            if (!part || !::WriteFile(out.Get(), bytes, part, &done, nullptr)) return false;
-            written += done;
-            return true;
-        });
-    }
-    return true;
-}
-
 // Random bytes: a data file with hardly a string in it.
 bool MakeRandomFile(const std::string& path, size_t size) {
     ui::FileHandle out(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
@@ -119,7 +84,7 @@ double WithoutWindows(const std::string& file) {
         zarvik::StringList strings, findings;
         const auto start = Clock::now();
         zarvik::StringExtractor extractor(strings);
-        ReadInPieces(file, [&](const char* bytes, DWORD n) {
+        bench::ReadInPieces(file, [&](const char* bytes, DWORD n) {
             extractor.Feed(bytes, n);
             return true;
         });
@@ -132,7 +97,7 @@ double WithoutWindows(const std::string& file) {
 
 void OpenRounds(zarvik::TForm5& viewer, const std::string& file, const char* what, int rounds) {
     // The file once through the system cache, so that every round reads alike.
-    ReadInPieces(file, [](const char*, DWORD) { return true; });
+    bench::ReadInPieces(file, [](const char*, DWORD) { return true; });
     const WorkingSet before = Measure();
     std::printf("File Viewer on %s\n", what);
     std::printf("  working set before: %.1f MB (peak so far %.1f MB)\n", before.nowMb, before.peakMb);
@@ -178,7 +143,7 @@ int main(int argc, char** argv) {
     zarvik::Application* app = program.app.get();
     const std::string random = program.root / "random.bin";
     const std::string executables = program.root / "executables.bin";
-    if (!MakeRandomFile(random, megabytes << 20) || !MakeExecutablesFile(executables, megabytes << 20)) {
+    if (!MakeRandomFile(random, megabytes << 20) || !bench::MakeExecutablesFile(executables, megabytes << 20)) {
         std::printf("cannot make the test files\n");
         return 1;
     }

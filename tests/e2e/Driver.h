@@ -48,6 +48,7 @@ public:
     ~Driver();
 
     DWORD ProcessId() const { return pi_.dwProcessId; }
+    HANDLE Process() const { return pi_.hProcess; }
     // Waits for a top-level window of the process whose title is `title`,
     // of class "#32770" (message boxes) when `dialog` is set.
     HWND WaitForWindow(const std::string& title, bool dialog, int timeoutMs = kHangMs);

@@ -1,0 +1,83 @@
+#pragma once
+// A large file of real executables for the File Viewer's benchmarks: the
+// System directory's DLLs one after another, copied in pieces so that the
+// benchmark's own memory stays small. Plain Win32, so that the benchmark of
+// the real exe, which links none of the program, can use it too.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace bench {
+
+// Reads the file in pieces, handing each to `take`; false when it cannot.
+template <typename Take>
+bool ReadInPieces(const std::string& path, Take take) {
+    HANDLE in = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (in == INVALID_HANDLE_VALUE) return false;
+    static std::vector<char> buffer(1 << 20);
+    DWORD got = 0;
+    bool ok = true;
+    while (ok && ::ReadFile(in, buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr) && got)
+        ok = take(buffer.data(), got);
+    ::CloseHandle(in);
+    return ok;
+}
+
+// The System directory's DLLs, by name, with the size of each.
+inline std::vector<std::pair<std::string, ULONGLONG>> SystemDlls() {
+    char dir[MAX_PATH] = {};
+    ::GetSystemDirectoryA(dir, sizeof dir);
+    std::vector<std::pair<std::string, ULONGLONG>> out;
+    WIN32_FIND_DATAA d;
+    HANDLE h = ::FindFirstFileA((std::string(dir) + "\\*.dll").c_str(), &d);
+    if (h == INVALID_HANDLE_VALUE) return out;
+    do {
+        if (!(d.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            out.emplace_back(std::string(dir) + "\\" + d.cFileName,
+                             (ULONGLONG{d.nFileSizeHigh} << 32) | d.nFileSizeLow);
+    } while (::FindNextFileA(h, &d));
+    ::FindClose(h);
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+// Copies `sources` one after another, from the first again, until `path`
+// holds `size` bytes.
+inline bool MakeExecutablesFile(const std::string& path, size_t size,
+                                const std::vector<std::string>& sources) {
+    if (sources.empty()) return false;
+    HANDLE out = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (out == INVALID_HANDLE_VALUE) return false;
+    size_t written = 0, cycleStart = SIZE_MAX;
+    bool ok = true;
+    for (size_t i = 0; ok && written < size; i = (i + 1) % sources.size()) {
+        if (i == 0) {
+            if (written == cycleStart) break;  // a whole round read nothing
+            cycleStart = written;
+        }
+        ReadInPieces(sources[i], [&](const char* bytes, DWORD count) {
+            const DWORD part = static_cast<DWORD>(std::min<size_t>(count, size - written));
+            DWORD done = 0;
+            if (!part) return false;
+            ok = ::WriteFile(out, bytes, part, &done, nullptr) != FALSE;
+            written += done;
+            return ok;
+        });
+    }
+    ::CloseHandle(out);
+    return ok;
+}
+
+// All of the System directory's DLLs, in name order.
+inline bool MakeExecutablesFile(const std::string& path, size_t size) {
+    std::vector<std::string> sources;
+    for (const auto& dll : SystemDlls()) sources.push_back(dll.first);
+    return MakeExecutablesFile(path, size, sources);
+}
+
+}  // namespace bench
