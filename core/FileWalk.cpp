@@ -1,10 +1,34 @@
 #include "core/FileWalk.h"
 
+#include <cstdint>
 #include <utility>
 
 #include "core/LogStore.h"
 
 namespace zarvik {
+
+namespace {
+
+// The log's own file, where the walk meets it, measured as a write per file
+// would have left it: the sizes measured before it written first.
+class WrittenBeforeTheLog final : public FileProber {
+public:
+    WrittenBeforeTheLog(FileProber& probe, const LogStore& log, std::function<void()> write)
+        : probe_(probe), log_(log), write_(std::move(write)) {}
+    FileMeasure Measure(const std::string& path) override {
+        if (log_.IsLogFile(path)) write_();
+        return probe_.Measure(path);
+    }
+    bool Present(const std::string& path) override { return probe_.Present(path); }
+    bool OnFatVolume(const std::string& directory) override { return probe_.OnFatVolume(directory); }
+
+private:
+    FileProber& probe_;
+    const LogStore& log_;
+    std::function<void()> write_;
+};
+
+}  // namespace
 
 std::string TimesSection(std::string_view section) { return std::string(section) + " Times"; }
 
@@ -23,23 +47,37 @@ bool LogDirectory(LogStore& log, const LoggedDirectory& directory, DirectoryList
                   FileProber& probe, WalkSink& sink) {
     const std::optional<Listing> listing = lister.ListFiles(directory.directory);
     if (!listing) return false;
-    // A new log grows at its end, a size as each file is measured. A log
-    // built before has the section in its middle, where every key added
-    // alone would move the rest of the file: its sizes go in at once.
-    const bool oneByOne = log.AddsAtEnd(directory.section);
+    // A new log grows at its end, its sizes written as the walk goes, a
+    // piece at a time: a write per file would cost as much as the probe.
+    // A log built before has the section in its middle, where every write
+    // moves the rest of the file: its sizes go in at once.
+    const size_t piece = log.AddsAtEnd(directory.section) ? 512 : SIZE_MAX;
     std::vector<std::pair<std::string, int64_t>> sizes, times;
+    std::vector<std::string> paths;  // of the sizes not yet written
+    const auto writeSizes = [&] {
+        try {
+            log.WriteIntegers(directory.section, sizes);
+        } catch (const LogWriteError&) {
+            for (size_t i = 0; i < sizes.size(); ++i) {
+                sink.Walking(paths[i]);
+                log.WriteInteger(directory.section, sizes[i].first, sizes[i].second);
+            }
+        }
+        sizes.clear();
+        paths.clear();
+    };
+    WrittenBeforeTheLog measure(probe, log, writeSizes);
     // Keys as the log names the directory, whatever form the listing gave it.
-    MeasureFiles(directory.directory, listing->names, directory.keyIsPath, probe, sink,
-                 [&](const std::string&, const std::string& key, const FileMeasure& file) {
+    MeasureFiles(directory.directory, listing->names, directory.keyIsPath, measure, sink,
+                 [&](const std::string& path, const std::string& key, const FileMeasure& file) {
                      if (file.size == 0) return;
-                     if (oneByOne)
-                         log.WriteInteger(directory.section, key, file.size);
-                     else
-                         sizes.emplace_back(key, file.size);
+                     sizes.emplace_back(key, file.size);
+                     paths.push_back(path);
                      // A file that could not be opened has no time to record.
                      if (file.writeTime != 0) times.emplace_back(key, file.writeTime);
+                     if (sizes.size() >= piece) writeSizes();
                  });
-    log.WriteIntegers(directory.section, sizes);
+    writeSizes();
     log.WriteIntegers(TimesSection(directory.section), times);
     return true;
 }

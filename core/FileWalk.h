@@ -77,9 +77,11 @@ void MeasureFiles(const std::string& prefix, const std::vector<std::string>& nam
                   bool keyIsPath, FileProber& probe, WalkSink& sink, const Measured& measured);
 
 // Build's and Commit's walk: each non-empty file's size into the section
-// (as it is measured where the section grows at the file's end, else all at
-// once after the walk), then the times into the times section, so that a new
-// log grows at its end only. False when the directory cannot be entered;
+// (a few hundred files a write where the section grows at the file's end,
+// else all at once after the walk), then the times into the times section,
+// so that a new log grows at its end only. A refused write is tried again
+// a key at a time, so that the log keeps every size before the refused one
+// and the status line names its file. False when the directory cannot be entered;
 // nothing is logged then.
 bool LogDirectory(LogStore& log, const LoggedDirectory& directory, DirectoryLister& lister,
                   FileProber& probe, WalkSink& sink);

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <map>
+#include <tuple>
 #include <unordered_map>
 #include <utility>
 
@@ -253,21 +254,22 @@ void LogStore::WriteIntegers(std::string_view section,
     if (values.empty()) return;
     PrepareWrite();
     section = AskedName(section);
-    const auto [found, atEnd] = Placement(section);
-    // A new or last section grows at the end of the file: each key costs
-    // its own bytes only.
-    if (atEnd) {
-        for (const auto& [key, value] : values) WriteInteger(section, key, value);
-        return;
+    size_t first = 0;
+    auto [found, atEnd] = Placement(section);
+    if (!found) {
+        // A new section starts with its header and first key.
+        AppendSection(section, AskedName(values.front().first), std::to_string(values.front().second));
+        first = 1;
+        std::tie(found, atEnd) = Placement(section);
     }
     const Section& target = index_.sections[*found];
     std::map<size_t, std::pair<size_t, std::string>> rewritten;  // value start -> end, new value
     std::vector<std::pair<std::string, std::string>> added;      // in order, the last value kept
     std::unordered_map<std::string, size_t> addedByKey;
-    for (const auto& [name, number] : values) {
-        const std::string_view key = AskedName(name);
+    for (size_t i = first; i < values.size(); ++i) {
+        const std::string_view key = AskedName(values[i].first);
         const std::string folded = fold_(key);
-        std::string value = std::to_string(number);
+        std::string value = std::to_string(values[i].second);
         if (const auto entry = target.entryByKey.find(folded); entry != target.entryByKey.end()) {
             const Entry& e = target.entries[entry->second];
             rewritten[e.valueStart] = {e.valueEnd, std::move(value)};
@@ -277,6 +279,11 @@ void LogStore::WriteIntegers(std::string_view section,
             addedByKey.emplace(folded, added.size());
             added.emplace_back(std::string(key), std::move(value));
         }
+    }
+    // New keys of the file's last section cost their own bytes only.
+    if (rewritten.empty() && atEnd) {
+        AppendEntries(*found, added);
+        return;
     }
     const size_t start = target.headerStart;
     std::string body = text_.substr(start, target.end - start);
@@ -385,20 +392,31 @@ void LogStore::AppendSection(std::string_view section, std::string_view key, std
 }
 
 void LogStore::AppendEntry(size_t sectionIndex, std::string_view key, std::string_view value) {
+    // Only the last section can grow without moving what the index points at.
+    if (sectionIndex + 1 == index_.sections.size()) {
+        AppendEntries(sectionIndex, {{std::string(key), std::string(value)}});
+        return;
+    }
+    const size_t pos = index_.sections[sectionIndex].end;
+    Splice(pos, 0, LineBreakBefore(pos) + EntryLine(key, value));
+    index_ = Parse(text_);
+}
+
+void LogStore::AppendEntries(size_t sectionIndex, const std::vector<std::pair<std::string, std::string>>& entries) {
+    if (entries.empty()) return;
     Section& section = index_.sections[sectionIndex];
     const size_t pos = section.end;
     std::string bytes = LineBreakBefore(pos);
-    const size_t valueStart = pos + bytes.size() + key.size() + 1;
-    bytes += EntryLine(key, value);
-    Splice(pos, 0, bytes);
-
-    // Only the last section can grow without moving what the index points at.
-    if (sectionIndex + 1 < index_.sections.size()) {
-        index_ = Parse(text_);
-        return;
+    std::vector<size_t> valueStarts;
+    valueStarts.reserve(entries.size());
+    for (const auto& [key, value] : entries) {
+        valueStarts.push_back(pos + bytes.size() + key.size() + 1);
+        bytes += EntryLine(key, value);
     }
+    Splice(pos, 0, bytes);
     section.end = pos + bytes.size();
-    AddEntry(section, key, valueStart, value.size());
+    for (size_t i = 0; i < entries.size(); ++i)
+        AddEntry(section, entries[i].first, valueStarts[i], entries[i].second.size());
 }
 
 void LogStore::RewriteValue(const Entry& entry, std::string_view value) {

@@ -35,6 +35,8 @@ public:
     LogStore(std::string path, LogFileSystem& fileSystem);
 
     const std::string& Path() const { return path_; }
+    // True when `path` names the log's own file, without regard to case.
+    bool IsLogFile(std::string_view path) const { return fold_(path) == fold_(path_); }
 
     // Decimal with an optional sign (64 bits: a size of many gigabytes), or
     // hexadecimal of 32 bits after "0x" / "0X". The whole value, blanks
@@ -42,9 +44,10 @@ public:
     // a missing key give def.
     int64_t ReadInteger(std::string_view section, std::string_view key, int64_t def);
     void WriteInteger(std::string_view section, std::string_view key, int64_t value);
-    // The text that WriteInteger of each pair in turn would give, written
-    // at once where the section is not the file's last: adding keys there
-    // moves the rest of the file, once for all of them instead of once a key.
+    // The text that WriteInteger of each pair in turn would give, in one
+    // write: the new keys' bytes alone where the section is new or the
+    // file's last, else the section and the rest of the file moved once for
+    // all of them instead of once a key.
     void WriteIntegers(std::string_view section,
                        const std::vector<std::pair<std::string, int64_t>>& values);
     // True where a key added to the section costs only its own bytes: the
@@ -124,6 +127,8 @@ private:
 
     void AppendSection(std::string_view section, std::string_view key, std::string_view value);
     void AppendEntry(size_t sectionIndex, std::string_view key, std::string_view value);
+    // Keys new to the file's last section, in one write at its end.
+    void AppendEntries(size_t sectionIndex, const std::vector<std::pair<std::string, std::string>>& entries);
     void RewriteValue(const Entry& entry, std::string_view value);
     std::string LineBreakBefore(size_t pos) const;
     void Splice(size_t pos, size_t removed, std::string_view inserted);

@@ -1,5 +1,6 @@
 // Build's and Analyze's walks over a fake disk: what reaches the log, the
 // result lists and the status line, without a window.
+#include <cstdint>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -96,6 +97,39 @@ TEST_F(FileWalk, AnalyzeFindsAddedChangedReplacedAndDeletedFiles) {
     EXPECT_EQ(zarvik::FindDeleted(*log_, "Windows", "C:\\W\\", disk_, found),
               (std::vector<std::string>{"A.DLL", "B.EXE", "OLD.DLL"}));
     EXPECT_EQ(found.deleted, std::vector<std::string>{"C:\\W\\OLD.DLL"});
+}
+
+// A disk that fills up: no write may take the file past `limit` bytes.
+struct FillingDisk final : zarvik::LogFileSystem {
+    std::unique_ptr<zarvik::LogFileSystem> real = zarvik::MakePlatformLogFileSystem();
+    uint64_t limit = UINT64_MAX;
+    std::optional<zarvik::FileStamp> Stamp(const std::string& p) override { return real->Stamp(p); }
+    std::optional<std::string> ReadAll(const std::string& p) override { return real->ReadAll(p); }
+    bool Write(const std::string& p, uint64_t offset, std::string_view bytes,
+               zarvik::EndOfFile end) override {
+        return offset + bytes.size() <= limit && real->Write(p, offset, bytes, end);
+    }
+};
+
+TEST_F(FileWalk, ARefusedWriteKeepsEverySizeBeforeItsFileAndNamesThatFile) {
+    std::vector<std::string>& names = disk_.directories["C:\\W\\"];
+    names.clear();
+    for (int i = 0; i < 1500; ++i) {
+        char name[16];
+        std::snprintf(name, sizeof name, "F%04d.DLL", i);
+        names.push_back(name);
+        disk_.files[std::string("C:\\W\\") + name] = {1000 + i, 1};
+    }
+    FillingDisk full;
+    full.limit = 900 * std::string("F0000.DLL=1000\r\n").size() + 30;
+    zarvik::LogStore log(path_, full);
+    EXPECT_THROW(zarvik::LogDirectory(log, {"C:\\W\\", "Windows"}, disk_, disk_, found_),
+                 zarvik::LogWriteError);
+    const std::vector<std::string> kept = log.ReadSectionKeys("Windows");
+    ASSERT_FALSE(kept.empty());
+    EXPECT_EQ(kept, std::vector<std::string>(names.begin(), names.begin() + kept.size()));
+    EXPECT_EQ(log.ReadInteger("Windows", kept.back().c_str(), 0), 1000 + int(kept.size()) - 1);
+    EXPECT_EQ(found_.walked.back(), "C:\\W\\" + names[kept.size()]);
 }
 
 }  // namespace
