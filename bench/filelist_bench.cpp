@@ -19,6 +19,7 @@
 #include "app/MainForm.h"
 #include "filelist/CommandProgress.h"
 #include "filelist/ListPages.h"
+#include "core/FileWalk.h"
 #include "core/LogFileSystem.h"
 #include "core/LogStore.h"
 #include "gui/support/Harness.h"
@@ -137,15 +138,22 @@ Phases BuildPhases(zarvik::Application& app, TempDir& root, const std::vector<st
         zarvik::LogStore& store = pass ? both : sizes;
         zarvik::LogStore::Batch batch(store);
         for (size_t d = 0; d < 3; ++d) {
+            // The sizes a piece at a time, the times at once, as Build writes them.
             start = Clock::now();
-            for (size_t i = d * third; i < (d + 1) * third; ++i)
-                store.WriteInteger(sections[d], name(i), static_cast<int64_t>(i + 1));
+            std::vector<std::pair<std::string, int64_t>> values;
+            for (size_t i = d * third; i < (d + 1) * third; ++i) {
+                values.emplace_back(name(i), static_cast<int64_t>(i + 1));
+                if (values.size() == zarvik::kSizesPerWrite || i + 1 == (d + 1) * third) {
+                    store.WriteIntegers(sections[d], values);
+                    values.clear();
+                }
+            }
             if (!pass) p.logWrite += MsSince(start);
             if (!pass) continue;
             start = Clock::now();
-            const std::string times = zarvik::TimesSection(sections[d]);
             for (size_t i = d * third; i < (d + 1) * third; ++i)
-                store.WriteInteger(times, name(i), 134412874444191921 + static_cast<int64_t>(i));
+                values.emplace_back(name(i), 134412874444191921 + static_cast<int64_t>(i));
+            store.WriteIntegers(zarvik::TimesSection(sections[d]), values);
             p.timeWrite += MsSince(start);
         }
     }

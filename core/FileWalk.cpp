@@ -51,7 +51,7 @@ bool LogDirectory(LogStore& log, const LoggedDirectory& directory, DirectoryList
     // piece at a time: a write per file would cost as much as the probe.
     // A log built before has the section in its middle, where every write
     // moves the rest of the file: its sizes go in at once.
-    const size_t piece = log.AddsAtEnd(directory.section) ? 512 : SIZE_MAX;
+    const size_t piece = log.AddsAtEnd(directory.section) ? kSizesPerWrite : SIZE_MAX;
     std::vector<std::pair<std::string, int64_t>> sizes, times;
     std::vector<std::string> paths;  // of the sizes not yet written
     const auto writeSizes = [&] {

@@ -3,6 +3,7 @@
 // as plain functions over three small interfaces: a lister of a directory's
 // files, a probe of one file and a sink for what the walk finds. On screen
 // the pages' lists are the lister and the sink; tests give fakes.
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -83,6 +84,9 @@ void MeasureFiles(const std::string& prefix, const std::vector<std::string>& nam
 // a key at a time, so that the log keeps every size before the refused one
 // and the status line names its file. False when the directory cannot be entered;
 // nothing is logged then.
+// How many sizes go into one write where a section grows at the file's end.
+constexpr size_t kSizesPerWrite = 512;
+
 bool LogDirectory(LogStore& log, const LoggedDirectory& directory, DirectoryLister& lister,
                   FileProber& probe, WalkSink& sink);
 
