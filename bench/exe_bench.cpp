@@ -5,7 +5,6 @@
 // commands left; asserts no times, and exits 1 when an output differs.
 #include <windows.h>
 #include <psapi.h>
-#include <shlwapi.h>
 #include <richedit.h>
 
 #include <algorithm>
@@ -15,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "ExecutablesFile.h"
+#include "BenchFiles.h"
 #include "e2e/Driver.h"
 
 namespace {
@@ -43,20 +42,10 @@ void Check(bool same, const char* what, const char* reference) {
     g_differs = g_differs || !same;
 }
 
-// The plain files of a directory as the program lists them: no directories,
-// no hidden or system files.
+// The plain files of a directory as the program lists them.
 std::vector<std::string> PlainFiles(const std::string& dir) {
     std::vector<std::string> out;
-    if (dir.empty()) return out;
-    WIN32_FIND_DATAA d;
-    HANDLE h = ::FindFirstFileA((dir + "\\*.*").c_str(), &d);
-    if (h == INVALID_HANDLE_VALUE) return out;
-    do {
-        if (!(d.dwFileAttributes &
-              (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)))
-            out.push_back(dir + "\\" + d.cFileName);
-    } while (::FindNextFileA(h, &d));
-    ::FindClose(h);
+    for (auto& file : bench::PlainFiles(dir)) out.push_back(std::move(file.first));
     return out;
 }
 
@@ -300,9 +289,13 @@ double GnuStrings(const std::string& file) {
         ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
     if (!unixName) return -1;
     const auto unix = [&](const std::string& path) {
-        const std::wstring wide(path.begin(), path.end());
-        const char* name = unixName(wide.c_str());
-        return std::string(name ? name : "");
+        std::wstring wide(path.size() + 1, L'\0');
+        wide.resize(static_cast<size_t>(std::max(0, ::MultiByteToWideChar(
+                        CP_ACP, 0, path.c_str(), -1, wide.data(), static_cast<int>(wide.size())) - 1)));
+        char* name = unixName(wide.c_str());
+        const std::string out(name ? name : "");
+        if (name) ::HeapFree(::GetProcessHeap(), 0, name);
+        return out;
     };
     const std::string script = file + ".sh", figure = file + ".us";
     e2e::WriteAll(script, "a=$(date +%s%N); strings -n 6 '" + unix(file) +
@@ -321,7 +314,7 @@ double GnuStrings(const std::string& file) {
             break;
         ::CloseHandle(pi.hThread);
         ::CloseHandle(pi.hProcess);
-        for (int waited = 0; waited < e2e::kHangMs && !::PathFileExistsA(figure.c_str()); waited += 5)
+        for (int waited = 0; waited < e2e::kHangMs && ::GetFileAttributesA(figure.c_str()) == INVALID_FILE_ATTRIBUTES; waited += 5)
             ::Sleep(5);
         std::string text(32, '\0');
         HANDLE in = ::CreateFileA(figure.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,

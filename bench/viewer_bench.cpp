@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "BenchProgram.h"
-#include "ExecutablesFile.h"
+#include "BenchFiles.h"
 #include "app/Application.h"
 #include "gui/support/Harness.h"
 #include "inspect/Examiner.h"

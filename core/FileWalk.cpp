@@ -53,26 +53,23 @@ bool LogDirectory(LogStore& log, const LoggedDirectory& directory, DirectoryList
     // moves the rest of the file: its sizes go in at once.
     const size_t piece = log.AddsAtEnd(directory.section) ? kSizesPerWrite : SIZE_MAX;
     std::vector<std::pair<std::string, int64_t>> sizes, times;
-    std::vector<std::string> paths;  // of the sizes not yet written
     const auto writeSizes = [&] {
         try {
             log.WriteIntegers(directory.section, sizes);
         } catch (const LogWriteError&) {
-            for (size_t i = 0; i < sizes.size(); ++i) {
-                sink.Walking(paths[i]);
-                log.WriteInteger(directory.section, sizes[i].first, sizes[i].second);
+            for (const auto& [key, size] : sizes) {
+                sink.Walking(directory.keyIsPath ? key : directory.directory + key);
+                log.WriteInteger(directory.section, key, size);
             }
         }
         sizes.clear();
-        paths.clear();
     };
     WrittenBeforeTheLog measure(probe, log, writeSizes);
     // Keys as the log names the directory, whatever form the listing gave it.
     MeasureFiles(directory.directory, listing->names, directory.keyIsPath, measure, sink,
-                 [&](const std::string& path, const std::string& key, const FileMeasure& file) {
+                 [&](const std::string&, const std::string& key, const FileMeasure& file) {
                      if (file.size == 0) return;
                      sizes.emplace_back(key, file.size);
-                     paths.push_back(path);
                      // A file that could not be opened has no time to record.
                      if (file.writeTime != 0) times.emplace_back(key, file.writeTime);
                      if (sizes.size() >= piece) writeSizes();

@@ -77,6 +77,9 @@ using Measured = std::function<void(const std::string& path, const std::string& 
 void MeasureFiles(const std::string& prefix, const std::vector<std::string>& names,
                   bool keyIsPath, FileProber& probe, WalkSink& sink, const Measured& measured);
 
+// How many sizes go into one write where a section grows at the file's end.
+constexpr size_t kSizesPerWrite = 512;
+
 // Build's and Commit's walk: each non-empty file's size into the section
 // (a few hundred files a write where the section grows at the file's end,
 // else all at once after the walk), then the times into the times section,
@@ -84,9 +87,6 @@ void MeasureFiles(const std::string& prefix, const std::vector<std::string>& nam
 // a key at a time, so that the log keeps every size before the refused one
 // and the status line names its file. False when the directory cannot be entered;
 // nothing is logged then.
-// How many sizes go into one write where a section grows at the file's end.
-constexpr size_t kSizesPerWrite = 512;
-
 bool LogDirectory(LogStore& log, const LoggedDirectory& directory, DirectoryLister& lister,
                   FileProber& probe, WalkSink& sink);
 

@@ -36,7 +36,9 @@ public:
 
     const std::string& Path() const { return path_; }
     // True when `path` names the log's own file, without regard to case.
-    bool IsLogFile(std::string_view path) const { return fold_(path) == fold_(path_); }
+    bool IsLogFile(std::string_view path) const {
+        return path.size() == path_.size() && fold_(path) == fold_(path_);
+    }
 
     // Decimal with an optional sign (64 bits: a size of many gigabytes), or
     // hexadecimal of 32 bits after "0x" / "0X". The whole value, blanks

@@ -1,8 +1,9 @@
 #pragma once
-// A large file of real executables for the File Viewer's benchmarks: the
-// System directory's DLLs one after another, copied in pieces so that the
-// benchmark's own memory stays small. Plain Win32, so that the benchmark of
-// the real exe, which links none of the program, can use it too.
+// Files for the benchmarks: a directory's plain files, and a large file of
+// real executables for the File Viewer (the System directory's DLLs one after
+// another, copied in pieces so that the benchmark's own memory stays small).
+// Plain Win32, so that the benchmark of the real exe, which links none of
+// the program, can use it too.
 #include <windows.h>
 
 #include <algorithm>
@@ -27,22 +28,32 @@ bool ReadInPieces(const std::string& path, Take take) {
     return ok;
 }
 
-// The System directory's DLLs, by name, with the size of each.
-inline std::vector<std::pair<std::string, ULONGLONG>> SystemDlls() {
-    char dir[MAX_PATH] = {};
-    ::GetSystemDirectoryA(dir, sizeof dir);
+// The plain files of a directory under a mask as the program lists them (no
+// directories, no hidden or system files): full paths with their sizes, in
+// name order.
+inline std::vector<std::pair<std::string, ULONGLONG>> PlainFiles(const std::string& dir,
+                                                                 const char* mask = "*.*") {
     std::vector<std::pair<std::string, ULONGLONG>> out;
+    if (dir.empty()) return out;
     WIN32_FIND_DATAA d;
-    HANDLE h = ::FindFirstFileA((std::string(dir) + "\\*.dll").c_str(), &d);
+    HANDLE h = ::FindFirstFileA((dir + "\\" + mask).c_str(), &d);
     if (h == INVALID_HANDLE_VALUE) return out;
     do {
-        if (!(d.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            out.emplace_back(std::string(dir) + "\\" + d.cFileName,
+        if (!(d.dwFileAttributes &
+              (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)))
+            out.emplace_back(dir + "\\" + d.cFileName,
                              (ULONGLONG{d.nFileSizeHigh} << 32) | d.nFileSizeLow);
     } while (::FindNextFileA(h, &d));
     ::FindClose(h);
     std::sort(out.begin(), out.end());
     return out;
+}
+
+// The System directory's DLLs.
+inline std::vector<std::pair<std::string, ULONGLONG>> SystemDlls() {
+    char dir[MAX_PATH] = {};
+    ::GetSystemDirectoryA(dir, sizeof dir);
+    return PlainFiles(dir, "*.dll");
 }
 
 // Copies `sources` one after another, from the first again, until `path`
