@@ -60,6 +60,14 @@ for arch in $ZARVIK_ARCHES; do
     [ "$status" -eq 0 ] || failed=1
     summaries+=("$arch-bit: $(grep -E 'tests passed' "$dir/ctest.log" | tail -n 1)")
 done
+case " $ZARVIK_ARCHES " in
+    *" 32 "*) ;;
+    *) if [ "$ZARVIK_HOST32" = 0 ]; then
+           summaries+=("32-bit: not built or run on this host: its kernel runs no 32-bit code (it refuses Wine's 32-bit loader).")
+       else
+           summaries+=("32-bit: not built or run: ZARVIK_ARCH=$ZARVIK_ARCH.")
+       fi ;;
+esac
 echo "== summary"
 printf '%s\n' "${summaries[@]}"
 skipped=$(bash scripts/skipped.sh native build/native

@@ -48,6 +48,37 @@ std::string NativeSystemDirectory() {
 
 namespace {
 
+// How long a control of the program may take to answer one message: a
+// program that takes longer has hung, and the test must not hang with it.
+constexpr UINT kAnswerMs = 20000;
+
+// Sends a message to another process's window; false when it did not answer.
+bool SendBounded(HWND hwnd, UINT message, WPARAM w, LPARAM l, LRESULT& result, bool wide = false) {
+    DWORD_PTR r = 0;
+    const LRESULT sent = wide ? ::SendMessageTimeoutW(hwnd, message, w, l, SMTO_NORMAL, kAnswerMs, &r)
+                              : ::SendMessageTimeoutA(hwnd, message, w, l, SMTO_NORMAL, kAnswerMs, &r);
+    result = static_cast<LRESULT>(r);
+    return sent != 0;
+}
+
+LRESULT SendOrThrow(HWND hwnd, UINT message, WPARAM w, LPARAM l, bool wide = false) {
+    LRESULT result = 0;
+    if (!SendBounded(hwnd, message, w, l, result, wide))
+        throw std::runtime_error("The program did not answer within " +
+                                 std::to_string(kAnswerMs / 1000) + " s");
+    return result;
+}
+
+// A window's text, or "" when it does not answer: for the window searches,
+// whose callbacks must not throw.
+std::string TextOrNothing(HWND hwnd) {
+    try {
+        return Driver::TextOf(hwnd);
+    } catch (const std::runtime_error&) {
+        return {};
+    }
+}
+
 std::string WindowsPath(std::string path) {
     if (!path.empty() && path[0] == '/') path = "Z:" + path;
     for (char& c : path) {
@@ -75,7 +106,7 @@ BOOL CALLBACK MatchTopLevel(HWND hwnd, LPARAM lp) {
     DWORD pid = 0;
     ::GetWindowThreadProcessId(hwnd, &pid);
     if (pid != s->pid || !::IsWindowVisible(hwnd)) return TRUE;
-    std::string text = Driver::TextOf(hwnd);
+    std::string text = TextOrNothing(hwnd);
     bool match = s->suffix ? text.size() >= s->title.size() &&
                                  text.compare(text.size() - s->title.size(), std::string::npos,
                                               s->title) == 0 && text != s->title
@@ -88,6 +119,18 @@ BOOL CALLBACK MatchTopLevel(HWND hwnd, LPARAM lp) {
     return TRUE;
 }
 
+// Looks again every 50 ms, and stops at once when the process has ended:
+// no window of it can come any more.
+HWND WaitFor(HANDLE process, Search s, int timeoutMs) {
+    const DWORD start = ::GetTickCount();
+    do {
+        ::EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&s));
+        if (s.found) return s.found;
+    } while (::WaitForSingleObject(process, 50) == WAIT_TIMEOUT &&
+             ::GetTickCount() - start < static_cast<DWORD>(timeoutMs));
+    return nullptr;
+}
+
 struct ChildSearch {
     std::string text;
     HWND found = nullptr;
@@ -95,7 +138,7 @@ struct ChildSearch {
 
 BOOL CALLBACK MatchChild(HWND hwnd, LPARAM lp) {
     auto* s = reinterpret_cast<ChildSearch*>(lp);
-    if (Driver::TextOf(hwnd) == s->text) {
+    if (TextOrNothing(hwnd) == s->text) {
         s->found = hwnd;
         return FALSE;
     }
@@ -125,24 +168,13 @@ Driver::~Driver() {
 }
 
 HWND Driver::WaitForWindow(const std::string& title, bool dialog, int timeoutMs) {
-    for (int waited = 0; waited < timeoutMs; waited += 50) {
-        Search s{pi_.dwProcessId, title, dialog, false};
-        ::EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&s));
-        if (s.found) return s.found;
-        ::Sleep(50);
-    }
-    return nullptr;
+    return WaitFor(pi_.hProcess, {pi_.dwProcessId, title, dialog, false}, timeoutMs);
 }
 
 HWND Driver::WaitForMainWindow(const std::string& suffix, int timeoutMs) {
-    for (int waited = 0; waited < timeoutMs; waited += 50) {
-        Search s{pi_.dwProcessId, suffix, false, true};
-        ::EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&s));
-        if (s.found) return s.found;
-        ::Sleep(50);
-    }
-    return nullptr;
+    return WaitFor(pi_.hProcess, {pi_.dwProcessId, suffix, false, true}, timeoutMs);
 }
+
 
 HWND Driver::FindChild(HWND parent, const std::string& text) {
     ChildSearch s{text};
@@ -153,9 +185,9 @@ HWND Driver::FindChild(HWND parent, const std::string& text) {
 std::string Driver::TextOf(HWND hwnd) {
     // WM_GETTEXT crosses processes whole, where GetWindowText does not
     // ask another process's controls.
-    LRESULT len = ::SendMessageA(hwnd, WM_GETTEXTLENGTH, 0, 0);
+    LRESULT len = SendOrThrow(hwnd, WM_GETTEXTLENGTH, 0, 0);
     std::string s(static_cast<size_t>(len) + 1, '\0');
-    LRESULT got = ::SendMessageA(hwnd, WM_GETTEXT, s.size(), reinterpret_cast<LPARAM>(s.data()));
+    LRESULT got = SendOrThrow(hwnd, WM_GETTEXT, s.size(), reinterpret_cast<LPARAM>(s.data()));
     s.resize(static_cast<size_t>(got > 0 ? got : 0));
     return s;
 }
@@ -182,15 +214,15 @@ int Driver::WaitForExit(int timeoutMs) {
 }
 
 int Driver::ListCount(HWND list) {
-    return static_cast<int>(::SendMessageA(list, LB_GETCOUNT, 0, 0));
+    return static_cast<int>(SendOrThrow(list, LB_GETCOUNT, 0, 0));
 }
 
 std::string Driver::ListItem(HWND list, int index) {
-    LRESULT len = ::SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    LRESULT len = SendOrThrow(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0, true);
     if (len <= 0) return {};
     std::vector<wchar_t> wide(static_cast<size_t>(len) + 1, L'\0');
-    LRESULT got = ::SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index),
-                                 reinterpret_cast<LPARAM>(wide.data()));
+    LRESULT got = SendOrThrow(list, LB_GETTEXT, static_cast<WPARAM>(index),
+                              reinterpret_cast<LPARAM>(wide.data()), true);
     if (got <= 0) return {};
     int n = ::WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(got), nullptr, 0,
                                   nullptr, nullptr);

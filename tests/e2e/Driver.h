@@ -8,7 +8,8 @@
 
 namespace e2e {
 
-// How long a wait lasts at most: it only ends a hang, inside CTest's limit.
+// How long a wait lasts at most: it only ends a hang, inside CTest's limit;
+// a wait on the program ends as soon as the program does.
 constexpr int kHangMs = 240000;
 
 // The zarvik.exe under test, as given on the command line.

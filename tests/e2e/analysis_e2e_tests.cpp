@@ -14,14 +14,6 @@ using namespace e2e;
 
 namespace {
 
-void WriteBytes(const std::string& path, DWORD size) {
-    HANDLE f = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                             FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    ::WriteFile(f, std::string(size, 'a').data(), size, &written, nullptr);
-    ::CloseHandle(f);
-}
-
 // The first list box on the page of that caption.
 HWND ListOnPage(HWND main, const std::string& caption) {
     HWND page = e2e::Driver::FindChild(main, caption);
@@ -48,6 +40,11 @@ TEST(RealProgram, BuildThenAnalyzeListsANewFileUnderFilesAdded) {
     const std::string log = windows + "\\Zarvik.ini";
     const std::string added = windows + "\\zk_e2e_added_" + std::to_string(::GetCurrentProcessId()) + ".txt";
     ::DeleteFileA(log.c_str());  // the prefix keeps it between runs
+    // Removed however the test ends: they lie in the prefix's own directories.
+    e2e::ScratchFiles scratch;
+    const auto writeBytes = [&](const std::string& path, size_t size) {
+        scratch.Write(path, std::string(size, 'a'));
+    };
 
     e2e::Driver program(e2e::ProgramPath());
     HWND question = program.WaitForWindow("Zarvik v1.1", true);
@@ -61,7 +58,7 @@ TEST(RealProgram, BuildThenAnalyzeListsANewFileUnderFilesAdded) {
     const std::string dll = "\\zk_e2e_added_" + std::to_string(::GetCurrentProcessId()) + ".dll";
     const std::string wow64 = SystemWow64Directory();
     ASSERT_FALSE(wow64.empty()) << "the test prefix is 64-bit Windows";
-    WriteBytes(wow64 + "\\zk_e2e_kept.dll", 100);
+    writeBytes(wow64 + "\\zk_e2e_kept.dll", 100);
 
     e2e::Driver::Press(e2e::Driver::FindChild(main, "Build FileList"));
     HWND build = program.WaitForWindow("Zarvik v1.1", true);
@@ -72,11 +69,11 @@ TEST(RealProgram, BuildThenAnalyzeListsANewFileUnderFilesAdded) {
 
     // Made after start-up and after Build, as an installation would, in
     // the Windows directory and in each System directory.
-    WriteBytes(added, 2500);
-    WriteBytes(NativeSystemDirectory() + dll, 1500);
-    WriteBytes(wow64 + dll, 3500);
+    writeBytes(added, 2500);
+    writeBytes(NativeSystemDirectory() + dll, 1500);
+    writeBytes(wow64 + dll, 3500);
     const std::string empty = added.substr(0, added.size() - 4) + "_empty.txt";
-    WriteBytes(empty, 0);
+    writeBytes(empty, 0);
     e2e::Driver::Press(e2e::Driver::FindChild(main, "Analyze FileList"));
     ASSERT_TRUE(WaitForStatus(main, "<------FileList Analyzed----->"));
 
@@ -104,11 +101,6 @@ TEST(RealProgram, BuildThenAnalyzeListsANewFileUnderFilesAdded) {
     ASSERT_NE(confirm, nullptr);
     e2e::Driver::Answer(confirm, IDYES);
     EXPECT_EQ(program.WaitForExit(), 0);
-    ::DeleteFileA(added.c_str());
-    ::DeleteFileA((NativeSystemDirectory() + dll).c_str());
-    ::DeleteFileA((wow64 + dll).c_str());
-    ::DeleteFileA((wow64 + "\\zk_e2e_kept.dll").c_str());
-    ::DeleteFileA(empty.c_str());
 }
 
 }  // namespace

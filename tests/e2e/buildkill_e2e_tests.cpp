@@ -166,7 +166,7 @@ TEST_F(BuildKilled, AtAnyMomentLeavesALogThatReadsBackAsAPrefix) {
     std::printf("seed %u\n", seed);
     std::mt19937 random(seed);
     std::uniform_int_distribution<DWORD> moment(0, took + took / 10);
-    int torn = 0;
+    int torn = 0, midway = 0;
     for (int run = 0; run < 20; ++run) {
         const DWORD delay = moment(random);
         SCOPED_TRACE("run " + std::to_string(run) + ", killed after " + std::to_string(delay) + " ms");
@@ -181,6 +181,7 @@ TEST_F(BuildKilled, AtAnyMomentLeavesALogThatReadsBackAsAPrefix) {
         std::string tail;
         const std::vector<Line> lines = WholeLines(text, tail);
         ASSERT_LE(lines.size(), whole.size());
+        if (!text.empty() && lines.size() < whole.size()) ++midway;
         for (size_t i = 0; i < lines.size(); ++i) {
             const Line& line = lines[i];
             if (line.section.empty()) {
@@ -209,6 +210,8 @@ TEST_F(BuildKilled, AtAnyMomentLeavesALogThatReadsBackAsAPrefix) {
         ExpectReadAlike(log_, section, tail.empty() || tail[0] == '[' ? "" : KeyOf(tail));
     }
     std::printf("%d of 20 logs ended in a torn line\n", torn);
+    // Otherwise every kill came before Build began or after it ended.
+    EXPECT_GT(midway, 0) << "no kill landed in the middle of a Build";
 
     // Every way the last lines can be torn, whether or not a kill made one.
     char temp[MAX_PATH] = {};

@@ -101,6 +101,7 @@ TEST_F(Dde, WithoutNamesOrConversationNothingIsSentOrStarted) {
     EXPECT_FALSE(Page().Busy()) << "nothing was sent";
     EXPECT_EQ(Page().Memo20.Text(), "");
     OpenLink(std::string(256, 's'), "System");  // fails as any name no server answers
+    EXPECT_EQ(prompts.Messages(), (Lines{"Link Open Failed", "Link Open Failed"}));
     EXPECT_TRUE(prompts.Errors().empty());
 }
 
@@ -194,6 +195,7 @@ TEST_F(Dde, OpenLinkReturnsWhileTheServerHoldsItsHotLinkAnswer) {
     ::SetEvent(release.Get());
     EXPECT_TRUE(PumpUntil([&] { return !Page().Busy(); }));
     EXPECT_TRUE(Page().DdeClientItem1.linked);
+    EXPECT_EQ(prompts.Messages(), Lines{"Link Opened Successfully"});
     Click(Page().Button41);
     done = true;
     server.join();

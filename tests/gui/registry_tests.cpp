@@ -67,6 +67,12 @@ std::optional<std::vector<Value>> ValuesOf(HKEY root, const std::string& path) {
     return values;
 }
 
+bool HasValue(HKEY root, const std::string& path, const std::string& name) {
+    const auto values = ValuesOf(root, path);
+    return values && std::any_of(values->begin(), values->end(),
+                                 [&](const Value& v) { return v.name == name; });
+}
+
 void SetValue(HKEY root, const std::string& path, const Value& v) {
     ui::RegKey key;
     ASSERT_EQ(::RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | Native(root), nullptr,
@@ -220,6 +226,7 @@ TEST_F(RegistryPages, StartupEntriesAreListedShownAndRemovedAfterYesOnly) {
     ASSERT_EQ(prompts.Questions(), Lines{"Do you wish to Delete this entry"});
     EXPECT_EQ(prompts.asked.back().title, "Zarvik v1.1");
     EXPECT_TRUE(Contains(page.ListBox10, "ZarvikTest Run")) << "No deletes nothing";
+    EXPECT_TRUE(HasValue(HKEY_LOCAL_MACHINE, kRun, "ZarvikTest Run")) << "not even in the registry";
 
     Additional().ListBox9.Clear();
     ClickEntry(page.ListBox10, IndexOf(page.ListBox10, "ZarvikTest Stay"));

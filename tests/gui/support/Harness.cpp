@@ -11,12 +11,22 @@ std::vector<std::string> TextsOf(const std::vector<ScriptedPrompts::Asked>& aske
                                  const char* kind) {
     std::vector<std::string> texts;
     for (const auto& a : asked) {
-        if (a.kind == kind) texts.push_back(a.text);
+        if (a.kind == kind) {
+            texts.push_back(a.text);
+            a.read = true;
+        }
     }
     return texts;
 }
 
 }  // namespace
+
+ScriptedPrompts::~ScriptedPrompts() {
+    for (const auto& a : asked) {
+        if ((a.kind == "tell" || a.kind == "error") && !a.read)
+            ADD_FAILURE() << "shown and never read (" << a.kind << "): " << a.text;
+    }
+}
 
 std::vector<std::string> ScriptedPrompts::Errors() const { return TextsOf(asked, "error"); }
 std::vector<std::string> ScriptedPrompts::Questions() const { return TextsOf(asked, "ask"); }

@@ -41,14 +41,22 @@ struct Script : std::deque<T> {
 };
 
 // Answers every question from a script and records what was asked. A
-// question with no scripted answer fails the test and is answered No.
+// question with no scripted answer fails the test and is answered No. A
+// message or error shown that the test never read (through Messages or
+// Errors) fails it at tear-down: the user saw something the test did not.
 class ScriptedPrompts final : public zarvik::Prompts {
 public:
     struct Asked {
         std::string kind;  // "ask", "tell", "error", "open", "save", "picture", "font"
         std::string text;  // the message text, or the dialog's filter
         std::string title;
+        mutable bool read = false;  // a shown message the test has looked at
     };
+
+    ScriptedPrompts() = default;
+    ScriptedPrompts(const ScriptedPrompts&) = delete;
+    ScriptedPrompts& operator=(const ScriptedPrompts&) = delete;
+    ~ScriptedPrompts() override;
 
     Script<bool> answers{{}, "answers"};                          // for Ask
     Script<std::optional<std::string>> files{{}, "files"};        // for OpenFile and SaveFile
@@ -59,6 +67,7 @@ public:
     std::vector<Asked> asked;
     std::vector<zarvik::FileDialogOptions> dialogs;
 
+    // Reading these counts the messages and errors shown so far as read.
     std::vector<std::string> Errors() const;     // texts of ShowError, in order
     std::vector<std::string> Questions() const;  // texts of Ask, in order
     std::vector<std::string> Messages() const;   // texts of Tell, in order
