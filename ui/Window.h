@@ -21,6 +21,9 @@ void SetErrorSink(ErrorSink sink);
 // sink and does not unwind through the window procedure.
 void RunCommand(const std::function<void()>& handler);
 
+// A control's event: run through RunCommand, so its errors are shown.
+using Event = std::function<void()>;
+
 // A Window owns its window: the destructor destroys it if it still exists.
 // When the system destroys it first (its parent went), the wrapper is told
 // at WM_NCDESTROY and forgets the handle, so it never touches a handle the
