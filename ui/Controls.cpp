@@ -233,8 +233,7 @@ void ListBox::Add(std::string_view text) {
 }
 
 void ListBox::SetItems(const std::vector<std::string>& items) {
-    const bool visible = (::GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
-    ::SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+    RedrawOff quiet(hwnd_);
     Clear();
     size_t bytes = 0;
     for (const std::string& s : items) bytes += s.size() + 1;
@@ -242,10 +241,6 @@ void ListBox::SetItems(const std::vector<std::string>& items) {
     for (const std::string& s : items)
         ::SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.c_str()));
     Widen(items.data(), items.size());
-    ::SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
-    // Turning drawing back on may show a list that was meant to stay hidden.
-    if (!visible && (::GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE)) ::ShowWindow(hwnd_, SW_HIDE);
-    if (visible) ::InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void ListBox::Delete(int index) {

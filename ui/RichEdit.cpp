@@ -62,28 +62,6 @@ private:
     CHARRANGE saved_{};
 };
 
-// A shown control's drawing off for a scope (the control is not recreated
-// in it), then the whole control painted again. A control of its own hidden
-// is left alone: turning drawing back on would mark it visible.
-class DrawingOff {
-public:
-    explicit DrawingOff(Window& w)
-        : w_(w), on_(::GetWindowLongPtrA(w.Handle(), GWL_STYLE) & WS_VISIBLE) {
-        if (on_) w_.SetRedraw(false);
-    }
-    ~DrawingOff() {
-        if (!on_) return;
-        w_.SetRedraw(true);
-        w_.Invalidate();
-    }
-    DrawingOff(const DrawingOff&) = delete;
-    DrawingOff& operator=(const DrawingOff&) = delete;
-
-private:
-    Window& w_;
-    bool on_;
-};
-
 }  // namespace
 
 void RichEdit::Create(HWND parent, const Rect& r, const Options& o) {
@@ -310,7 +288,7 @@ bool RichEdit::LoadRtf(std::string_view rtf) {
     // Checked here as well: a control that took non-RTF as text would not say so.
     if (!LooksLikeRtf(rtf)) return false;
     ReadCursor in{rtf};
-    DrawingOff quiet(*this);
+    RedrawOff quiet(hwnd_);
     EDITSTREAM es{};
     es.dwCookie = reinterpret_cast<DWORD_PTR>(&in);
     es.pfnCallback = ReadFromBuffer;
@@ -333,7 +311,7 @@ void RichEdit::LoadText(std::string_view text) {
     Clear();
     // Drawn once at the end: a shown control repaints and updates its bar
     // at every insertion, which nearly doubles the time under Wine.
-    DrawingOff quiet(*this);
+    RedrawOff quiet(hwnd_);
     ReplaceSelection(lines);
     Select(0, 0);
 }
@@ -343,21 +321,6 @@ void RichEdit::LoadRtfOrText(std::string_view bytes) {
 }
 
 namespace {
-
-// Drawing of one control off for a scope, then the control repainted.
-class RedrawOff {
-public:
-    explicit RedrawOff(HWND hwnd) : hwnd_(hwnd) { ::SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0); }
-    ~RedrawOff() {
-        ::SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
-        ::InvalidateRect(hwnd_, nullptr, TRUE);
-    }
-    RedrawOff(const RedrawOff&) = delete;
-    RedrawOff& operator=(const RedrawOff&) = delete;
-
-private:
-    HWND hwnd_;
-};
 
 constexpr DWORD kStyleMask = CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT | CFM_FACE |
                              CFM_SIZE | CFM_COLOR;

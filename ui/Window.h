@@ -128,4 +128,19 @@ private:
     static BOOL CALLBACK Rescale(HWND child, LPARAM dpi);
 };
 
+// A window's drawing off for a scope (many changes to come), then the whole
+// window painted again. Turning drawing back on marks a window visible, so
+// one that was hidden is hidden again. The window must outlive the scope.
+class RedrawOff {
+public:
+    explicit RedrawOff(HWND hwnd) noexcept;
+    ~RedrawOff();
+    RedrawOff(const RedrawOff&) = delete;
+    RedrawOff& operator=(const RedrawOff&) = delete;
+
+private:
+    HWND hwnd_;
+    bool visible_;
+};
+
 }  // namespace ui
