@@ -471,6 +471,7 @@ int UpDown::Position() const {
 
 void UpDown::SetPosition(int position) {
     ::SendMessageA(hwnd_, UDM_SETPOS32, 0, static_cast<LPARAM>(position));
+    position_ = Position();
 }
 
 void UpDown::OnDpiChanged(int dpi) {
@@ -479,8 +480,13 @@ void UpDown::OnDpiChanged(int dpi) {
     ::SendMessageA(hwnd_, UDM_SETBUDDY, ::SendMessageA(hwnd_, UDM_GETBUDDY, 0, 0), 0);
 }
 
-void UpDown::OnScroll(WORD code) {
-    if (code != SB_ENDSCROLL) Fire(OnChange);
+// The control sends a scroll code per click and one at its end, whether or
+// not the position moved (an arrow at the end of the range).
+void UpDown::OnScroll(WORD) {
+    const int now = Position();
+    if (now == position_) return;
+    position_ = now;
+    Fire(OnChange);
 }
 
 void TrackBar::Create(HWND parent, const Rect& r, int min, int max, int position) {

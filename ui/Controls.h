@@ -232,7 +232,8 @@ public:
     void Create(HWND parent, const Rect& r, Window& buddy, const Options& options);
     int Position() const;
     void SetPosition(int position);
-    // Only when the position changed: a click on the thumb notifies too.
+    // Only when the position changed: an arrow that moves nothing (at the
+    // end of the range without wrap) does not notify.
     Event OnChange;
 
 protected:

@@ -31,6 +31,14 @@ ToolTip::~ToolTip() {
     if (hwnd_ && ::IsWindow(hwnd_)) ::DestroyWindow(hwnd_);
 }
 
+ToolTip& ToolTip::operator=(ToolTip&& other) noexcept {
+    if (this != &other) {
+        if (hwnd_ && ::IsWindow(hwnd_)) ::DestroyWindow(hwnd_);
+        hwnd_ = std::exchange(other.hwnd_, nullptr);
+    }
+    return *this;
+}
+
 void SpeedButton::Create(HWND parent, const Rect& r, std::string_view hint, Painter glyph,
                          ToolTip* tips, int group) {
     glyph_ = std::move(glyph);

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string_view>
+#include <utility>
 
 #include "ui/Window.h"
 
@@ -14,6 +15,11 @@ namespace ui {
 // window text is the tip.
 class ToolTip {
 public:
+    ToolTip() = default;
+    ToolTip(ToolTip&& other) noexcept : hwnd_(std::exchange(other.hwnd_, nullptr)) {}
+    ToolTip& operator=(ToolTip&& other) noexcept;
+    ToolTip(const ToolTip&) = delete;
+    ToolTip& operator=(const ToolTip&) = delete;
     void Create(HWND owner);
     void AddTool(HWND control, std::string_view text);
     HWND Handle() const { return hwnd_; }
