@@ -93,9 +93,6 @@ private:
     static constexpr int kRecreateAbove = 200;         // paragraphs
     static constexpr int kParagraphsPerInsert = 5000;
     void Recreate(const CHARFORMAT2A& defaultFormat);
-    // The runs of uniform style of a paragraph's text starting at `start`.
-    void AppendRuns(int start, const std::string& text,
-                    std::vector<std::pair<std::string, CHARFORMAT2A>>& runs) const;
 
     bool wordWrap_ = true;
     bool wantTab_ = false;
