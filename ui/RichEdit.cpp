@@ -232,6 +232,24 @@ LOGFONTA FontOfCharFormat(const CHARFORMAT2A& cf, int dpiY) {
     return lf;
 }
 
+CHARFORMAT2A FormatOfFont(const LOGFONTA& lf, COLORREF color, int dpiY) {
+    CHARFORMAT2A cf{};
+    cf.cbSize = sizeof cf;
+    cf.dwMask = CFM_FACE | CFM_SIZE | CFM_CHARSET | CFM_COLOR | CFM_BOLD | CFM_ITALIC |
+                CFM_UNDERLINE | CFM_STRIKEOUT;
+    const int height = lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight;
+    cf.yHeight = ::MulDiv(height, 1440, dpiY);
+    if (lf.lfWeight >= FW_BOLD) cf.dwEffects |= CFE_BOLD;
+    if (lf.lfItalic) cf.dwEffects |= CFE_ITALIC;
+    if (lf.lfUnderline) cf.dwEffects |= CFE_UNDERLINE;
+    if (lf.lfStrikeOut) cf.dwEffects |= CFE_STRIKEOUT;
+    cf.crTextColor = color;
+    cf.bCharSet = lf.lfCharSet;
+    cf.bPitchAndFamily = lf.lfPitchAndFamily;
+    lstrcpynA(cf.szFaceName, lf.lfFaceName, LF_FACESIZE);
+    return cf;
+}
+
 CHARFORMAT2A RichEdit::RangeFormat(int start, int end) const {
     SelectionScope keep(hwnd_);
     CHARRANGE cr{start, end};

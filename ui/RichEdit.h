@@ -103,5 +103,8 @@ bool LoadRichEditLibrary();
 
 // The font a character format describes, for a device of `dpiY` dots per inch.
 LOGFONTA FontOfCharFormat(const CHARFORMAT2A& format, int dpiY);
+// Its inverse: the character format of a font of that colour, the font's
+// height in pixels of a device of `dpiY` dots per inch.
+CHARFORMAT2A FormatOfFont(const LOGFONTA& font, COLORREF color, int dpiY);
 
 }  // namespace ui
