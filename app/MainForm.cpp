@@ -1,5 +1,7 @@
 #include "app/MainForm.h"
 
+#include <utility>
+
 #include "analysis/AnalysisCommands.h"
 #include "analysis/SharedDllPages.h"
 #include "app/AboutPage.h"
@@ -86,9 +88,10 @@ void TForm1::Create() {
     FormCreate();
 }
 
-template <class P>
-void TForm1::AddPage() {
-    pages_.push_back(std::make_unique<P>(context_, PageControl1.AddPage(P::kCaption)));
+template <class P, class... Links>
+void TForm1::AddPage(Links&&... links) {
+    pages_.push_back(std::make_unique<P>(context_, PageControl1.AddPage(P::kCaption),
+                                         std::forward<Links>(links)...));
 }
 
 void TForm1::CreatePages() {
@@ -103,21 +106,25 @@ void TForm1::CreatePages() {
     AddPage<SharedDllFilesPage>();
     AddPage<MissingSharedDllFilesPage>();
     AddPage<LogViewPage>();
-    AddPage<ProcessListPage>();
+    AddPage<ProcessListPage>([this](HWND window) {
+        TForm7& view = app_.Form7();
+        view.ShowView();
+        if (window) view.Snapshot(window);
+    });
     AddPage<AboutPage>();
     AddPage<FileBrowserPage>();
-    AddPage<OptionalDirectoriesPage>();
+    MakeCommandLists();
+    AddPage<OptionalDirectoriesPage>(*lists_, [this] { Page<LogViewPage>().ReloadLogView(); });
     AddPage<RegistryPage>();
     AddPage<DdePage>();
-    AddPage<AdditionalPage>();
+    AddPage<AdditionalPage>([this] { Page<RegistryPage>().RebuildRegistryLists(); });
     for (const auto& page : pages_) page->Create();
     WirePages();
     PageControl1.SetActivePage(Page<AdditionalPage>().Sheet());
 }
 
-// What one page or command needs of another page, handed over here so that
-// no page knows another.
-void TForm1::WirePages() {
+// The pages' lists the commands work on, so that no command knows a page.
+void TForm1::MakeCommandLists() {
     auto* wow64 = FindPage<SystemWow64FilesPage>();
     FileBrowserPage& browser = Page<FileBrowserPage>();
     lists_.emplace(CommandLists{
@@ -131,17 +138,12 @@ void TForm1::WirePages() {
         .browser = browser.FileListBox1,
         .endBrowserScan = [&browser](bool moved) { browser.EndScan(moved); },
     });
-    auto& optional = Page<OptionalDirectoriesPage>();
-    optional.Lists = &*lists_;
-    optional.ReloadLogView = [this] { Page<LogViewPage>().ReloadLogView(); };
+}
+
+// What a page needs of a page made after it.
+void TForm1::WirePages() {
     auto& registry = Page<RegistryPage>();
     registry.ServicesList = &Page<AdditionalPage>().ListBox9;
-    Page<AdditionalPage>().RebuildRegistryLists = [&registry] { registry.RebuildRegistryLists(); };
-    Page<ProcessListPage>().ViewWindow = [this](HWND window) {
-        TForm7& view = app_.Form7();
-        view.ShowView();
-        if (window) view.Snapshot(window);
-    };
 }
 
 // --- Start-up ---------------------------------------------------------------

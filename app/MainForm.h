@@ -87,9 +87,11 @@ public:
 
 private:
     void CreatePages();
+    void MakeCommandLists();
     void WirePages();
-    template <class P>
-    void AddPage();
+    // A page gets what it needs of other pages as it is made.
+    template <class P, class... Links>
+    void AddPage(Links&&... links);
     void PrepareLogFile();
     void ChooseLogFile();
     void LoadLogView();

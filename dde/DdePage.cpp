@@ -8,26 +8,6 @@
 
 namespace zarvik {
 
-namespace {
-constexpr UINT kRunLater = WM_APP + 1;
-}  // namespace
-
-void DdeLater::Create() { CreateOwn(HWND_MESSAGE, {}, "", 0); }
-
-// The library posts its answer when the callback returns, after this
-// message; passing the message on once more puts the event behind it.
-void DdeLater::Post() {
-    if (!posted_) posted_ = ::PostMessageA(hwnd_, kRunLater, 1, 0) != FALSE;
-}
-
-LRESULT DdeLater::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg != kRunLater) return Window::HandleMessage(msg, wp, lp);
-    if (wp > 0 && ::PostMessageA(hwnd_, kRunLater, wp - 1, 0)) return 0;
-    posted_ = false;
-    ui::RunCommand(OnPosted);
-    return 0;
-}
-
 DdePage::DdePage(const PageContext& context, ui::TabSheet& sheet) : NotebookPage(context, sheet) {}
 
 DdePage::~DdePage() {

@@ -7,28 +7,12 @@
 #include <vector>
 
 #include "shell/Page.h"
+#include "ui/DdeLater.h"
 #include "dde/DdeClient.h"
 #include "dde/DdeText.h"
 #include "dde/Ddeml.h"
 
 namespace zarvik {
-
-// Runs its event from the message loop, after the DDE callback that asked
-// for it has returned and the library has sent its answer: a hot link must not be advised while the client
-// still awaits the acknowledgement of its poke (Wine's library takes the
-// advised data for that acknowledgement and loses it).
-class DdeLater final : public ui::Window {
-public:
-    void Create();
-    void Post();
-    ui::Event OnPosted;
-
-protected:
-    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
-
-private:
-    bool posted_ = false;
-};
 
 // The server conversation: the topic it answers and the clients on it.
 struct DdeServerConv {
@@ -72,7 +56,11 @@ public:
     ui::Memo Memo19;      // the reply
     ui::Button Button45;  // Send Reply
     ui::Memo Memo20;      // log
-    DdeLater AdviseLater;  // notifies the hot links on "Server"
+    // Notifies the hot links on "Server" once the poke that changed it is
+    // acknowledged: a hot link must not be advised while the client still
+    // awaits that acknowledgement (Wine's library takes the advised data for
+    // it and loses it).
+    ui::DdeLater AdviseLater;
 
     void Button40Click();
     void Button41Click();

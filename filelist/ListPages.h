@@ -19,9 +19,6 @@ public:
     ui::FileListBox& FileListBox3 = Entries;
     ui::Memo& Memo1 = Description;
     ui::Button& Button6 = Report;  // Generate Report
-
-    void Button6Click() { GenerateReport(); }
-    void FileListBox3DblClick() { OpenEntry(); }
 };
 
 class SystemFilesPage final : public ListPage<ui::FileListBox> {
@@ -33,9 +30,6 @@ public:
     ui::FileListBox& FileListBox4 = Entries;
     ui::Memo& Memo2 = Description;
     ui::Button& Button7 = Report;  // Generate Report
-
-    void Button7Click() { GenerateReport(); }
-    void FileListBox4DblClick() { OpenEntry(); }
 };
 
 // Only on 64-bit Windows: the 32-bit System directory (SysWOW64), which
@@ -49,9 +43,6 @@ public:
     ui::FileListBox& FileListBox5 = Entries;
     ui::Memo& Memo22 = Description;
     ui::Button& Button56 = Report;  // Generate Report
-
-    void Button56Click() { GenerateReport(); }
-    void FileListBox5DblClick() { OpenEntry(); }
 };
 
 }  // namespace zarvik

@@ -82,7 +82,7 @@ void OptionalDirectoriesPage::Button2Click() {
 void OptionalDirectoriesPage::Button3Click() { ListBox11.Clear(); }
 
 void OptionalDirectoriesPage::Button5Click() {
-    CommandProgress progress(context_, *Lists, true);
+    CommandProgress progress(context_, lists_, true);
     PlatformFileProber probe;
     LogStore& log = session_.LogFile();
     LogStore::Batch batch(log);
@@ -105,7 +105,7 @@ void OptionalDirectoriesPage::Button5Click() {
 
     progress.Finish();
     status_.SetStatus("<------FileList Appended----->");
-    ReloadLogView();
+    if (reloadLogView_) reloadLogView_();
     progress.TellUnentered(" and were not logged");
 }
 

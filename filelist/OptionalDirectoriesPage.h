@@ -3,6 +3,7 @@
 // Commit, which rewrites the optional part of the log with them.
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "filelist/CommandProgress.h"
 #include "shell/Page.h"
@@ -19,7 +20,10 @@ int OptionalIndexesInUse(LogStore& log);
 class OptionalDirectoriesPage final : public NotebookPage {
 public:
     static constexpr const char* kCaption = "Optional Directories";
-    using NotebookPage::NotebookPage;
+    // The lists Commit works on, and the reload of the log's view after it.
+    OptionalDirectoriesPage(const PageContext& context, ui::TabSheet& sheet,
+                            const CommandLists& lists, std::function<void()> reloadLogView)
+        : NotebookPage(context, sheet), lists_(lists), reloadLogView_(std::move(reloadLogView)) {}
     void Create() override;
     void Start() override;
 
@@ -41,10 +45,9 @@ public:
     void Button33Click();
     void DirectoryListBox1Change();
 
-    // Handed over by the composition root: the lists Commit works on, and
-    // the reload of the log's view after it.
-    const CommandLists* Lists = nullptr;
-    std::function<void()> ReloadLogView;
+private:
+    const CommandLists& lists_;
+    const std::function<void()> reloadLogView_;
 };
 
 }  // namespace zarvik

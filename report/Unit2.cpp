@@ -42,24 +42,6 @@ int ScreenDpiY() {
     return dpi > 0 ? dpi : 96;
 }
 
-CHARFORMAT2A FormatOfFont(const LOGFONTA& lf, COLORREF color) {
-    CHARFORMAT2A cf{};
-    cf.cbSize = sizeof cf;
-    cf.dwMask = CFM_FACE | CFM_SIZE | CFM_CHARSET | CFM_COLOR | CFM_BOLD | CFM_ITALIC |
-                CFM_UNDERLINE | CFM_STRIKEOUT;
-    const int height = lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight;
-    cf.yHeight = ::MulDiv(height, 1440, ScreenDpiY());
-    if (lf.lfWeight >= FW_BOLD) cf.dwEffects |= CFE_BOLD;
-    if (lf.lfItalic) cf.dwEffects |= CFE_ITALIC;
-    if (lf.lfUnderline) cf.dwEffects |= CFE_UNDERLINE;
-    if (lf.lfStrikeOut) cf.dwEffects |= CFE_STRIKEOUT;
-    cf.crTextColor = color;
-    cf.bCharSet = lf.lfCharSet;
-    cf.bPitchAndFamily = lf.lfPitchAndFamily;
-    lstrcpynA(cf.szFaceName, lf.lfFaceName, LF_FACESIZE);
-    return cf;
-}
-
 }  // namespace
 
 void TForm2::Create() {
@@ -190,7 +172,7 @@ void TForm2::SpeedButton9Click() {
     COLORREF color = (current.dwEffects & CFE_AUTOCOLOR) ? ::GetSysColor(COLOR_WINDOWTEXT)
                                                          : current.crTextColor;
     if (!prompts_.ChooseFont(Handle(), font, color)) return;
-    RichEdit1.SetSelectionFormat(FormatOfFont(font, color));
+    RichEdit1.SetSelectionFormat(ui::FormatOfFont(font, color, ScreenDpiY()));
 }
 
 void TForm2::SpeedButton12Click() { RichEdit1.SetSelectionAlignment(PFA_LEFT); }

@@ -8,10 +8,11 @@ arch="$1"
 target="${2:-all}"
 shift 2 || shift || true
 case "$arch" in
-    32) toolchain=cmake/i686-mingw.cmake ;;
-    64) toolchain=cmake/x86_64-mingw.cmake ;;
+    32) machine=i686 ;;
+    64) machine=x86_64 ;;
     *)  echo "build-windows.sh: arch must be 32 or 64" >&2; exit 2 ;;
 esac
-cmake -S . -B "build/win$arch" -DCMAKE_TOOLCHAIN_FILE="$PWD/$toolchain" \
+cmake -S . -B "build/win$arch" -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw.cmake" \
+      -DZARVIK_ARCH="$machine" \
       -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
 cmake --build "build/win$arch" -j "$(nproc)" --target "$target"

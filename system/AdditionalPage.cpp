@@ -38,7 +38,9 @@ void AdditionalPage::LoadWinIni() {
     Button53.SetEnabled(true);
 }
 
-void AdditionalPage::TabSheet16Show() { RebuildRegistryLists(); }
+void AdditionalPage::TabSheet16Show() {
+    if (rebuildRegistryLists_) rebuildRegistryLists_();
+}
 
 void AdditionalPage::Button53Click() {
     if (!prompts_.Ask(Owner(), "Do you want to save Win.ini", kProductTitle)) return;

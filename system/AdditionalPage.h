@@ -1,6 +1,7 @@
 #pragma once
 // The "Additional" page: the win.ini editor and the installed services.
 #include <functional>
+#include <utility>
 
 #include "shell/Page.h"
 
@@ -9,7 +10,11 @@ namespace zarvik {
 class AdditionalPage final : public NotebookPage {
 public:
     static constexpr const char* kCaption = "Additional";
-    using NotebookPage::NotebookPage;
+    // `rebuildRegistryLists` lists the registry again, the services into
+    // ListBox9 among them.
+    AdditionalPage(const PageContext& context, ui::TabSheet& sheet,
+                   std::function<void()> rebuildRegistryLists)
+        : NotebookPage(context, sheet), rebuildRegistryLists_(std::move(rebuildRegistryLists)) {}
     void Create() override;
     void Start() override;
 
@@ -20,16 +25,13 @@ public:
     ui::ListBox ListBox9;  // the services
     ui::Button Button55;   // Generate Report
 
-    // Handed over by the composition root: lists the registry again, the
-    // services into ListBox9 among them.
-    std::function<void()> RebuildRegistryLists;
-
     void TabSheet16Show();
     void Button53Click();  // Save
     void Button55Click();  // Generate Report
 
 private:
     void LoadWinIni();
+    const std::function<void()> rebuildRegistryLists_;
 };
 
 }  // namespace zarvik

@@ -212,7 +212,7 @@ void ProcessListPage::Button31Click() {
 }
 
 void ProcessListPage::Button49Click() {
-    ViewWindow(SelectedWindow());
+    if (viewWindow_) viewWindow_(SelectedWindow());
 }
 
 namespace {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "shell/Page.h"
@@ -16,7 +17,11 @@ namespace zarvik {
 class ProcessListPage final : public NotebookPage {
 public:
     static constexpr const char* kCaption = "View Process List";
-    using NotebookPage::NotebookPage;
+    // `viewWindow` shows the View window with a picture of the window (or
+    // of none).
+    ProcessListPage(const PageContext& context, ui::TabSheet& sheet,
+                    std::function<void(HWND window)> viewWindow)
+        : NotebookPage(context, sheet), viewWindow_(std::move(viewWindow)) {}
     void Create() override;
 
     ui::Label Label10;  // title
@@ -71,9 +76,6 @@ public:
     void Button35Click();  // Enable
     void Button34Click();  // Disable
     void Button49Click();  // View
-    // Handed over by the composition root: shows the View window with a
-    // picture of the window (or of none).
-    std::function<void(HWND window)> ViewWindow;
     void Button36Click();  // Find
     void Button31Click();  // Set
     void Button39Click();  // Change the large icon
@@ -82,6 +84,7 @@ public:
     void Image2DblClick();  // Save the small icon
 
 private:
+    const std::function<void(HWND window)> viewWindow_;
     void ShowSelected(int command);
     void ChangeIcon(ui::Image& image, WPARAM which);
     void SaveIcon(const ui::Image& image);

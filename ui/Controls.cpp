@@ -233,8 +233,7 @@ void ListBox::Add(std::string_view text) {
 }
 
 void ListBox::SetItems(const std::vector<std::string>& items) {
-    const bool visible = (::GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
-    ::SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+    RedrawOff quiet(hwnd_);
     Clear();
     size_t bytes = 0;
     for (const std::string& s : items) bytes += s.size() + 1;
@@ -242,10 +241,6 @@ void ListBox::SetItems(const std::vector<std::string>& items) {
     for (const std::string& s : items)
         ::SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.c_str()));
     Widen(items.data(), items.size());
-    ::SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
-    // Turning drawing back on may show a list that was meant to stay hidden.
-    if (!visible && (::GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE)) ::ShowWindow(hwnd_, SW_HIDE);
-    if (visible) ::InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void ListBox::Delete(int index) {
@@ -476,6 +471,7 @@ int UpDown::Position() const {
 
 void UpDown::SetPosition(int position) {
     ::SendMessageA(hwnd_, UDM_SETPOS32, 0, static_cast<LPARAM>(position));
+    position_ = Position();
 }
 
 void UpDown::OnDpiChanged(int dpi) {
@@ -484,8 +480,13 @@ void UpDown::OnDpiChanged(int dpi) {
     ::SendMessageA(hwnd_, UDM_SETBUDDY, ::SendMessageA(hwnd_, UDM_GETBUDDY, 0, 0), 0);
 }
 
-void UpDown::OnScroll(WORD code) {
-    if (code != SB_ENDSCROLL) Fire(OnChange);
+// The control sends a scroll code per click and one at its end, whether or
+// not the position moved (an arrow at the end of the range).
+void UpDown::OnScroll(WORD) {
+    const int now = Position();
+    if (now == position_) return;
+    position_ = now;
+    Fire(OnChange);
 }
 
 void TrackBar::Create(HWND parent, const Rect& r, int min, int max, int position) {
@@ -513,149 +514,6 @@ void TrackBar::OnScroll(WORD) {
 
 void Panel::Create(HWND parent, const Rect& r, std::string_view caption, bool bevel) {
     CreateOwn(parent, r, caption, kChild | WS_CLIPSIBLINGS, bevel ? WS_EX_STATICEDGE : 0);
-}
-
-// --- ToolTip, SpeedButton -------------------------------------------------
-
-void ToolTip::Create(HWND owner) {
-    hwnd_ = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
-                              WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
-                              ::GetModuleHandleA(nullptr), nullptr);
-}
-
-void ToolTip::AddTool(HWND control, std::string_view text) {
-    if (!hwnd_) return;
-    std::string s(text);
-    TOOLINFOA ti{};
-    ti.cbSize = TTTOOLINFOA_V1_SIZE;
-    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    ti.hwnd = ::GetParent(control);
-    ti.uId = reinterpret_cast<UINT_PTR>(control);
-    ti.lpszText = s.data();
-    ::SendMessageA(hwnd_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
-}
-
-ToolTip::~ToolTip() {
-    if (hwnd_ && ::IsWindow(hwnd_)) ::DestroyWindow(hwnd_);
-}
-
-void SpeedButton::Create(HWND parent, const Rect& r, std::string_view hint, Painter glyph,
-                         ToolTip* tips, int group) {
-    glyph_ = std::move(glyph);
-    group_ = group;
-    CreateControl("BUTTON", parent, r, hint, kChild | BS_OWNERDRAW);
-    if (tips) tips->AddTool(hwnd_, hint);
-}
-
-void SpeedButton::Click() {
-    if (!Enabled()) return;
-    if (group_) {
-        // Raise the other buttons of the group among the siblings.
-        for (HWND w = ::GetWindow(::GetParent(hwnd_), GW_CHILD); w; w = ::GetWindow(w, GW_HWNDNEXT)) {
-            auto* other = dynamic_cast<SpeedButton*>(FromHandle(w));
-            if (other && other != this && other->group_ == group_) other->SetDown(false);
-        }
-        SetDown(true);
-    }
-    Fire(OnClick);
-}
-
-void SpeedButton::SetDown(bool down) {
-    down_ = down;
-    ::InvalidateRect(hwnd_, nullptr, TRUE);
-}
-
-void SpeedButton::OnCommand(WORD code) {
-    if (code == BN_CLICKED) Click();
-}
-
-bool SpeedButton::OnDrawItem(DRAWITEMSTRUCT* dis) {
-    HDC dc = dis->hDC;
-    RECT rc = dis->rcItem;
-    const bool enabled = !(dis->itemState & ODS_DISABLED);
-    const bool pressed = (dis->itemState & ODS_SELECTED) || down_;
-    ::FillRect(dc, &rc, ::GetSysColorBrush(COLOR_BTNFACE));
-    ::DrawEdge(dc, &rc, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
-    const int dpi = DpiOf(hwnd_);
-    RECT inner = rc;
-    ::InflateRect(&inner, -Scale(4, dpi), -Scale(4, dpi));
-    if (pressed) ::OffsetRect(&inner, 1, 1);
-    if (glyph_) glyph_(dc, inner, enabled, dpi);
-    return true;
-}
-
-// --- PageControl ----------------------------------------------------------
-
-void PageControl::Create(HWND parent, const Rect& r) {
-    CreateControl(WC_TABCONTROLA, parent, r, "",
-                  kChild | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | TCS_MULTILINE | WS_TABSTOP);
-}
-
-TabSheet& PageControl::AddPage(std::string_view caption) {
-    auto page = std::make_unique<TabSheet>();
-    page->caption_ = std::string(caption);
-    std::string text(caption);
-    TCITEMA item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = text.data();
-    const int index = static_cast<int>(pages_.size());
-    ::SendMessageA(hwnd_, TCM_INSERTITEMA, static_cast<WPARAM>(index),
-                   reinterpret_cast<LPARAM>(&item));
-    // The page is a child of the tab control so its controls move with it;
-    // its own window procedure reflects their notifications.
-    page->CreateOwn(hwnd_, {}, caption, WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
-                    WS_EX_CONTROLPARENT);
-    pages_.push_back(std::move(page));
-    LayoutPages();
-    if (index == 0) SetActivePage(0);
-    return *pages_.back();
-}
-
-void PageControl::LayoutPages() {
-    RECT rc{};
-    ::GetClientRect(hwnd_, &rc);
-    ::SendMessageA(hwnd_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&rc));
-    for (auto& p : pages_) {
-        ::MoveWindow(p->Handle(), rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, TRUE);
-    }
-}
-
-void PageControl::OnDpiChanged(int dpi) {
-    Window::OnDpiChanged(dpi);
-    // The tabs' rows have a new height.
-    LayoutPages();
-}
-
-int PageControl::ActivePageIndex() const {
-    return static_cast<int>(::SendMessageA(hwnd_, TCM_GETCURSEL, 0, 0));
-}
-
-void PageControl::SetActivePage(int index) {
-    if (index < 0 || index >= PageCount()) return;
-    ::SendMessageA(hwnd_, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
-    // Multi-line tabs may change rows when the selection moves.
-    LayoutPages();
-    for (int i = 0; i < PageCount(); ++i) {
-        ::ShowWindow(pages_[static_cast<size_t>(i)]->Handle(), i == index ? SW_SHOW : SW_HIDE);
-    }
-    Fire(pages_[static_cast<size_t>(index)]->OnEnter);
-}
-
-void PageControl::SetActivePage(const TabSheet& page) {
-    for (int i = 0; i < PageCount(); ++i) {
-        if (pages_[static_cast<size_t>(i)].get() == &page) SetActivePage(i);
-    }
-}
-
-bool PageControl::OnNotify(NMHDR* hdr, LRESULT& result) {
-    if (hdr->code == static_cast<UINT>(TCN_SELCHANGE)) {
-        SetActivePage(ActivePageIndex());
-        Fire(OnChange);
-        result = 0;
-        return true;
-    }
-    return false;
 }
 
 // --- PopupMenu, Image -----------------------------------------------------

@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "ui/Handles.h"
+#include "ui/Notebook.h"
+#include "ui/SpeedButton.h"
 #include "ui/Window.h"
 
 namespace ui {
-
-using Event = std::function<void()>;
 
 class PopupMenu;
 
@@ -232,7 +232,8 @@ public:
     void Create(HWND parent, const Rect& r, Window& buddy, const Options& options);
     int Position() const;
     void SetPosition(int position);
-    // Only when the position changed: a click on the thumb notifies too.
+    // Only when the position changed: an arrow that moves nothing (at the
+    // end of the range without wrap) does not notify.
     Event OnChange;
 
 protected:
@@ -262,79 +263,6 @@ private:
 class Panel : public Window {
 public:
     void Create(HWND parent, const Rect& r, std::string_view caption = {}, bool bevel = false);
-};
-
-// A tooltip window for one top-level window; tools are child controls whose
-// window text is the tip.
-class ToolTip {
-public:
-    void Create(HWND owner);
-    void AddTool(HWND control, std::string_view text);
-    HWND Handle() const { return hwnd_; }
-    ~ToolTip();
-
-private:
-    HWND hwnd_ = nullptr;
-};
-
-// A 25 x 25 picture button (at 96 DPI): it draws its glyph at the button's
-// DPI (grey when disabled), its window text is its hint, and the hint is its
-// tooltip. Buttons with the same non-zero group stay down when pressed and
-// raise the others.
-class SpeedButton : public Window {
-public:
-    using Painter = std::function<void(HDC dc, const RECT& area, bool enabled, int dpi)>;
-    void Create(HWND parent, const Rect& r, std::string_view hint, Painter glyph,
-                ToolTip* tips, int group = 0);
-    void Click();
-    bool Down() const { return down_; }
-    void SetDown(bool down);
-    int Group() const { return group_; }
-    Event OnClick;
-
-protected:
-    void OnCommand(WORD code) override;
-    bool OnDrawItem(DRAWITEMSTRUCT* dis) override;
-
-private:
-    Painter glyph_;
-    int group_ = 0;
-    bool down_ = false;
-};
-
-class PageControl;
-
-// One notebook page: a child window titled with the page's caption that
-// parents the page's controls.
-class TabSheet : public Window {
-public:
-    const std::string& Caption() const { return caption_; }
-    Event OnEnter;
-
-private:
-    friend class PageControl;
-    std::string caption_;
-};
-
-class PageControl : public Window {
-public:
-    void Create(HWND parent, const Rect& r);
-    TabSheet& AddPage(std::string_view caption);
-    int PageCount() const { return static_cast<int>(pages_.size()); }
-    TabSheet& Page(int index) { return *pages_[static_cast<size_t>(index)]; }
-    int ActivePageIndex() const;
-    void SetActivePage(int index);
-    void SetActivePage(const TabSheet& page);
-    TabSheet& ActivePage() { return Page(ActivePageIndex()); }
-    Event OnChange;
-
-protected:
-    bool OnNotify(NMHDR* hdr, LRESULT& result) override;
-    void OnDpiChanged(int dpi) override;
-
-private:
-    void LayoutPages();
-    std::vector<std::unique_ptr<TabSheet>> pages_;
 };
 
 class PopupMenu {

@@ -25,4 +25,11 @@ struct PrintParagraph {
 // started on `printer`; false when the printer refused a page.
 bool PrintParagraphs(HDC printer, const RECT& area, const std::vector<PrintParagraph>& document);
 
+class RichEdit;
+
+// Prints the whole document of `edit` as one job of that title: through the
+// control's EM_FORMATRANGE where it lays pages out, else by PrintParagraphs.
+// Throws when the printer refuses the job.
+void PrintRichEdit(const RichEdit& edit, HDC printer, const std::string& title);
+
 }  // namespace ui

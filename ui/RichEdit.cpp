@@ -62,28 +62,6 @@ private:
     CHARRANGE saved_{};
 };
 
-// A shown control's drawing off for a scope (the control is not recreated
-// in it), then the whole control painted again. A control of its own hidden
-// is left alone: turning drawing back on would mark it visible.
-class DrawingOff {
-public:
-    explicit DrawingOff(Window& w)
-        : w_(w), on_(::GetWindowLongPtrA(w.Handle(), GWL_STYLE) & WS_VISIBLE) {
-        if (on_) w_.SetRedraw(false);
-    }
-    ~DrawingOff() {
-        if (!on_) return;
-        w_.SetRedraw(true);
-        w_.Invalidate();
-    }
-    DrawingOff(const DrawingOff&) = delete;
-    DrawingOff& operator=(const DrawingOff&) = delete;
-
-private:
-    Window& w_;
-    bool on_;
-};
-
 }  // namespace
 
 void RichEdit::Create(HWND parent, const Rect& r, const Options& o) {
@@ -254,6 +232,24 @@ LOGFONTA FontOfCharFormat(const CHARFORMAT2A& cf, int dpiY) {
     return lf;
 }
 
+CHARFORMAT2A FormatOfFont(const LOGFONTA& lf, COLORREF color, int dpiY) {
+    CHARFORMAT2A cf{};
+    cf.cbSize = sizeof cf;
+    cf.dwMask = CFM_FACE | CFM_SIZE | CFM_CHARSET | CFM_COLOR | CFM_BOLD | CFM_ITALIC |
+                CFM_UNDERLINE | CFM_STRIKEOUT;
+    const int height = lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight;
+    cf.yHeight = ::MulDiv(height, 1440, dpiY);
+    if (lf.lfWeight >= FW_BOLD) cf.dwEffects |= CFE_BOLD;
+    if (lf.lfItalic) cf.dwEffects |= CFE_ITALIC;
+    if (lf.lfUnderline) cf.dwEffects |= CFE_UNDERLINE;
+    if (lf.lfStrikeOut) cf.dwEffects |= CFE_STRIKEOUT;
+    cf.crTextColor = color;
+    cf.bCharSet = lf.lfCharSet;
+    cf.bPitchAndFamily = lf.lfPitchAndFamily;
+    lstrcpynA(cf.szFaceName, lf.lfFaceName, LF_FACESIZE);
+    return cf;
+}
+
 CHARFORMAT2A RichEdit::RangeFormat(int start, int end) const {
     SelectionScope keep(hwnd_);
     CHARRANGE cr{start, end};
@@ -310,7 +306,7 @@ bool RichEdit::LoadRtf(std::string_view rtf) {
     // Checked here as well: a control that took non-RTF as text would not say so.
     if (!LooksLikeRtf(rtf)) return false;
     ReadCursor in{rtf};
-    DrawingOff quiet(*this);
+    RedrawOff quiet(hwnd_);
     EDITSTREAM es{};
     es.dwCookie = reinterpret_cast<DWORD_PTR>(&in);
     es.pfnCallback = ReadFromBuffer;
@@ -333,7 +329,7 @@ void RichEdit::LoadText(std::string_view text) {
     Clear();
     // Drawn once at the end: a shown control repaints and updates its bar
     // at every insertion, which nearly doubles the time under Wine.
-    DrawingOff quiet(*this);
+    RedrawOff quiet(hwnd_);
     ReplaceSelection(lines);
     Select(0, 0);
 }
@@ -342,118 +338,8 @@ void RichEdit::LoadRtfOrText(std::string_view bytes) {
     if (!LoadRtf(bytes)) LoadText(bytes);
 }
 
-namespace {
-
-// Drawing of one control off for a scope, then the control repainted.
-class RedrawOff {
-public:
-    explicit RedrawOff(HWND hwnd) : hwnd_(hwnd) { ::SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0); }
-    ~RedrawOff() {
-        ::SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
-        ::InvalidateRect(hwnd_, nullptr, TRUE);
-    }
-    RedrawOff(const RedrawOff&) = delete;
-    RedrawOff& operator=(const RedrawOff&) = delete;
-
-private:
-    HWND hwnd_;
-};
-
-constexpr DWORD kStyleMask = CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT | CFM_FACE |
-                             CFM_SIZE | CFM_COLOR;
-
-}  // namespace
-
-void RichEdit::AppendRuns(int start, const std::string& text,
-                          std::vector<std::pair<std::string, CHARFORMAT2A>>& runs) const {
-    if (text.empty()) return;
-    const int end = start + static_cast<int>(text.size());
-    const CHARFORMAT2A cf = RangeFormat(start, end);
-    if ((cf.dwMask & kStyleMask) == kStyleMask || text.size() == 1) {
-        if (!runs.empty() && std::memcmp(&runs.back().second, &cf, sizeof cf) == 0)
-            runs.back().first += text;
-        else
-            runs.emplace_back(text, cf);
-        return;
-    }
-    const size_t half = text.size() / 2;
-    AppendRuns(start, text.substr(0, half), runs);
-    AppendRuns(start + static_cast<int>(half), text.substr(half), runs);
-}
-
 void RichEdit::Print(HDC printer, const std::string& title) const {
-    // Whole page in twips, printed inside margins of half an inch.
-    const int dpiX = ::GetDeviceCaps(printer, LOGPIXELSX);
-    const int dpiY = ::GetDeviceCaps(printer, LOGPIXELSY);
-    const int pageW = ::MulDiv(::GetDeviceCaps(printer, HORZRES), 1440, dpiX);
-    const int pageH = ::MulDiv(::GetDeviceCaps(printer, VERTRES), 1440, dpiY);
-    FORMATRANGE fr{};
-    fr.hdc = printer;
-    fr.hdcTarget = printer;
-    fr.rcPage = {0, 0, pageW, pageH};
-    fr.rc = {720, 720, pageW - 720, pageH - 720};
-    fr.chrg = {0, -1};
-    const int length = TextLength();
-    // A control that lays out nothing when asked to measure cannot print.
-    const bool platformLayout =
-        length == 0 || ::SendMessageA(hwnd_, EM_FORMATRANGE, FALSE, reinterpret_cast<LPARAM>(&fr)) > 0;
-    ::SendMessageA(hwnd_, EM_FORMATRANGE, FALSE, 0);
-
-    DOCINFOA doc{};
-    doc.cbSize = sizeof doc;
-    doc.lpszDocName = title.c_str();
-    if (::StartDocA(printer, &doc) <= 0)
-        throw std::runtime_error("The printer did not accept the report");
-    bool failed = false;
-    if (platformLayout) {
-        do {
-            if (::StartPage(printer) <= 0) {
-                failed = true;
-                break;
-            }
-            const LRESULT next =
-                ::SendMessageA(hwnd_, EM_FORMATRANGE, TRUE, reinterpret_cast<LPARAM>(&fr));
-            if (::EndPage(printer) <= 0) {
-                failed = true;
-                break;
-            }
-            if (next <= fr.chrg.cpMin) break;  // nothing more fits: avoid an endless job
-            fr.chrg.cpMin = static_cast<LONG>(next);
-        } while (fr.chrg.cpMin < length);
-        ::SendMessageA(hwnd_, EM_FORMATRANGE, FALSE, 0);
-    } else {
-        const RECT area{::MulDiv(720, dpiX, 1440), ::MulDiv(720, dpiY, 1440),
-                        ::GetDeviceCaps(printer, HORZRES) - ::MulDiv(720, dpiX, 1440),
-                        ::GetDeviceCaps(printer, VERTRES) - ::MulDiv(720, dpiY, 1440)};
-        // Every paragraph's runs and format first, with drawing off: Wine's
-        // control repaints at every selection change, which made reading
-        // the formats most of a print job's time.
-        std::vector<PrintParagraph> document;
-        {
-            RedrawOff quiet(hwnd_);
-            const std::vector<std::string> paragraphs = Lines();
-            document.reserve(paragraphs.size());
-            int start = 0;
-            for (const std::string& text : paragraphs) {
-                std::vector<std::pair<std::string, CHARFORMAT2A>> pieces;
-                AppendRuns(start, text, pieces);
-                PrintParagraph paragraph;
-                for (auto& [t, f] : pieces) paragraph.runs.push_back({std::move(t), f});
-                const int end = start + static_cast<int>(text.size());
-                // Only an empty paragraph takes its height from its mark.
-                paragraph.endFormat = text.empty() ? RangeFormat(end, end + 1) : CHARFORMAT2A{};
-                paragraph.format = RangeParagraph(start, start);
-                document.push_back(std::move(paragraph));
-                start = end + 1;
-            }
-        }
-        failed = !PrintParagraphs(printer, area, document);
-    }
-    if (failed) {
-        ::AbortDoc(printer);
-        throw std::runtime_error("The report could not be printed");
-    }
-    ::EndDoc(printer);
+    PrintRichEdit(*this, printer, title);
 }
 
 void RichEdit::Cut() { ::SendMessageA(hwnd_, WM_CUT, 0, 0); }

@@ -93,9 +93,6 @@ private:
     static constexpr int kRecreateAbove = 200;         // paragraphs
     static constexpr int kParagraphsPerInsert = 5000;
     void Recreate(const CHARFORMAT2A& defaultFormat);
-    // The runs of uniform style of a paragraph's text starting at `start`.
-    void AppendRuns(int start, const std::string& text,
-                    std::vector<std::pair<std::string, CHARFORMAT2A>>& runs) const;
 
     bool wordWrap_ = true;
     bool wantTab_ = false;
@@ -106,5 +103,8 @@ bool LoadRichEditLibrary();
 
 // The font a character format describes, for a device of `dpiY` dots per inch.
 LOGFONTA FontOfCharFormat(const CHARFORMAT2A& format, int dpiY);
+// Its inverse: the character format of a font of that colour, the font's
+// height in pixels of a device of `dpiY` dots per inch.
+CHARFORMAT2A FormatOfFont(const LOGFONTA& font, COLORREF color, int dpiY);
 
 }  // namespace ui

@@ -163,6 +163,17 @@ void Window::Invalidate(bool paintNow) {
     if (paintNow) ::UpdateWindow(hwnd_);
 }
 
+RedrawOff::RedrawOff(HWND hwnd) noexcept
+    : hwnd_(hwnd), visible_((::GetWindowLongA(hwnd, GWL_STYLE) & WS_VISIBLE) != 0) {
+    ::SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+}
+
+RedrawOff::~RedrawOff() {
+    ::SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+    if (!visible_ && (::GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE)) ::ShowWindow(hwnd_, SW_HIDE);
+    if (visible_) ::InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
 void Window::CreateOwn(HWND parent, const Rect& r, std::string_view text, DWORD style,
                        DWORD exStyle) {
     static const bool registered = [] {

@@ -21,6 +21,9 @@ void SetErrorSink(ErrorSink sink);
 // sink and does not unwind through the window procedure.
 void RunCommand(const std::function<void()>& handler);
 
+// A control's event: run through RunCommand, so its errors are shown.
+using Event = std::function<void()>;
+
 // A Window owns its window: the destructor destroys it if it still exists.
 // When the system destroys it first (its parent went), the wrapper is told
 // at WM_NCDESTROY and forgets the handle, so it never touches a handle the
@@ -123,6 +126,21 @@ private:
     friend LRESULT ReflectToChild(UINT msg, WPARAM wp, LPARAM lp, bool& handled);
     friend void RescaleChildren(HWND top, int dpi);
     static BOOL CALLBACK Rescale(HWND child, LPARAM dpi);
+};
+
+// A window's drawing off for a scope (many changes to come), then the whole
+// window painted again. Turning drawing back on marks a window visible, so
+// one that was hidden is hidden again. The window must outlive the scope.
+class RedrawOff {
+public:
+    explicit RedrawOff(HWND hwnd) noexcept;
+    ~RedrawOff();
+    RedrawOff(const RedrawOff&) = delete;
+    RedrawOff& operator=(const RedrawOff&) = delete;
+
+private:
+    HWND hwnd_;
+    bool visible_;
 };
 
 }  // namespace ui
