@@ -52,11 +52,17 @@ for arch in $ZARVIK_ARCHES; do
         prefixes=("$dir/wineprefix")
         if [[ "$exe" == */exe_bench.exe ]]; then
             # The real exe also as a Linux user's Wine shows it: each window
-            # on the X display, no virtual desktop. Its rows say which.
+            # on the X display, no virtual desktop. Its rows say which. Xvfb
+            # has no window manager, and Wine waits 2 s for one whenever a
+            # shown window it leaves to the manager is destroyed (every
+            # message box): the windows are Wine's own to place instead, as
+            # a window manager would have answered at once.
             own="$dir/wineprefix-nodesktop"
             bash scripts/wine-prefix.sh "$own" "$arch"
             scripts/wine-exec.sh "$own" reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f \
                 >/dev/null 2>&1 || true
+            scripts/wine-exec.sh "$own" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
+                >/dev/null 2>&1
             prefixes+=("$own")
         fi
         for prefix in "${prefixes[@]}"; do
