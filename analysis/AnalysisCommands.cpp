@@ -77,9 +77,9 @@ void AnalyzeFileList(const PageContext& context, const AnalysisLists& lists) {
     // The disk as it is now: what an installation added since start-up must
     // be listed as added. A log made on 32-bit Windows, or before the 32-bit
     // System directory was logged, has no record of it: its files are not
-    // all new.
+    // all new. A Build that found it empty left a record all the same.
     std::vector<ListedDirectory> directories = MainDirectories(session, files);
-    if (log.ReadSectionKeys(kSystemWow64Section).empty())
+    if (!HoldsDirectory(log, kSystemWow64Section))
         std::erase_if(directories, [](const ListedDirectory& d) {
             return d.logged.section == kSystemWow64Section;
         });

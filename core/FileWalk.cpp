@@ -32,6 +32,11 @@ private:
 
 std::string TimesSection(std::string_view section) { return std::string(section) + " Times"; }
 
+bool HoldsDirectory(LogStore& log, std::string_view section) {
+    return !log.ReadSectionKeys(section).empty() ||
+           log.ReadInteger(TimesSection(section), kLoggedEmptyKey, 0) != 0;
+}
+
 void MeasureFiles(const std::string& prefix, const std::vector<std::string>& names,
                   bool keyIsPath, FileProber& probe, WalkSink& sink, const Measured& measured) {
     for (const std::string& name : names) {
@@ -53,6 +58,7 @@ bool LogDirectory(LogStore& log, const LoggedDirectory& directory, DirectoryList
     // moves the rest of the file: its sizes go in at once.
     const size_t piece = log.AddsAtEnd(directory.section) ? kSizesPerWrite : SIZE_MAX;
     std::vector<std::pair<std::string, int64_t>> sizes, times;
+    bool anySize = false;
     const auto writeSizes = [&] {
         try {
             log.WriteIntegers(directory.section, sizes);
@@ -70,11 +76,14 @@ bool LogDirectory(LogStore& log, const LoggedDirectory& directory, DirectoryList
                  [&](const std::string&, const std::string& key, const FileMeasure& file) {
                      if (file.size == 0) return;
                      sizes.emplace_back(key, file.size);
+                     anySize = true;
                      // A file that could not be opened has no time to record.
                      if (file.writeTime != 0) times.emplace_back(key, file.writeTime);
                      if (sizes.size() >= piece) writeSizes();
                  });
     writeSizes();
+    // Else a later Analyze could not tell this directory from one never logged.
+    if (!anySize) times.emplace_back(kLoggedEmptyKey, 1);
     log.WriteIntegers(TimesSection(directory.section), times);
     return true;
 }

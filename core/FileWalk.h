@@ -70,6 +70,16 @@ struct LoggedDirectory {
 // "Windows Times" beside "Windows".
 std::string TimesSection(std::string_view section);
 
+// The key of a directory's times section that says Build or Commit logged
+// the directory but found no file to log there: a directory logged empty is
+// still a logged one. "*" is never a file name, so no file's time is taken
+// for it.
+inline constexpr const char* kLoggedEmptyKey = "*";
+
+// True when the log holds a record of the directory: a size of one of its
+// files, or the mark of a walk that found none.
+bool HoldsDirectory(LogStore& log, std::string_view section);
+
 // Each name measured in order: its path to the sink's status, an empty file
 // to Zero Length Files, then `measured` with the file's log key.
 using Measured = std::function<void(const std::string& path, const std::string& key,
@@ -85,7 +95,8 @@ constexpr size_t kSizesPerWrite = 512;
 // else all at once after the walk), then the times into the times section,
 // so that a new log grows at its end only. A refused write is tried again
 // a key at a time, so that the log keeps every size before the refused one
-// and the status line names its file. False when the directory cannot be entered;
+// and the status line names its file. A walk that logs no size leaves
+// kLoggedEmptyKey instead. False when the directory cannot be entered;
 // nothing is logged then.
 bool LogDirectory(LogStore& log, const LoggedDirectory& directory, DirectoryLister& lister,
                   FileProber& probe, WalkSink& sink);

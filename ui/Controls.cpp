@@ -374,7 +374,12 @@ bool FileListBox::ChangeDirectory(std::string_view directory, std::string_view m
 }
 
 void FileListBox::Update() {
-    names_ = ListPlainFiles(directory_, mask_);
+    std::vector<std::string> names = ListPlainFiles(directory_, mask_);
+    // Build and Analyze list again first; filling the control anew costs
+    // the window system per entry, so a list that holds these entries
+    // already is left as it is.
+    if (names == names_ && Count() == static_cast<int>(names_.size())) return;
+    names_ = std::move(names);
     SetItems(names_);
 }
 

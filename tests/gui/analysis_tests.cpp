@@ -119,6 +119,22 @@ TEST_F(Analyze, TheThirtyTwoBitSystemDirectoryWideNamesAndHugeSizesRoundTrip) {
     EXPECT_EQ(Deleted(), Lines{wow + "GONE.DLL"}) << "the wide name is present";
 }
 
+// A Build that found the 32-bit System directory empty still logged it, so
+// what is put there later is added; a log from before it was logged is not.
+TEST_F(Analyze, FilesPutIntoADirectoryLoggedEmptyAreAdded) {
+    paths.systemWow64 = WindowsDir() + "\\SysWOW64";
+    MakeDirectory(paths.systemWow64);
+    const std::string wow = paths.systemWow64 + "\\";
+    Start();
+    Build();
+    WriteFileOfSize(wow + "NEW.DLL", 2000);
+    Run();
+    EXPECT_EQ(WithoutLog(Added()), Lines{wow + "NEW.DLL = 2K"});
+    App().LogFile().EraseSection("Windows\\SysWOW64 Times");
+    Run();
+    EXPECT_EQ(WithoutLog(Added()), Lines{});
+}
+
 // A replacement that keeps the byte count is found by its time; a log
 // without times compares sizes alone.
 TEST_F(Analyze, ASameSizeReplacementIsChangedByItsTimeWhenTheLogHasOne) {
