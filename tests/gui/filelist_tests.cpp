@@ -189,6 +189,16 @@ TEST_F(ClearAndExport, ExportWritesTheViewNotTheFile) {
     EXPECT_EQ(WithoutSelf(ReadFile(out / "copy.ini")), "[Windows]\r\nA.TXT=100\r\n") << "cancel does nothing";
 }
 
+TEST_F(ClearAndExport, TheLogViewIsReadOnlyAndItsWindowTextIsTheLog) {
+    WriteFile(LogPath(), "[Windows]\nA.TXT=1\r\nB.TXT=2\r\n");
+    Start();
+    ui::LineView& view = On<zarvik::LogViewPage>().Memo9;
+    EXPECT_EQ(view.Text(), "[Windows]\r\nA.TXT=1\r\nB.TXT=2");
+    ::SendMessageA(view.Handle(), LB_SETSEL, TRUE, -1);
+    ::SendMessageA(view.Handle(), WM_KEYDOWN, VK_DELETE, 0);
+    EXPECT_EQ(LogView(), (Lines{"[Windows]", "A.TXT=1", "B.TXT=2"}));
+}
+
 class OptionalDirectories : public BuildFileList {
 protected:
     // Moves the tree into `directory` by clicking down from the drive root.
