@@ -190,13 +190,11 @@ TEST_F(ClearAndExport, ExportWritesTheViewNotTheFile) {
 }
 
 TEST_F(ClearAndExport, TheLogViewIsReadOnlyAndItsWindowTextIsTheLog) {
-    WriteFile(LogPath(), "[Windows]\nA.TXT=1\r\nB.TXT=2\r\n");
+    WriteFile(LogPath(), "[Windows]\nA.TXT=1\r\n");
     Start();
-    ui::LineView& view = On<zarvik::LogViewPage>().Memo9;
-    EXPECT_EQ(view.Text(), "[Windows]\r\nA.TXT=1\r\nB.TXT=2");
-    ::SendMessageA(view.Handle(), LB_SETSEL, TRUE, -1);
-    ::SendMessageA(view.Handle(), WM_KEYDOWN, VK_DELETE, 0);
-    EXPECT_EQ(LogView(), (Lines{"[Windows]", "A.TXT=1", "B.TXT=2"}));
+    ::SendMessageA(On<zarvik::LogViewPage>().Memo9.Handle(), LB_SETSEL, TRUE, -1);
+    ::SendMessageA(On<zarvik::LogViewPage>().Memo9.Handle(), WM_KEYDOWN, VK_DELETE, 0);
+    EXPECT_EQ(On<zarvik::LogViewPage>().Memo9.Text(), "[Windows]\r\nA.TXT=1");
 }
 
 class OptionalDirectories : public BuildFileList {
