@@ -79,6 +79,26 @@ std::vector<std::string> SplitLines(std::string_view text) {
     return lines;
 }
 
+std::string CrLfLines(std::string text) {
+    const auto lone = [&](size_t at) {
+        return text[at] == '\r' ? at + 1 == text.size() || text[at + 1] != '\n'
+                                 : at == 0 || text[at - 1] != '\r';
+    };
+    bool crlfOnly = true;
+    for (size_t at = text.find_first_of("\r\n"); crlfOnly && at != std::string::npos;
+         at = text.find_first_of("\r\n", at + 1))
+        crlfOnly = !lone(at);
+    if (crlfOnly) {
+        if (text.size() >= 2 && text.ends_with("\r\n")) text.resize(text.size() - 2);
+        return text;
+    }
+    std::string joined;
+    joined.reserve(text.size());
+    for (const std::string& line : SplitLines(text)) joined.append(line).append("\r\n");
+    if (!joined.empty()) joined.resize(joined.size() - 2);
+    return joined;
+}
+
 bool IsPathChar(char c) {
     return c == ' ' || c == '\'' || c == '.' || c == '\\' || c == '/' || IsLetter(c) || IsDigit(c);
 }

@@ -31,6 +31,9 @@ std::string CommandPath(std::string_view commandLine);
 // The lines of a text whose lines end in CR LF, LF or CR. A final line end
 // starts no further line; an empty text has no lines.
 std::vector<std::string> SplitLines(std::string_view text);
+// The same lines joined by CR LF, as an edit control holds them; a text that
+// is in that form already is kept, not copied line by line.
+std::string CrLfLines(std::string text);
 
 // Character classes over single bytes; bytes of 128 and above are in none.
 bool IsPathChar(char c);

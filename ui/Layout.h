@@ -84,9 +84,11 @@ public:
               Bind(o, c.OnClick, onClick);
               Bind(o, c.OnDblClick, onDblClick);
           }) {}
-    Row(LineView& c, Rect r)
+    Row(LineView& c, Rect r, LineView::Options options = {})
         : design_{&c, r},
-          make_([&c](Owner&, HWND p, const Rect& at, ToolTip*) { c.Create(p, at); }) {}
+          make_([&c, options](Owner&, HWND p, const Rect& at, ToolTip*) {
+              c.Create(p, at, options);
+          }) {}
     Row(FileListBox& c, Rect r, Handler onClick = nullptr, Handler onDblClick = nullptr)
         : design_{&c, r},
           make_([&c, onClick, onDblClick](Owner& o, HWND p, const Rect& at, ToolTip*) {

@@ -13,7 +13,10 @@ constexpr std::string_view kLineEnd = "\r\n";
 
 }  // namespace
 
-void LineView::Create(HWND parent, const Rect& r) {
+void LineView::Create(HWND parent, const Rect& r) { Create(parent, r, Options{}); }
+
+void LineView::Create(HWND parent, const Rect& r, const Options& options) {
+    readOnly_ = options.readOnly;
     CreateControl("LISTBOX", parent, r, "",
                   WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NODATA |
                       LBS_OWNERDRAWFIXED | LBS_EXTENDEDSEL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
@@ -166,7 +169,7 @@ bool LineView::BeforeControlMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& res
     }
     case WM_KEYDOWN: {
         const bool control = ::GetKeyState(VK_CONTROL) < 0;
-        if (wp == VK_DELETE) {
+        if (wp == VK_DELETE && !readOnly_) {
             RunCommand([this] { DeleteSelected(); });
         } else if (control && wp == 'A') {
             SelectAll();

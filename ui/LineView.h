@@ -3,7 +3,7 @@
 // data of its own, drawn from one text, so a file's hundreds of thousands of
 // strings show at once instead of being laid out line by line as an edit
 // control does. Lines can be selected (one, a range, Ctrl+A), copied with
-// Ctrl+C and deleted with Delete. Its window text is its lines with CR LF
+// Ctrl+C and, unless it is read-only, deleted with Delete. Its window text is its lines with CR LF
 // between them, as an edit control's is, so automation reads it the same way.
 #include <cstddef>
 #include <string>
@@ -16,7 +16,11 @@ namespace ui {
 
 class LineView : public Window {
 public:
+    struct Options {
+        bool readOnly = false;  // Delete leaves the lines as they are
+    };
     void Create(HWND parent, const Rect& r);
+    void Create(HWND parent, const Rect& r, const Options& options);
 
     // The lines of `text`, separated by CR LF; replaces what was shown.
     void SetLines(std::string text);
@@ -43,6 +47,7 @@ private:
     void Show(size_t top);
     std::string text_;
     std::vector<size_t> starts_;
+    bool readOnly_ = false;
 };
 
 }  // namespace ui

@@ -97,6 +97,11 @@ TEST(SplitLinesTest, EveryLineEndEndsOneLine) {
     EXPECT_EQ(SplitLines("a\n\rb"), (Lines{"a", "", "b"})) << "LF then CR is two line ends";
 }
 
+TEST(SplitLinesTest, CrLfLinesJoinsTheSameLinesByCrLf) {
+    EXPECT_EQ(CrLfLines("a\r\nb\r\n\r\n"), "a\r\nb\r\n");
+    EXPECT_EQ(CrLfLines("a\nb\r\rc\n"), "a\r\nb\r\n\r\nc");
+}
+
 constexpr std::string_view Letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
 constexpr std::string_view Digits = "0123456789";
 

@@ -189,6 +189,14 @@ TEST_F(ClearAndExport, ExportWritesTheViewNotTheFile) {
     EXPECT_EQ(WithoutSelf(ReadFile(out / "copy.ini")), "[Windows]\r\nA.TXT=100\r\n") << "cancel does nothing";
 }
 
+TEST_F(ClearAndExport, TheLogViewIsReadOnlyAndItsWindowTextIsTheLog) {
+    WriteFile(LogPath(), "[Windows]\nA.TXT=1\r\n");
+    Start();
+    ::SendMessageA(On<zarvik::LogViewPage>().Memo9.Handle(), LB_SETSEL, TRUE, -1);
+    ::SendMessageA(On<zarvik::LogViewPage>().Memo9.Handle(), WM_KEYDOWN, VK_DELETE, 0);
+    EXPECT_EQ(On<zarvik::LogViewPage>().Memo9.Text(), "[Windows]\r\nA.TXT=1");
+}
+
 class OptionalDirectories : public BuildFileList {
 protected:
     // Moves the tree into `directory` by clicking down from the drive root.
