@@ -1,5 +1,7 @@
 #include "analysis/ChangeRules.h"
 
+#include "core/PeVersion.h"
+
 namespace zarvik {
 
 int64_t SizeInK(int64_t bytes) {
@@ -46,6 +48,26 @@ std::string_view TimeMark(TimeChange change) {
     case TimeChange::None: break;
     }
     return {};
+}
+
+VersionChange CompareVersionTexts(std::string_view now, std::string_view logged) {
+    VersionChange change;
+    const std::optional<FileVersion> current = ParseVersion(now), was = ParseVersion(logged);
+    if (logged.empty() || now == logged || (current && was && *current == *was)) return change;
+    change.changed = true;
+    change.older = current && was && *current < *was;
+    change.text = now.empty() ? "no version" : "version " + std::string(now);
+    change.text.append(", was ").append(logged);
+    if (change.older) change.text.append(": older");
+    return change;
+}
+
+std::string ChangeMarks(TimeChange moved, const VersionChange& version) {
+    std::string_view time = TimeMark(moved);
+    if (version.text.empty()) return std::string(time);
+    if (time.empty()) return " (" + version.text + ")";
+    time.remove_suffix(1);  // the closing parenthesis now follows the version
+    return std::string(time).append("; ").append(version.text).append(")");
 }
 
 Verdict Compare(int64_t current, int64_t logged) {

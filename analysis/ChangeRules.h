@@ -37,4 +37,21 @@ TimeChange CompareTimes(int64_t current, int64_t logged, bool fatVolume);
 // " (same size, newer)", " (same size, older)", or nothing.
 std::string_view TimeMark(TimeChange change);
 
+// A file's version now against the logged one, as dotted texts; an empty
+// text is no version. A file logged without a version is judged by size and
+// time alone, so only a logged version can make a change. A version gone
+// since is a change, but no downgrade.
+struct VersionChange {
+    bool changed = false;
+    bool older = false;  // both versions read, the new one lower field by field
+    std::string text;    // "version 6.0.8168.0, was 6.2.8073.0: older", or empty
+};
+VersionChange CompareVersionTexts(std::string_view now, std::string_view logged);
+
+// What follows "path = sizeK" in Files Changed: the same-size mark and the
+// version in one parenthesis, the mark first, "; " between them:
+// " (same size, newer; version 6.0.8168.0, was 6.2.8073.0: older)".
+// Nothing when there is neither.
+std::string ChangeMarks(TimeChange moved, const VersionChange& version);
+
 }  // namespace zarvik

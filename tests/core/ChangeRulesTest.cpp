@@ -86,3 +86,15 @@ TEST(RepaintPacer, SurvivesTheTickCounterWrapping) {
     EXPECT_FALSE(pacer.Due(0x00000005u));  // 21 ms later
     EXPECT_TRUE(pacer.Due(0x00000020u));   // 48 ms later
 }
+
+TEST(ChangeMarks, VersionsJoinTheSameSizeMarkInOneParenthesis) {
+    const VersionChange older = CompareVersionTexts("6.0.8168.0", "6.2.8073.0");
+    EXPECT_TRUE(older.older);
+    EXPECT_EQ(ChangeMarks(TimeChange::None, older), " (version 6.0.8168.0, was 6.2.8073.0: older)");
+    EXPECT_EQ(ChangeMarks(TimeChange::Newer, CompareVersionTexts("6.10.0.0", "6.9.0.0")),
+              " (same size, newer; version 6.10.0.0, was 6.9.0.0)");
+    EXPECT_EQ(ChangeMarks(TimeChange::Older, {}), " (same size, older)");
+    EXPECT_EQ(CompareVersionTexts("", "6.2.8073.0").text, "no version, was 6.2.8073.0");
+    EXPECT_FALSE(CompareVersionTexts("6.2.8073.0", "").changed) << "logged without a version";
+    EXPECT_FALSE(CompareVersionTexts("6.2.8073.0", "6.2.8073.0").changed);
+}
