@@ -32,7 +32,8 @@ CivilDate CivilFromDays(int64_t days) {
     const int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
     const int64_t shiftedMonth = (5 * dayOfYear + 2) / 153;  // 0 is March
     const auto day = static_cast<unsigned>(dayOfYear - (153 * shiftedMonth + 2) / 5 + 1);
-    const auto month = static_cast<unsigned>(shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9);
+    const auto month =
+        static_cast<unsigned>(shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9);
     return {yearOfEra + era * 400 + (month <= 2 ? 1 : 0), month, day};
 }
 

@@ -14,8 +14,8 @@ int main() {
         {.list = "Files Deleted", .path = "C:\\WINDOWS\\OLD.DLL", .previousSize = 4'294'967'295},
         {.list = "Files Changed", .path = "C:\\WINDOWS\\SYSTEM\\BIG.DAT", .size = 4'294'967'296,
          .previousSize = 4'294'967'296, .time = 134'413'226'419'999'999,
-         .previousTime = 133'537'247'990'000'000, .version = "5.1 \"RC\"", .previousVersion = "5.0\r\n(beta)",
-         .note = "same size, newer"},
+         .previousTime = 133'537'247'990'000'000, .version = "5.1 \"RC\"",
+         .previousVersion = "5.0\r\n(beta)", .note = "same size, newer"},
         {.list = "Files Changed", .path = "C:\\WINDOWS\\LOCKED.SYS", .size = -1, .previousSize = 7},
     };
     const std::string csv = zarvik::ResultsCsv(rows, zarvik::WesternToUtf8);

@@ -15,7 +15,8 @@ bool DecodeUtf8(std::string_view text, std::u16string& out) {
     for (size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
         const size_t length =
-            lead < 0x80 ? 1 : lead < 0xC2 ? 0 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 0;
+            lead < 0x80 ? 1 : lead < 0xC2 ? 0 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3
+                        : lead < 0xF5 ? 4 : 0;
         if (length == 0 || i + length > text.size()) return false;
         char32_t c = length == 1 ? lead : lead & (0x7F >> length);
         for (size_t k = 1; k < length; ++k) {
@@ -43,7 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // as code page 1252's bytes, every other unit escaped.
     std::u16string units, expected;
     std::string name;
-    for (size_t i = 0; i + 1 < size; i += 2) units += static_cast<char16_t>(data[i] << 8 | data[i + 1]);
+    for (size_t i = 0; i + 1 < size; i += 2)
+        units += static_cast<char16_t>(data[i] << 8 | data[i + 1]);
     for (const char16_t u : units) {
         if ((u < 0x80 && u != '<') || (u >= 0xA0 && u <= 0xFF)) {
             name += static_cast<char>(u);
@@ -62,6 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
     }
     decoded.clear();
-    Check(DecodeUtf8(NameToUtf8(name, WesternToUtf8), decoded) && decoded == expected, "units not read back");
+    Check(DecodeUtf8(NameToUtf8(name, WesternToUtf8), decoded) && decoded == expected,
+          "units not read back");
     return 0;
 }
