@@ -1,7 +1,7 @@
 #pragma once
-// The program's form of a file name: the ANSI code page's bytes, and each
-// UTF-16 code unit the code page cannot hold as four hexadecimal digits
-// between angle brackets ("日本語.dll" is "<65E5><672C><8A9E>.dll"). "<" and
+// The program's form of a file name, written and read: the ANSI code page's
+// bytes, and each UTF-16 code unit the code page cannot hold as four
+// hexadecimal digits between angle brackets ("日本語.dll" is "<65E5><672C><8A9E>.dll"). "<" and
 // ">" never occur in a Windows file name, so the form reads back
 // unambiguously.
 #include <functional>
@@ -13,6 +13,23 @@ namespace zarvik {
 // The code unit of the "<XXXX>" at the start of `text`, or -1 when it does
 // not start with one.
 int EscapedUnit(std::string_view text);
+
+// The units in the name form: each that the code page holds as its bytes
+// (`toAnsi(unit, bytes)` gives them, or false when it has none), every
+// other one escaped.
+template <class Unit, class ToAnsi>
+std::string NameForm(std::basic_string_view<Unit> units, ToAnsi toAnsi) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out, bytes;
+    for (const Unit unit : units) {
+        const auto u = static_cast<unsigned>(unit) & 0xFFFF;
+        if (toAnsi(unit, bytes))
+            out += bytes;
+        else
+            out += {'<', kHex[u >> 12], kHex[u >> 8 & 15], kHex[u >> 4 & 15], kHex[u & 15], '>'};
+    }
+    return out;
+}
 
 // Turns a run of the ANSI code page's bytes into UTF-8: the platform's code
 // page in the program, `WesternToUtf8` natively.

@@ -7,8 +7,6 @@ namespace ui {
 
 namespace {
 
-constexpr wchar_t kHex[] = L"0123456789ABCDEF";
-
 void AppendAnsi(std::wstring& out, std::string_view run) {
     if (run.empty()) return;
     const int n = ::MultiByteToWideChar(CP_ACP, 0, run.data(), static_cast<int>(run.size()), nullptr, 0);
@@ -55,19 +53,9 @@ std::wstring WidePath(std::string_view path) {
 std::string ProgramName(std::wstring_view name) {
     std::string out;
     if (ToAnsi(name, out)) return out;
-    out.clear();
-    std::string bytes;
-    for (const wchar_t unit : name) {
-        if (ToAnsi(std::wstring_view(&unit, 1), bytes)) {
-            out += bytes;
-            continue;
-        }
-        const unsigned u = static_cast<unsigned>(unit);
-        out += '<';
-        for (int shift = 12; shift >= 0; shift -= 4) out += static_cast<char>(kHex[(u >> shift) & 0xF]);
-        out += '>';
-    }
-    return out;
+    return zarvik::NameForm(name, [](wchar_t unit, std::string& bytes) {
+        return ToAnsi(std::wstring_view(&unit, 1), bytes);
+    });
 }
 
 NativeFileSystem::NativeFileSystem() {
