@@ -1,31 +1,11 @@
 #include "ui/FileNames.h"
 
+#include "core/NameForm.h"
 #include "ui/SystemFunction.h"
 
 namespace ui {
 
 namespace {
-
-constexpr wchar_t kHex[] = L"0123456789ABCDEF";
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
-// "<XXXX>" at the start of `text`: the code unit, or -1.
-int EscapedUnit(std::string_view text) {
-    if (text.size() < 6 || text[0] != '<' || text[5] != '>') return -1;
-    int unit = 0;
-    for (size_t i = 1; i < 5; ++i) {
-        const int d = HexDigit(text[i]);
-        if (d < 0) return -1;
-        unit = unit * 16 + d;
-    }
-    return unit;
-}
 
 void AppendAnsi(std::wstring& out, std::string_view run) {
     if (run.empty()) return;
@@ -56,7 +36,7 @@ std::wstring WidePath(std::string_view path) {
     wide.reserve(path.size());
     size_t run = 0;
     for (size_t i = 0; i < path.size();) {
-        const int unit = path[i] == '<' ? EscapedUnit(path.substr(i)) : -1;
+        const int unit = path[i] == '<' ? zarvik::EscapedUnit(path.substr(i)) : -1;
         if (unit < 0) {
             ++i;
             continue;
@@ -73,19 +53,9 @@ std::wstring WidePath(std::string_view path) {
 std::string ProgramName(std::wstring_view name) {
     std::string out;
     if (ToAnsi(name, out)) return out;
-    out.clear();
-    std::string bytes;
-    for (const wchar_t unit : name) {
-        if (ToAnsi(std::wstring_view(&unit, 1), bytes)) {
-            out += bytes;
-            continue;
-        }
-        const unsigned u = static_cast<unsigned>(unit);
-        out += '<';
-        for (int shift = 12; shift >= 0; shift -= 4) out += static_cast<char>(kHex[(u >> shift) & 0xF]);
-        out += '>';
-    }
-    return out;
+    return zarvik::NameForm(name, [](wchar_t unit, std::string& bytes) {
+        return ToAnsi(std::wstring_view(&unit, 1), bytes);
+    });
 }
 
 NativeFileSystem::NativeFileSystem() {
