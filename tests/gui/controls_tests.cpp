@@ -5,6 +5,7 @@
 
 #include "gui/support/Harness.h"
 #include "ui/Controls.h"
+#include "ui/FileControls.h"
 #include "ui/FileListing.h"
 #include "ui/Form.h"
 #include "ui/Handles.h"
