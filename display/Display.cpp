@@ -1,7 +1,7 @@
 #include "display/Display.h"
 
 #include "ui/Layout.h"
-#include "ui/SystemFunction.h"
+#include "platform/SystemFunction.h"
 
 namespace zarvik {
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "ui/FileNames.h"
+#include "platform/FileNames.h"
 
 namespace zarvik {
 

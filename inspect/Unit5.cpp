@@ -12,8 +12,8 @@
 #include "inspect/Examiner.h"
 #include "inspect/StringExtraction.h"
 #include "ui/Dpi.h"
-#include "ui/FileListing.h"
-#include "ui/FileNames.h"
+#include "platform/FileFind.h"
+#include "platform/FileNames.h"
 #include "ui/Handles.h"
 
 namespace zarvik {

@@ -6,7 +6,7 @@
 
 #include "shell/Prompts.h"
 #include "core/TextHelpers.h"
-#include "ui/FileNames.h"
+#include "platform/FileNames.h"
 #include "ui/Handles.h"
 
 namespace zarvik {

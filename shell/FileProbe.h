@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/FileWalk.h"
-#include "ui/FileNames.h"
+#include "platform/FileNames.h"
 
 namespace zarvik {
 

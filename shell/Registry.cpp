@@ -2,8 +2,8 @@
 
 #include <string.h>
 
-#include "ui/FileNames.h"
-#include "ui/SystemFunction.h"
+#include "platform/FileNames.h"
+#include "platform/SystemFunction.h"
 
 namespace zarvik {
 

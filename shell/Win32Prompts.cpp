@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "shell/Prompts.h"
-#include "ui/FileNames.h"
+#include "platform/FileNames.h"
 
 namespace zarvik {
 

@@ -3,7 +3,7 @@
 #include "shell/Prompts.h"
 #include "shell/ProductTexts.h"
 #include "ui/Handles.h"
-#include "ui/SystemFunction.h"
+#include "platform/SystemFunction.h"
 
 namespace zarvik {
 

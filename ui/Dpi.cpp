@@ -3,7 +3,7 @@
 #include <map>
 
 #include "ui/Handles.h"
-#include "ui/SystemFunction.h"
+#include "platform/SystemFunction.h"
 
 namespace ui {
 

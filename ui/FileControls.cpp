@@ -3,8 +3,8 @@
 #include <stdexcept>
 #include <utility>
 
-#include "ui/FileListing.h"
-#include "ui/FileNames.h"
+#include "platform/FileFind.h"
+#include "platform/FileNames.h"
 
 namespace ui {
 

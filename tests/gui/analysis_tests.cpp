@@ -7,8 +7,8 @@
 
 #include "gui/FileListTestSupport.h"
 #include "inspect/Unit5.h"
-#include "ui/FileNames.h"
-#include "ui/SystemFunction.h"
+#include "platform/FileNames.h"
+#include "platform/SystemFunction.h"
 
 using namespace testing_support;
 using Lines = std::vector<std::string>;

@@ -6,7 +6,7 @@
 #include "gui/support/Harness.h"
 #include "ui/Controls.h"
 #include "ui/FileControls.h"
-#include "ui/FileListing.h"
+#include "platform/FileFind.h"
 #include "ui/Form.h"
 #include "ui/Handles.h"
 

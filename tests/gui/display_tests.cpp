@@ -8,7 +8,7 @@
 
 #include "display/Display.h"
 #include "gui/support/Harness.h"
-#include "ui/SystemFunction.h"
+#include "platform/SystemFunction.h"
 
 using namespace testing_support;
 

@@ -13,7 +13,7 @@
 #include "system/AdditionalPage.h"
 #include "system/ProcessListPage.h"
 #include "system/RegistryPage.h"
-#include "ui/SystemFunction.h"
+#include "platform/SystemFunction.h"
 
 using namespace testing_support;
 using Lines = std::vector<std::string>;

@@ -1,6 +1,6 @@
-#include "ui/FileNames.h"
+#include "platform/FileNames.h"
 
-#include "ui/SystemFunction.h"
+#include "platform/SystemFunction.h"
 
 namespace ui {
 

@@ -1,4 +1,4 @@
-#include "ui/FileListing.h"
+#include "platform/FileFind.h"
 
 #include <windows.h>
 
@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "core/FileMask.h"
-#include "ui/FileNames.h"
+#include "platform/FileNames.h"
 #include "ui/Handles.h"
 
 namespace ui {
