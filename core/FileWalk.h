@@ -11,14 +11,11 @@
 #include <string_view>
 #include <vector>
 
+#include "core/FileMeasure.h"
+
 namespace zarvik {
 
 class LogStore;
-
-struct FileMeasure {
-    int64_t size = -1;      // -1 when the file cannot be opened or measured
-    int64_t writeTime = 0;  // last write, in the platform's 100 ns ticks; 0 unknown
-};
 
 // The files of one directory, as a listing found them.
 struct Listing {

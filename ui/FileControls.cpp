@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "platform/FileFind.h"
-#include "platform/FileNames.h"
+#include "platform/FileIO.h"
 
 namespace ui {
 
@@ -25,12 +25,9 @@ void FileListBox::SetMask(std::string_view mask) {
 }
 
 bool FileListBox::ChangeDirectory(std::string_view directory, std::string_view mask) {
-    std::string dir(directory);
-    char full[MAX_PATH * 2];
-    const DWORD n = ::GetFullPathNameA(dir.c_str(), sizeof full, full, nullptr);
-    if (n > 0 && n < sizeof full) dir = full;
+    std::string dir = directory.empty() ? std::string() : platform::FullPathName(directory);
     while (dir.size() > 3 && dir.back() == '\\') dir.pop_back();
-    const DWORD attributes = dir.empty() ? INVALID_FILE_ATTRIBUTES : FileAttributes(dir);
+    const DWORD attributes = dir.empty() ? INVALID_FILE_ATTRIBUTES : platform::FileAttributes(dir);
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
         return false;
     directory_ = dir;
@@ -40,7 +37,7 @@ bool FileListBox::ChangeDirectory(std::string_view directory, std::string_view m
 }
 
 void FileListBox::Update() {
-    names_ = ListPlainFiles(directory_, mask_);
+    names_ = platform::ListPlainFiles(directory_, mask_);
     SetItems(names_);
 }
 
@@ -58,7 +55,7 @@ void DirectoryListBox::SetDirectory(std::string_view directory) {
     // Keep "C:\" for a root, drop the trailing "\" of any other folder.
     while (dir.size() > 3 && dir.back() == '\\') dir.pop_back();
     if (dir.size() == 2 && dir[1] == ':') dir += '\\';
-    if (FileAttributes(dir) == INVALID_FILE_ATTRIBUTES)
+    if (platform::FileAttributes(dir) == INVALID_FILE_ATTRIBUTES)
         throw std::runtime_error("Unable to enter directory " + dir);
     directory_ = dir;
 
@@ -72,7 +69,7 @@ void DirectoryListBox::SetDirectory(std::string_view directory) {
     while (pos < dir.size()) {
         size_t next = dir.find('\\', pos);
         std::string part = dir.substr(pos, next == std::string::npos ? next : next - pos);
-        path = JoinPath(path, part);
+        path = platform::JoinPath(path, part);
         entries.push_back(std::string(static_cast<size_t>(depth) * 2, ' ') + part);
         paths_.push_back(path);
         ++depth;
@@ -80,9 +77,9 @@ void DirectoryListBox::SetDirectory(std::string_view directory) {
         pos = next + 1;
     }
     const int current = static_cast<int>(entries.size()) - 1;
-    for (const std::string& sub : ListSubdirectories(dir)) {
+    for (const std::string& sub : platform::ListSubdirectories(dir)) {
         entries.push_back(std::string(static_cast<size_t>(depth) * 2, ' ') + sub);
-        paths_.push_back(JoinPath(dir, sub));
+        paths_.push_back(platform::JoinPath(dir, sub));
     }
     SetItems(entries);
     SetItemIndex(current);
@@ -96,10 +93,8 @@ void DirectoryListBox::OpenEntry(int index) {
 
 void DriveComboBox::Create(HWND parent, const Rect& r) {
     ComboBox::Create(parent, r);
-    char buf[512] = {};
-    DWORD n = ::GetLogicalDriveStringsA(sizeof buf - 1, buf);
-    for (const char* p = buf; n && *p; p += lstrlenA(p) + 1) {
-        char entry[3] = {static_cast<char>(p[0] | 0x20), ':', '\0'};
+    for (const std::string& root : platform::LogicalDrives()) {
+        const char entry[3] = {static_cast<char>(root[0] | 0x20), ':', '\0'};
         Add(entry);
     }
 }
