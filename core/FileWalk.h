@@ -63,10 +63,6 @@ struct LoggedDirectory {
     bool keyIsPath = false;
 };
 
-// The section that holds the last-write times of a size section's files:
-// "Windows Times" beside "Windows".
-std::string TimesSection(std::string_view section);
-
 // Each name measured in order: its path to the sink's status, an empty file
 // to Zero Length Files, then `measured` with the file's log key.
 using Measured = std::function<void(const std::string& path, const std::string& key,

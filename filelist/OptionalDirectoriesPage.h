@@ -9,13 +9,6 @@
 
 namespace zarvik {
 
-class LogStore;
-
-// One past the highest optional index the log holds anything for (a
-// "Directory" key or a "Dir" section): a damaged "Count" far beyond it
-// would only walk, one at a time, through indexes that hold nothing.
-int OptionalIndexesInUse(LogStore& log);
-
 class OptionalDirectoriesPage final : public NotebookPage {
 public:
     static constexpr const char* kCaption = "Optional Directories";
