@@ -49,6 +49,23 @@ bool ClearFileList(const PageContext& context) {
     return true;
 }
 
+void CommitOptionalDirectories(const PageContext& context, const CommandLists& lists,
+                               const std::vector<std::string>& directories,
+                               const std::function<void()>& reloadLogView) {
+    CommandProgress progress(context, lists, true);
+    PlatformFileProber probe;
+    LogStore& log = context.session.LogFile();
+    LogStore::Batch batch(log);
+    // A directory that has gone is skipped and noted; its "Directory" key stays.
+    for (const LoggedDirectory& d : WriteOptionalDirectories(log, directories))
+        LogDirectory(log, d, progress, probe, progress);
+
+    progress.Finish();
+    context.status.SetStatus("<------FileList Appended----->");
+    reloadLogView();
+    progress.TellUnentered(" and were not logged");
+}
+
 void ExportFileList(const PageContext& context, const std::vector<std::string>& lines) {
     FileDialogOptions options;
     options.filter = "Ini File|*.ini";

@@ -1,9 +1,6 @@
 #include "filelist/OptionalDirectoriesPage.h"
 
-#include "core/LogLayout.h"
-#include "core/LogStore.h"
-#include "filelist/CommandProgress.h"
-#include "shell/FileProbe.h"
+#include "filelist/FileListCommands.h"
 
 namespace zarvik {
 
@@ -47,18 +44,7 @@ void OptionalDirectoriesPage::Button2Click() {
 void OptionalDirectoriesPage::Button3Click() { ListBox11.Clear(); }
 
 void OptionalDirectoriesPage::Button5Click() {
-    CommandProgress progress(context_, *Lists, true);
-    PlatformFileProber probe;
-    LogStore& log = session_.LogFile();
-    LogStore::Batch batch(log);
-    // A directory that has gone is skipped and noted; its "Directory" key stays.
-    for (const LoggedDirectory& d : WriteOptionalDirectories(log, ListBox11.Items()))
-        LogDirectory(log, d, progress, probe, progress);
-
-    progress.Finish();
-    status_.SetStatus("<------FileList Appended----->");
-    ReloadLogView();
-    progress.TellUnentered(" and were not logged");
+    CommitOptionalDirectories(context_, *Lists, ListBox11.Items(), ReloadLogView);
 }
 
 void OptionalDirectoriesPage::Button33Click() {

@@ -1,6 +1,7 @@
 #pragma once
 // The "Optional Directories" page: the further directories to log, and
-// Commit, which rewrites the optional part of the log with them.
+// Commit (CommitOptionalDirectories), which rewrites the optional part of
+// the log with them.
 #include <functional>
 #include <string>
 
