@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 #include "core/FileMask.h"
@@ -41,14 +42,8 @@ std::string JoinPath(std::string_view directory, std::string_view name) {
 }
 
 std::string FullPathName(std::string_view path) {
-    const std::wstring wide = WidePath(path);
-    const DWORD n = ::GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-    if (n == 0) return std::string(path);
-    std::wstring full(n, L'\0');
-    const DWORD got = ::GetFullPathNameW(wide.c_str(), n, full.data(), nullptr);
-    if (got == 0 || got >= n) return std::string(path);
-    full.resize(got);
-    return ProgramName(full);
+    const std::optional<std::wstring> full = FullWidePath(WidePath(path));
+    return full ? ProgramName(*full) : std::string(path);
 }
 
 std::vector<std::string> LogicalDrives() {

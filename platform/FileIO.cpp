@@ -14,25 +14,33 @@ std::string Quoted(std::string_view what, std::string_view path) {
     return std::string(what) + " \"" + std::string(path) + "\"";
 }
 
+// The WoW64 guard where the view asks for it.
+class ViewScope {
+public:
+    explicit ViewScope(View view) {
+        if (view == View::Native) native_.emplace();
+    }
+
+private:
+    std::optional<NativeFileSystem> native_;
+};
+
 }  // namespace
 
-FileHandle OpenFile(std::string_view path, DWORD access, DWORD share, DWORD disposition,
+FileHandle OpenFile(std::string_view path, DWORD access, DWORD share, DWORD disposition, View view,
                     DWORD flags) {
     const std::wstring wide = ApiPath(path);
-    // Reads see the native System directory; a write goes where the 32-bit
-    // program's own file dialogs showed the user.
-    std::optional<NativeFileSystem> native;
-    if (!(access & GENERIC_WRITE)) native.emplace();
+    const ViewScope scope(view);
     return FileHandle(::CreateFileW(wide.c_str(), access, share, nullptr, disposition, flags, nullptr));
 }
 
 FileHandle OpenForReading(std::string_view path, DWORD share, DWORD flags) {
-    return OpenFile(path, GENERIC_READ, share, OPEN_EXISTING, flags);
+    return OpenFile(path, GENERIC_READ, share, OPEN_EXISTING, View::Native, flags);
 }
 
-DWORD FileAttributes(std::string_view path) {
+DWORD FileAttributes(std::string_view path, View view) {
     const std::wstring wide = ApiPath(path);
-    NativeFileSystem native;
+    const ViewScope scope(view);
     return ::GetFileAttributesW(wide.c_str());
 }
 
@@ -41,9 +49,9 @@ bool SetFileAttributes(std::string_view path, DWORD attributes) {
     return ::SetFileAttributesW(wide.c_str(), attributes) != FALSE;
 }
 
-bool FileData(std::string_view path, WIN32_FILE_ATTRIBUTE_DATA& data) {
+bool FileData(std::string_view path, WIN32_FILE_ATTRIBUTE_DATA& data, View view) {
     const std::wstring wide = ApiPath(path);
-    NativeFileSystem native;
+    const ViewScope scope(view);
     return ::GetFileAttributesExW(wide.c_str(), GetFileExInfoStandard, &data) != FALSE;
 }
 
@@ -122,14 +130,11 @@ namespace {
 
 // Writes the bytes over the file itself, for a folder that takes no new file.
 void WriteInPlace(std::string_view path, std::string_view bytes) {
-    const FileHandle file = OpenFile(path, GENERIC_WRITE, 0, OPEN_ALWAYS);
+    const FileHandle file = OpenFile(path, GENERIC_WRITE, 0, OPEN_ALWAYS, View::Process);
     if (!file) throw Win32Error(Quoted("Cannot create file", path));
     if (!WriteFully(file.Get(), bytes) || !::SetEndOfFile(file.Get()))
         throw Win32Error(Quoted("Cannot write file", path));
 }
-
-// Asked as the write will see it, not through the native view.
-DWORD AttributesForWriting(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()); }
 
 }  // namespace
 
@@ -137,7 +142,7 @@ WriteMethod WriteWholeFile(std::string_view path, std::string_view bytes) {
     const std::string temp = std::string(path) + ".~zk";
     const std::wstring wideTemp = ApiPath(temp);
     {
-        FileHandle file = OpenFile(temp, GENERIC_WRITE, 0, CREATE_ALWAYS);
+        FileHandle file = OpenFile(temp, GENERIC_WRITE, 0, CREATE_ALWAYS, View::Process);
         if (!file) {
             WriteInPlace(path, bytes);
             return WriteMethod::InPlace;
@@ -152,7 +157,7 @@ WriteMethod WriteWholeFile(std::string_view path, std::string_view bytes) {
     // Replacing an existing file keeps its attributes and its security; a
     // plain move would give it those of the new file.
     const std::wstring target = ApiPath(path);
-    const DWORD attributes = AttributesForWriting(target);
+    const DWORD attributes = FileAttributes(path, View::Process);
     const bool existed = attributes != INVALID_FILE_ATTRIBUTES;
     const bool replaced =
         existed ? ::ReplaceFileW(target.c_str(), wideTemp.c_str(), nullptr,
@@ -164,13 +169,13 @@ WriteMethod WriteWholeFile(std::string_view path, std::string_view bytes) {
         throw Win32Error(Quoted("Cannot write file", path), code);
     }
     // Wine's replace keeps the security but not the attributes.
-    if (existed && AttributesForWriting(target) != attributes) SetFileAttributes(path, attributes);
+    if (existed && FileAttributes(path, View::Process) != attributes) SetFileAttributes(path, attributes);
     return WriteMethod::Replaced;
 }
 
 void PrepareWritableFile(std::string_view path) {
-    OpenFile(path, GENERIC_READ, kShareReadWrite, OPEN_ALWAYS).Reset();
-    const DWORD attributes = AttributesForWriting(ApiPath(path));
+    OpenFile(path, GENERIC_READ, kShareReadWrite, OPEN_ALWAYS, View::Process).Reset();
+    const DWORD attributes = FileAttributes(path, View::Process);
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
         SetFileAttributes(path, attributes & ~FILE_ATTRIBUTE_READONLY);
 }

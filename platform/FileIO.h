@@ -16,18 +16,24 @@ namespace platform {
 
 constexpr DWORD kShareReadWrite = FILE_SHARE_READ | FILE_SHARE_WRITE;
 
+// Which system32 a 32-bit process on 64-bit Windows means: the native one, as
+// a technician does for the files the program lists, probes and reads, or
+// the one WoW64 shows the process, where its own file dialogs pointed the
+// user for a file it writes and the log.
+enum class View { Native, Process };
+
 // An invalid handle when the file cannot be opened; GetLastError says why.
-FileHandle OpenFile(std::string_view path, DWORD access, DWORD share, DWORD disposition,
+FileHandle OpenFile(std::string_view path, DWORD access, DWORD share, DWORD disposition, View view,
                     DWORD flags = FILE_ATTRIBUTE_NORMAL);
 // Opens an existing file for reading.
 FileHandle OpenForReading(std::string_view path, DWORD share = kShareReadWrite,
                           DWORD flags = FILE_ATTRIBUTE_NORMAL);
 // INVALID_FILE_ATTRIBUTES when the file or directory is not there.
-DWORD FileAttributes(std::string_view path);
-bool SetFileAttributes(std::string_view path, DWORD attributes);
+DWORD FileAttributes(std::string_view path, View view = View::Native);
+bool SetFileAttributes(std::string_view path, DWORD attributes);  // as the process sees it
 // Size, times and attributes asked by name, without opening the file, so it
 // answers even while another program holds the file without sharing it.
-bool FileData(std::string_view path, WIN32_FILE_ATTRIBUTE_DATA& data);
+bool FileData(std::string_view path, WIN32_FILE_ATTRIBUTE_DATA& data, View view = View::Native);
 
 // A FILETIME as the platform's 64-bit count of 100 ns ticks.
 inline int64_t Ticks(const FILETIME& t) {

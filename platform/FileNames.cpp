@@ -1,5 +1,7 @@
 #include "platform/FileNames.h"
 
+#include <optional>
+
 #include "platform/SystemFunction.h"
 
 namespace platform {
@@ -88,17 +90,24 @@ std::string ProgramName(std::wstring_view name) {
     return out;
 }
 
+std::optional<std::wstring> FullWidePath(const std::wstring& path) {
+    const DWORD n = ::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (n == 0) return std::nullopt;
+    std::wstring full(n, L'\0');
+    const DWORD got = ::GetFullPathNameW(path.c_str(), n, full.data(), nullptr);
+    if (got == 0 || got >= n) return std::nullopt;
+    full.resize(got);
+    return full;
+}
+
 std::wstring ApiPath(std::string_view path) {
     std::wstring wide = WidePath(path);
     if (wide.size() < MAX_PATH || wide.starts_with(L"\\\\?\\")) return wide;
     // The prefix turns off the system's own tidying of the path, so it is
     // given the full path, tidied first.
-    const DWORD n = ::GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-    if (n == 0) return wide;
-    std::wstring full(n, L'\0');
-    const DWORD got = ::GetFullPathNameW(wide.c_str(), n, full.data(), nullptr);
-    if (got == 0 || got >= n) return wide;
-    full.resize(got);
+    const std::optional<std::wstring> tidied = FullWidePath(wide);
+    if (!tidied) return wide;
+    const std::wstring& full = *tidied;
     if (full.starts_with(L"\\\\")) return L"\\\\?\\UNC\\" + full.substr(2);
     return L"\\\\?\\" + full;
 }

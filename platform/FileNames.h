@@ -14,6 +14,7 @@
 // one WoW64 redirects it to.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,8 @@ std::string ProgramName(std::wstring_view name);
 // The wide path a file call is given: with the "\\?\" prefix once the path
 // passes MAX_PATH, where the plain form would be refused.
 std::wstring ApiPath(std::string_view path);
+// The full path as the system spells it (GetFullPathNameW), if it can say.
+std::optional<std::wstring> FullWidePath(const std::wstring& path);
 
 // While it lives, the thread's file operations are not redirected by WoW64.
 // Kept round single file system calls: a DLL loaded meanwhile would be the

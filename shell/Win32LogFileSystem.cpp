@@ -11,15 +11,17 @@ namespace {
 using platform::Ticks;
 
 // Other programs may read and write the log while we have it open; FILE_SHARE_DELETE
-// is left out because Windows 9x rejects it.
+// is left out because Windows 9x rejects it. The log is where the user's
+// file dialog or the Windows directory named it: the process's view.
 HANDLE OpenShared(const std::string& path, DWORD access, DWORD disposition) {
-    return platform::OpenFile(path, access, platform::kShareReadWrite, disposition).Release();
+    return platform::OpenFile(path, access, platform::kShareReadWrite, disposition, platform::View::Process)
+        .Release();
 }
 
 // A log marked read-only is never written, as Windows refuses it to every
 // user; Wine run by root would otherwise write it all the same.
 bool MarkedReadOnly(const std::string& path) {
-    const DWORD attributes = platform::FileAttributes(path);
+    const DWORD attributes = platform::FileAttributes(path, platform::View::Process);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
 }
 
@@ -43,7 +45,7 @@ public:
         // Otherwise asked by name, not through an open handle, so it works
         // even while another program holds the file without sharing it.
         WIN32_FILE_ATTRIBUTE_DATA data{};
-        if (!platform::FileData(path, data)) return std::nullopt;
+        if (!platform::FileData(path, data, platform::View::Process)) return std::nullopt;
         if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return std::nullopt;
         const uint64_t size = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
         return FileStamp{size, Ticks(data.ftLastWriteTime), Ticks(data.ftCreationTime)};

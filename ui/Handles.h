@@ -11,6 +11,7 @@
 
 namespace ui {
 
+// The kernel's handles are the platform layer's; the window system's follow.
 using platform::FileHandle;
 using platform::FindHandle;
 using platform::KernelHandle;
