@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "gui/support/Harness.h"
+#include "platform/FileFind.h"
 #include "ui/Controls.h"
 #include "ui/FileControls.h"
-#include "platform/FileFind.h"
 #include "ui/Form.h"
 #include "ui/Handles.h"
 
