@@ -8,10 +8,10 @@
 #include "analysis/ChangeRules.h"
 #include "analysis/ChangeWalk.h"
 #include "analysis/SharedDllPages.h"
+#include "core/LogLayout.h"
 #include "core/LogStore.h"
 #include "filelist/FileListCommands.h"
 #include "filelist/ListPages.h"
-#include "filelist/OptionalDirectoriesPage.h"
 #include "shell/FileProbe.h"
 
 namespace zarvik {
@@ -90,17 +90,12 @@ void AnalyzeFileList(const PageContext& context, const AnalysisLists& lists) {
     for (const ListedDirectory& d : directories)
         lists.logKeys.SetItems(FindDeleted(log, d.logged.section, d.logged.directory, probe, results));
 
-    const int count = static_cast<int>(
-        std::min<int64_t>(log.ReadInteger("Optional", "Count", 0), OptionalIndexesInUse(log)));
-    for (int i = 0; i < count; ++i) {
-        const std::string index = std::to_string(i);
-        const std::string section = "Dir" + index;
+    for (const OptionalDirectory& d : ReadOptionalDirectories(log)) {
         // The keys are full paths; a directory that has gone lists them all.
-        lists.logKeys.SetItems(FindDeleted(log, section, "", probe, results));
-        const std::string directory = log.ReadString("Optional", "Directory" + index, "");
+        lists.logKeys.SetItems(FindDeleted(log, d.section, "", probe, results));
         // A damaged entry names no directory: nothing to compare its keys with.
-        if (directory.empty()) continue;
-        CompareDirectory(log, {directory + "\\", section, true}, progress, probe, results);
+        if (d.directory.empty()) continue;
+        CompareDirectory(log, {d.directory + "\\", d.section, true}, progress, probe, results);
     }
 
     progress.Finish();

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "core/LogLayout.h"
 #include "core/LogStore.h"
 
 namespace zarvik {

@@ -14,6 +14,7 @@
 #include "filelist/OptionalDirectoriesPage.h"
 #include "filelist/ResultPages.h"
 #include "inspect/FileBrowserPage.h"
+#include "platform/FileIO.h"
 #include "report/Compare.h"
 #include "report/Unit2.h"
 #include "system/AdditionalPage.h"
@@ -167,16 +168,9 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::PrepareLogFile() {
-    const std::string& path = app_.LogFileName;
     // Create it if missing without touching an existing one, then make sure
     // it is writable. A failure shows when the log is read.
-    ui::FileHandle file(::CreateFileA(path.c_str(), GENERIC_READ,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
-    file.Reset();
-    DWORD attributes = ::GetFileAttributesA(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-        ::SetFileAttributesA(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+    platform::PrepareWritableFile(app_.LogFileName);
 }
 
 void TForm1::ChooseLogFile() {

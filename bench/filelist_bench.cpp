@@ -20,6 +20,7 @@
 #include "filelist/CommandProgress.h"
 #include "filelist/ListPages.h"
 #include "core/FileWalk.h"
+#include "core/LogLayout.h"
 #include "core/LogFileSystem.h"
 #include "core/LogStore.h"
 #include "gui/support/Harness.h"

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "core/LogLayout.h"
 #include "core/LogStore.h"
 
 namespace zarvik {
@@ -29,13 +30,6 @@ private:
 };
 
 }  // namespace
-
-std::string TimesSection(std::string_view section) { return std::string(section) + " Times"; }
-
-bool HoldsDirectory(LogStore& log, std::string_view section) {
-    return !log.ReadSectionKeys(section).empty() ||
-           log.ReadInteger(TimesSection(section), kLoggedEmptyKey, 0) != 0;
-}
 
 void MeasureFiles(const std::string& prefix, const std::vector<std::string>& names,
                   bool keyIsPath, FileProber& probe, WalkSink& sink, const Measured& measured) {

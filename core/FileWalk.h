@@ -11,14 +11,11 @@
 #include <string_view>
 #include <vector>
 
+#include "core/FileMeasure.h"
+
 namespace zarvik {
 
 class LogStore;
-
-struct FileMeasure {
-    int64_t size = -1;      // -1 when the file cannot be opened or measured
-    int64_t writeTime = 0;  // last write, in the platform's 100 ns ticks; 0 unknown
-};
 
 // The files of one directory, as a listing found them.
 struct Listing {
@@ -65,20 +62,6 @@ struct LoggedDirectory {
     std::string section;
     bool keyIsPath = false;
 };
-
-// The section that holds the last-write times of a size section's files:
-// "Windows Times" beside "Windows".
-std::string TimesSection(std::string_view section);
-
-// The key of a directory's times section that says Build or Commit logged
-// the directory but found no file to log there: a directory logged empty is
-// still a logged one. "*" is never a file name, so no file's time is taken
-// for it.
-inline constexpr const char* kLoggedEmptyKey = "*";
-
-// True when the log holds a record of the directory: a size of one of its
-// files, or the mark of a walk that found none.
-bool HoldsDirectory(LogStore& log, std::string_view section);
 
 // Each name measured in order: its path to the sink's status, an empty file
 // to Zero Length Files, then `measured` with the file's log key.

@@ -1,7 +1,7 @@
 #include "display/Display.h"
 
 #include "ui/Layout.h"
-#include "ui/SystemFunction.h"
+#include "platform/SystemFunction.h"
 
 namespace zarvik {
 
@@ -66,7 +66,7 @@ void TForm6::Button4Click() { Hide(); }
 void TForm6::ApplyBlending() {
     // Without layered windows the switch has no effect; a layered window
     // whose attributes were never set would not be drawn at all.
-    auto* setLayered = ui::SystemFunction<decltype(::SetLayeredWindowAttributes)>(
+    auto* setLayered = platform::SystemFunction<decltype(::SetLayeredWindowAttributes)>(
         "user32.dll", "SetLayeredWindowAttributes");
     if (!setLayered) return;
     const HWND window = MainWindow();

@@ -15,6 +15,7 @@
 #include "filelist/RepaintPacer.h"
 #include "shell/PageContext.h"
 #include "ui/Controls.h"
+#include "ui/FileControls.h"
 
 namespace zarvik {
 

@@ -1,5 +1,6 @@
 #include "filelist/FileListCommands.h"
 
+#include "core/LogLayout.h"
 #include "core/LogStore.h"
 #include "filelist/ListPages.h"
 #include "shell/FileProbe.h"
@@ -9,8 +10,8 @@ namespace zarvik {
 
 std::vector<ListedDirectory> MainDirectories(const Session& session, const CommandLists& lists) {
     std::vector<ListedDirectory> directories{
-        {{session.WindowsPath, "Windows"}, &lists.windows},
-        {{session.SystemPath, "Windows\\System"}, &lists.system},
+        {{session.WindowsPath, kWindowsSection}, &lists.windows},
+        {{session.SystemPath, kSystemSection}, &lists.system},
     };
     if (lists.systemWow64)
         directories.push_back({{session.SystemWow64Path, kSystemWow64Section}, lists.systemWow64});
@@ -44,11 +45,25 @@ bool ClearFileList(const PageContext& context) {
                              kProductTitle))
         return false;
     LogStore& log = context.session.LogFile();
-    for (const char* section : {"windows", "windows\\system", kSystemWow64Section}) {
-        log.EraseSection(section);
-        log.EraseSection(TimesSection(section));
-    }
+    for (const char* section : kMainSections) EraseDirectorySections(log, section);
     return true;
+}
+
+void CommitOptionalDirectories(const PageContext& context, const CommandLists& lists,
+                               const std::vector<std::string>& directories,
+                               const std::function<void()>& reloadLogView) {
+    CommandProgress progress(context, lists, true);
+    PlatformFileProber probe;
+    LogStore& log = context.session.LogFile();
+    LogStore::Batch batch(log);
+    // A directory that has gone is skipped and noted; its "Directory" key stays.
+    for (const LoggedDirectory& d : WriteOptionalDirectories(log, directories))
+        LogDirectory(log, d, progress, probe, progress);
+
+    progress.Finish();
+    context.status.SetStatus("<------FileList Appended----->");
+    reloadLogView();
+    progress.TellUnentered(" and were not logged");
 }
 
 void ExportFileList(const PageContext& context, const std::vector<std::string>& lines) {

@@ -1,7 +1,10 @@
 #pragma once
-// The toolbar's file list commands, Build, Clear and Export, as functions of
-// the program's context and the lists they work on. TForm1's buttons call
-// them; the log view is reloaded by the caller.
+// The file list commands, Build, Clear, Commit and Export, as functions of
+// the program's context and the lists they work on. TForm1's buttons and
+// the Optional Directories page call them. After Build and Clear the caller
+// reloads the log's view; Commit is given the reload, which comes before its
+// last message.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,6 +27,12 @@ std::vector<ListedDirectory> MainDirectories(const Session& session, const Comma
 bool BuildFileList(const PageContext& context, const CommandLists& lists);
 // Erases those sections after the question; false when the user said No.
 bool ClearFileList(const PageContext& context);
+// Rewrites the optional part of the log with `directories` and logs their
+// files, then reloads the log's view and names the directories that could
+// not be entered.
+void CommitOptionalDirectories(const PageContext& context, const CommandLists& lists,
+                               const std::vector<std::string>& directories,
+                               const std::function<void()>& reloadLogView);
 // Saves the log's text as last shown to a file the user chooses.
 void ExportFileList(const PageContext& context, const std::vector<std::string>& lines);
 

@@ -7,9 +7,6 @@
 
 namespace zarvik {
 
-// The log section of the 32-bit System directory, beside "Windows\System".
-inline constexpr const char* kSystemWow64Section = "Windows\\SysWOW64";
-
 class WindowsFilesPage final : public ListPage<ui::FileListBox> {
 public:
     static constexpr const char* kCaption = "Windows Files";

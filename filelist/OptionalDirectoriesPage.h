@@ -1,6 +1,7 @@
 #pragma once
 // The "Optional Directories" page: the further directories to log, and
-// Commit, which rewrites the optional part of the log with them.
+// Commit (CommitOptionalDirectories), which rewrites the optional part of
+// the log with them.
 #include <functional>
 #include <string>
 #include <utility>
@@ -9,13 +10,6 @@
 #include "shell/Page.h"
 
 namespace zarvik {
-
-class LogStore;
-
-// One past the highest optional index the log holds anything for (a
-// "Directory" key or a "Dir" section): a damaged "Count" far beyond it
-// would only walk, one at a time, through indexes that hold nothing.
-int OptionalIndexesInUse(LogStore& log);
 
 class OptionalDirectoriesPage final : public NotebookPage {
 public:

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "ui/FileNames.h"
+#include "platform/FileIO.h"
 
 namespace zarvik {
 
@@ -110,7 +110,7 @@ void FileBrowserPage::DriveComboBox1Change() {
     std::string directory;
     if (upper >= 'A' && upper <= 'Z') directory = lastDirectory_[static_cast<size_t>(upper - 'A')];
     // A folder removed since then is no reason to refuse the drive.
-    if (!directory.empty() && ui::FileAttributes(directory) == INVALID_FILE_ATTRIBUTES)
+    if (!directory.empty() && platform::FileAttributes(directory) == INVALID_FILE_ATTRIBUTES)
         directory.clear();
     if (directory.empty()) {
         const char driveOnly[] = {drive, ':', '\0'};

@@ -12,8 +12,8 @@
 #include "inspect/Examiner.h"
 #include "inspect/StringExtraction.h"
 #include "ui/Dpi.h"
-#include "ui/FileListing.h"
-#include "ui/FileNames.h"
+#include "platform/FileFind.h"
+#include "platform/FileIO.h"
 #include "ui/Handles.h"
 
 namespace zarvik {
@@ -26,7 +26,7 @@ constexpr DWORD kReadPiece = 256 * 1024;
 // in little memory. False when the file cannot be opened or read.
 bool ReadStrings(const std::string& path, StringList& strings) {
     // Sharing everything: a log that another program is writing still opens.
-    ui::FileHandle file = ui::OpenForReading(
+    ui::FileHandle file = platform::OpenForReading(
         path, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, FILE_FLAG_SEQUENTIAL_SCAN);
     if (!file) return false;
     // A pipe or a console would wait for input that never comes.
@@ -120,7 +120,7 @@ void TForm5::OpenInViewer(const std::string& path) {
 
 void TForm5::OpenSelectedFile(const ui::FileListBox& list) {
     const int index = list.ItemIndex();
-    if (index >= 0) OpenInViewer(ui::JoinPath(list.Directory(), list.Item(index)));
+    if (index >= 0) OpenInViewer(platform::JoinPath(list.Directory(), list.Item(index)));
 }
 
 void TForm5::OpenSelectedEntry(const ui::ListBox& list) {

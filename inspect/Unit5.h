@@ -5,6 +5,7 @@
 
 #include "shell/PageContext.h"
 #include "ui/Controls.h"
+#include "ui/FileControls.h"
 #include "ui/Form.h"
 #include "ui/LineView.h"
 

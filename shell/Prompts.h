@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/Win32Error.h"
 #include "ui/Handles.h"
 
 namespace zarvik {
@@ -72,7 +73,6 @@ public:
     std::string SystemWow64Directory() override;
 };
 
-// The platform's text for an error code (FormatMessage), without line ends.
-std::string SystemErrorText(DWORD code);
+using platform::SystemErrorText;
 
 }  // namespace zarvik

@@ -2,8 +2,8 @@
 
 #include <string.h>
 
-#include "ui/FileNames.h"
-#include "ui/SystemFunction.h"
+#include "platform/FileIO.h"
+#include "platform/SystemFunction.h"
 
 namespace zarvik {
 
@@ -17,7 +17,7 @@ bool TwoViews() {
     // IsWow64Process and no second view.
     static const bool wow64 = [] {
         auto* isWow64 =
-            ui::SystemFunction<BOOL WINAPI(HANDLE, PBOOL)>("kernel32.dll", "IsWow64Process");
+            platform::SystemFunction<BOOL WINAPI(HANDLE, PBOOL)>("kernel32.dll", "IsWow64Process");
         BOOL is = FALSE;
         return isWow64 && isWow64(::GetCurrentProcess(), &is) && is;
     }();
@@ -55,7 +55,7 @@ RegistryView NativeRegistryView() {
 }
 
 std::string Wow64SystemDirectory() {
-    const std::string wow = ui::SystemWow64Directory();
+    const std::string wow = platform::SystemWow64Directory();
     return wow.empty() ? wow : wow + "\\";
 }
 
@@ -73,7 +73,7 @@ std::string FileOfView(const std::string& path, RegistryView view) {
         return wow.empty() ? path : wow + rest;
     }
     // The native view's system32 is the one the file functions open in
-    // either build (ui/FileNames.h).
+    // either build (platform/FileNames.h).
     return path;
 }
 

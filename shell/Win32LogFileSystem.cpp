@@ -1,44 +1,28 @@
 #include <windows.h>
 
 #include "core/LogFileSystem.h"
+#include "platform/FileIO.h"
 #include "ui/Handles.h"
 #include "ui/UpperCase.h"
 
 namespace zarvik {
 namespace {
 
-int64_t Ticks(const FILETIME& t) {
-    return static_cast<int64_t>((static_cast<uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime);
-}
+using platform::Ticks;
 
 // Other programs may read and write the log while we have it open; FILE_SHARE_DELETE
-// is left out because Windows 9x rejects it.
+// is left out because Windows 9x rejects it. The log is where the user's
+// file dialog or the Windows directory named it: the process's view.
 HANDLE OpenShared(const std::string& path, DWORD access, DWORD disposition) {
-    return CreateFileA(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, disposition,
-                       FILE_ATTRIBUTE_NORMAL, nullptr);
+    return platform::OpenFile(path, access, platform::kShareReadWrite, disposition, platform::View::Process)
+        .Release();
 }
 
 // A log marked read-only is never written, as Windows refuses it to every
 // user; Wine run by root would otherwise write it all the same.
 bool MarkedReadOnly(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = platform::FileAttributes(path, platform::View::Process);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
-}
-
-bool SeekTo(HANDLE file, uint64_t offset) {
-    LONG high = static_cast<LONG>(offset >> 32);
-    const DWORD low = SetFilePointer(file, static_cast<LONG>(offset & 0xFFFFFFFFu), &high, FILE_BEGIN);
-    return !(low == INVALID_SET_FILE_POINTER && GetLastError() != NO_ERROR);
-}
-
-bool WriteFully(HANDLE file, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const DWORD chunk = bytes.size() > 0x10000000u ? 0x10000000u : static_cast<DWORD>(bytes.size());
-        DWORD written = 0;
-        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
-        bytes.remove_prefix(written);
-    }
-    return true;
 }
 
 class Win32LogFileSystem final : public LogFileSystem {
@@ -61,7 +45,7 @@ public:
         // Otherwise asked by name, not through an open handle, so it works
         // even while another program holds the file without sharing it.
         WIN32_FILE_ATTRIBUTE_DATA data{};
-        if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+        if (!platform::FileData(path, data, platform::View::Process)) return std::nullopt;
         if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return std::nullopt;
         const uint64_t size = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
         return FileStamp{size, Ticks(data.ftLastWriteTime), Ticks(data.ftCreationTime)};
@@ -71,15 +55,8 @@ public:
         ui::FileHandle file(OpenShared(path, GENERIC_READ, OPEN_EXISTING));
         if (!file) return std::nullopt;
         std::string text;
-        char buffer[65536];
-        // Read to the end rather than trusting a size taken earlier: the file
-        // may grow meanwhile.
-        for (;;) {
-            DWORD got = 0;
-            if (!ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr)) return std::nullopt;
-            if (got == 0) return text;
-            text.append(buffer, got);
-        }
+        if (!platform::ReadToEnd(file.Get(), text)) return std::nullopt;
+        return text;
     }
 
     bool Write(const std::string& path, uint64_t offset, std::string_view bytes, EndOfFile end) override {
@@ -92,9 +69,9 @@ public:
             }
             if (!held_) return false;
             // Appends follow each other: no seek needed between them.
-            if (offset != position_ && !SeekTo(held_.Get(), offset)) return false;
+            if (offset != position_ && !platform::SeekTo(held_.Get(), offset)) return false;
             position_ = UINT64_MAX;
-            if (!WriteFully(held_.Get(), bytes)) return false;
+            if (!platform::WriteFully(held_.Get(), bytes)) return false;
             if (end == EndOfFile::SetAfterWrite && !SetEndOfFile(held_.Get())) return false;
             position_ = offset + bytes.size();
             return true;
@@ -102,7 +79,7 @@ public:
         if (MarkedReadOnly(path)) return false;
         ui::FileHandle file(OpenShared(path, GENERIC_WRITE, OPEN_ALWAYS));
         if (!file) return false;
-        if (!SeekTo(file.Get(), offset) || !WriteFully(file.Get(), bytes)) return false;
+        if (!platform::SeekTo(file.Get(), offset) || !platform::WriteFully(file.Get(), bytes)) return false;
         if (end == EndOfFile::SetAfterWrite && !SetEndOfFile(file.Get())) return false;
         return CloseHandle(file.Release()) != FALSE;
     }

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "shell/Prompts.h"
-#include "ui/FileNames.h"
+#include "platform/FileIO.h"
 
 namespace zarvik {
 
@@ -110,17 +110,6 @@ std::string Win32SystemPaths::SystemDirectory() {
     return n && n < sizeof buf ? std::string(buf, n) : std::string();
 }
 
-std::string Win32SystemPaths::SystemWow64Directory() { return ui::SystemWow64Directory(); }
-
-std::string SystemErrorText(DWORD code) {
-    char* text = nullptr;
-    DWORD n = ::FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                   FORMAT_MESSAGE_IGNORE_INSERTS,
-                               nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
-    std::string s = n && text ? std::string(text, n) : "Error " + std::to_string(code);
-    if (text) ::LocalFree(text);
-    while (!s.empty() && (s.back() == '\r' || s.back() == '\n' || s.back() == ' ')) s.pop_back();
-    return s;
-}
+std::string Win32SystemPaths::SystemWow64Directory() { return platform::SystemWow64Directory(); }
 
 }  // namespace zarvik

@@ -11,7 +11,7 @@
 #include "system/WindowCollector.h"
 #include "system/WindowList.h"
 #include "ui/Dpi.h"
-#include "ui/SystemFunction.h"
+#include "platform/SystemFunction.h"
 #include "ui/UpperCase.h"
 
 namespace zarvik {

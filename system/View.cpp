@@ -3,7 +3,7 @@
 #include "shell/Prompts.h"
 #include "shell/ProductTexts.h"
 #include "ui/Handles.h"
-#include "ui/SystemFunction.h"
+#include "platform/SystemFunction.h"
 
 namespace zarvik {
 
@@ -59,7 +59,7 @@ void TForm7::Snapshot(HWND window) {
     // when it belongs to another program; WM_PRINT through the default
     // procedure is what systems without it get.
     static PrintWindowFn* const printWindow =
-        ui::SystemFunction<PrintWindowFn>("user32.dll", "PrintWindow");
+        platform::SystemFunction<PrintWindowFn>("user32.dll", "PrintWindow");
     if (printWindow && printWindow(window, dc.Get(), 0)) return;
     ::DefWindowProcA(window, WM_PRINT, reinterpret_cast<WPARAM>(dc.Get()), kPrintFlags);
 }

@@ -3,7 +3,7 @@
 #include <map>
 
 #include "ui/Handles.h"
-#include "ui/SystemFunction.h"
+#include "platform/SystemFunction.h"
 
 namespace ui {
 
@@ -19,7 +19,7 @@ int ScreenDpi() {
 
 int DpiOf(HWND window) {
     // Windows 10 1607 and later: the DPI of the window's monitor.
-    static const auto forWindow = SystemFunction<UINT WINAPI(HWND)>("user32.dll", "GetDpiForWindow");
+    static const auto forWindow = platform::SystemFunction<UINT WINAPI(HWND)>("user32.dll", "GetDpiForWindow");
     if (forWindow && window) {
         if (const UINT dpi = forWindow(window)) return static_cast<int>(dpi);
     }
@@ -27,7 +27,7 @@ int DpiOf(HWND window) {
 }
 
 int SystemDpi() {
-    static const auto forSystem = SystemFunction<UINT WINAPI()>("user32.dll", "GetDpiForSystem");
+    static const auto forSystem = platform::SystemFunction<UINT WINAPI()>("user32.dll", "GetDpiForSystem");
     if (forSystem) {
         if (const UINT dpi = forSystem()) return static_cast<int>(dpi);
     }
@@ -50,7 +50,7 @@ Rect Unscale(const Rect& p, int dpi) {
 
 SIZE OuterSize(int width, int height, DWORD style, DWORD exStyle, int dpi) {
     // Where the system has it, the frame of the window's own monitor.
-    static const auto forDpi = SystemFunction<BOOL WINAPI(RECT*, DWORD, BOOL, DWORD, UINT)>(
+    static const auto forDpi = platform::SystemFunction<BOOL WINAPI(RECT*, DWORD, BOOL, DWORD, UINT)>(
         "user32.dll", "AdjustWindowRectExForDpi");
     RECT rc{0, 0, width, height};
     if (!forDpi || !forDpi(&rc, style, FALSE, exStyle, static_cast<UINT>(dpi)))

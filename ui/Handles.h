@@ -7,64 +7,16 @@
 
 #include <utility>
 
+#include "platform/Handles.h"
+
 namespace ui {
 
-template <typename Traits>
-class UniqueHandle {
-public:
-    using Type = typename Traits::Type;
+// The kernel's handles are the platform layer's; the window system's follow.
+using platform::FileHandle;
+using platform::FindHandle;
+using platform::KernelHandle;
+using platform::UniqueHandle;
 
-    UniqueHandle() noexcept = default;
-    explicit UniqueHandle(Type h) noexcept : handle_(h) {}
-    UniqueHandle(Type h, const Traits& traits) noexcept : handle_(h), traits_(traits) {}
-    ~UniqueHandle() { Reset(); }
-
-    UniqueHandle(const UniqueHandle&) = delete;
-    UniqueHandle& operator=(const UniqueHandle&) = delete;
-    UniqueHandle(UniqueHandle&& other) noexcept
-        : handle_(other.Release()), traits_(other.traits_) {}
-    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-        if (this != &other) {
-            Reset(other.Release());  // the old handle goes through the old traits
-            traits_ = other.traits_;
-        }
-        return *this;
-    }
-
-    Type Get() const noexcept { return handle_; }
-    explicit operator bool() const noexcept { return handle_ != Traits::Invalid(); }
-
-    Type Release() noexcept { return std::exchange(handle_, Traits::Invalid()); }
-    void Reset(Type h = Traits::Invalid()) noexcept {
-        Type old = std::exchange(handle_, h);
-        if (old != Traits::Invalid()) traits_.Close(old);
-    }
-    // For APIs that return a handle through an out-parameter.
-    Type* Put() noexcept {
-        Reset();
-        return &handle_;
-    }
-
-private:
-    Type handle_ = Traits::Invalid();
-    [[no_unique_address]] Traits traits_{};
-};
-
-struct FileHandleTraits {
-    using Type = HANDLE;
-    static Type Invalid() noexcept { return INVALID_HANDLE_VALUE; }
-    static void Close(Type h) noexcept { ::CloseHandle(h); }
-};
-struct KernelHandleTraits {
-    using Type = HANDLE;
-    static Type Invalid() noexcept { return nullptr; }
-    static void Close(Type h) noexcept { ::CloseHandle(h); }
-};
-struct FindHandleTraits {
-    using Type = HANDLE;
-    static Type Invalid() noexcept { return INVALID_HANDLE_VALUE; }
-    static void Close(Type h) noexcept { ::FindClose(h); }
-};
 struct RegKeyTraits {
     using Type = HKEY;
     static Type Invalid() noexcept { return nullptr; }
@@ -92,9 +44,6 @@ struct GdiTraits {
     static void Close(Type h) noexcept { ::DeleteObject(h); }
 };
 
-using FileHandle = UniqueHandle<FileHandleTraits>;
-using KernelHandle = UniqueHandle<KernelHandleTraits>;
-using FindHandle = UniqueHandle<FindHandleTraits>;
 using RegKey = UniqueHandle<RegKeyTraits>;
 using IconHandle = UniqueHandle<IconTraits>;
 using MenuHandle = UniqueHandle<MenuTraits>;

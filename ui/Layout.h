@@ -18,6 +18,7 @@
 
 #include "ui/Controls.h"
 #include "ui/Dpi.h"
+#include "ui/FileControls.h"
 #include "ui/LineView.h"
 #include "ui/RichEdit.h"
 

@@ -1,5 +1,6 @@
 #include "ui/Window.h"
 
+#include "platform/Win32Error.h"
 #include "ui/Dpi.h"
 
 #include <windowsx.h>
@@ -176,7 +177,9 @@ RedrawOff::~RedrawOff() {
 
 void Window::CreateOwn(HWND parent, const Rect& r, std::string_view text, DWORD style,
                        DWORD exStyle) {
-    static const bool registered = [] {
+    // The registration's error code is kept: GetLastError is long gone when
+    // a later window asks.
+    static const DWORD registration = [] {
         WNDCLASSEXA wc{};
         wc.cbSize = sizeof wc;
         wc.style = CS_DBLCLKS;
@@ -186,13 +189,14 @@ void Window::CreateOwn(HWND parent, const Rect& r, std::string_view text, DWORD 
         wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         wc.hIcon = ::LoadIconA(wc.hInstance, MAKEINTRESOURCEA(1));
         wc.lpszClassName = kOwnClass;
-        return ::RegisterClassExA(&wc) != 0;
+        return ::RegisterClassExA(&wc) != 0 ? DWORD{ERROR_SUCCESS} : ::GetLastError();
     }();
-    if (!registered) throw std::runtime_error("Unable to register the window class");
+    if (registration != ERROR_SUCCESS)
+        throw platform::Win32Error("Unable to register the window class", registration);
     std::string caption(text);
     HWND h = ::CreateWindowExA(exStyle, kOwnClass, caption.c_str(), style, r.x, r.y, r.w, r.h,
                                parent, nullptr, ::GetModuleHandleA(nullptr), this);
-    if (!h) throw std::runtime_error("Unable to create window \"" + caption + "\"");
+    if (!h) throw platform::Win32Error("Unable to create window \"" + caption + "\"");
 }
 
 void Window::CreateControl(const char* className, HWND parent, const Rect& r,
@@ -200,7 +204,7 @@ void Window::CreateControl(const char* className, HWND parent, const Rect& r,
     std::string caption(text);
     hwnd_ = ::CreateWindowExA(exStyle, className, caption.c_str(), style, r.x, r.y, r.w, r.h,
                               parent, nullptr, ::GetModuleHandleA(nullptr), nullptr);
-    if (!hwnd_) throw std::runtime_error(std::string("Unable to create control ") + className);
+    if (!hwnd_) throw platform::Win32Error(std::string("Unable to create control ") + className);
     ::SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     // Told when the parent destroys the control, so the wrapper never keeps
     // a handle that the system may give to another window.

@@ -7,8 +7,8 @@
 
 #include "gui/FileListTestSupport.h"
 #include "inspect/Unit5.h"
-#include "ui/FileNames.h"
-#include "ui/SystemFunction.h"
+#include "platform/FileNames.h"
+#include "platform/SystemFunction.h"
 
 using namespace testing_support;
 using Lines = std::vector<std::string>;
@@ -92,7 +92,7 @@ TEST_F(Analyze, TheThirtyTwoBitSystemDirectoryWideNamesAndHugeSizesRoundTrip) {
     paths.systemWow64 = WindowsDir() + "\\SysWOW64";
     MakeDirectory(paths.systemWow64);
     const std::string wow = paths.systemWow64 + "\\";
-    const std::wstring wide = ui::WidePath(WindowsDir()) + L"\\\u65E5\u672C\u8A9E.dll";
+    const std::wstring wide = platform::WidePath(WindowsDir()) + L"\\\u65E5\u672C\u8A9E.dll";
     HANDLE f = ::CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     DWORD written = 0;
     ::WriteFile(f, std::string(3000, 'x').data(), 3000, &written, nullptr);
@@ -342,7 +342,7 @@ protected:
         return key;
     }
     static void Delete() {
-        static auto* deleteKey = ui::SystemFunction<LONG WINAPI(HKEY, LPCSTR, REGSAM, DWORD)>(
+        static auto* deleteKey = platform::SystemFunction<LONG WINAPI(HKEY, LPCSTR, REGSAM, DWORD)>(
             "advapi32.dll", "RegDeleteKeyExA");
         deleteKey(HKEY_LOCAL_MACHINE, kSharedDlls, KEY_WOW64_64KEY, 0);
     }
@@ -411,7 +411,7 @@ TEST_F(SharedDlls, AnEmptyKeyAndAMissingKeyLeaveBothListsEmpty) {
 TEST_F(SharedDlls, EachViewsNamesAreCheckedAndOpenedWhereItsProgramsMeanThem) {
     char dir[MAX_PATH];
     const std::string name = std::string(dir, ::GetSystemDirectoryA(dir, MAX_PATH)) + "\\zkwow.dll";
-    auto* wow64 = ui::SystemFunction<UINT WINAPI(LPSTR, UINT)>("kernel32.dll", "GetSystemWow64DirectoryA");
+    auto* wow64 = platform::SystemFunction<UINT WINAPI(LPSTR, UINT)>("kernel32.dll", "GetSystemWow64DirectoryA");
     const std::string file = std::string(dir, wow64(dir, MAX_PATH)) + "\\zkwow.dll";
     WriteFile(file, std::string("Hello World\0\0", 13));
     Start();

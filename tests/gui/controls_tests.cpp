@@ -4,8 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "gui/support/Harness.h"
+#include "platform/FileFind.h"
 #include "ui/Controls.h"
-#include "ui/FileListing.h"
+#include "ui/FileControls.h"
 #include "ui/Form.h"
 #include "ui/Handles.h"
 
@@ -52,13 +53,13 @@ TEST(Lister, PlainFilesOnlySortedWithoutRegardToCase) {
     WriteFile(dir / "system.dll", "1");
     ::SetFileAttributesA((dir / "system.dll").c_str(), FILE_ATTRIBUTE_SYSTEM);
     MakeDirectory(dir / "sub.dll");
-    EXPECT_EQ(ui::ListPlainFiles(dir.Path(), "*.*"),
+    EXPECT_EQ(platform::ListPlainFiles(dir.Path(), "*.*"),
               (std::vector<std::string>{"A.EXE", "b.dll", "c.ini"}));
-    EXPECT_EQ(ui::ListPlainFiles(dir.Path(), "*.dll;*.exe"),
+    EXPECT_EQ(platform::ListPlainFiles(dir.Path(), "*.dll;*.exe"),
               (std::vector<std::string>{"A.EXE", "b.dll"}));
-    EXPECT_TRUE(ui::ListPlainFiles(dir.Path(), "").empty());
-    EXPECT_TRUE(ui::ListPlainFiles(dir / "missing", "*.*").empty());
-    EXPECT_EQ(ui::ListSubdirectories(dir.Path()), std::vector<std::string>{"sub.dll"});
+    EXPECT_TRUE(platform::ListPlainFiles(dir.Path(), "").empty());
+    EXPECT_TRUE(platform::ListPlainFiles(dir / "missing", "*.*").empty());
+    EXPECT_EQ(platform::ListSubdirectories(dir.Path()), std::vector<std::string>{"sub.dll"});
 }
 
 class Lists : public ::testing::Test {

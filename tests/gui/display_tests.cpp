@@ -8,7 +8,7 @@
 
 #include "display/Display.h"
 #include "gui/support/Harness.h"
-#include "ui/SystemFunction.h"
+#include "platform/SystemFunction.h"
 
 using namespace testing_support;
 
@@ -28,7 +28,7 @@ protected:
     bool Layered() { return ::GetWindowLongA(MainWindow(), GWL_EXSTYLE) & WS_EX_LAYERED; }
     // The constant opacity of the layered main window; nullopt when none is set.
     std::optional<int> Alpha() {
-        auto* get = ui::SystemFunction<GetLayeredFn>("user32.dll", "GetLayeredWindowAttributes");
+        auto* get = platform::SystemFunction<GetLayeredFn>("user32.dll", "GetLayeredWindowAttributes");
         if (!get) return std::nullopt;
         BYTE alpha = 0;
         DWORD flags = 0;

@@ -13,7 +13,7 @@
 #include "system/AdditionalPage.h"
 #include "system/ProcessListPage.h"
 #include "system/RegistryPage.h"
-#include "ui/SystemFunction.h"
+#include "platform/SystemFunction.h"
 
 using namespace testing_support;
 using Lines = std::vector<std::string>;
@@ -34,9 +34,9 @@ REGSAM Native(HKEY root) { return root == HKEY_LOCAL_MACHINE ? KEY_WOW64_64KEY :
 
 // Tests run where RegDeleteTreeA and RegDeleteKeyExA exist (Wine, Vista on).
 void DeleteTree(HKEY root, const std::string& path) {
-    static auto* deleteTree = ui::SystemFunction<LONG WINAPI(HKEY, LPCSTR)>("advapi32.dll",
+    static auto* deleteTree = platform::SystemFunction<LONG WINAPI(HKEY, LPCSTR)>("advapi32.dll",
                                                                              "RegDeleteTreeA");
-    static auto* deleteKey = ui::SystemFunction<LONG WINAPI(HKEY, LPCSTR, REGSAM, DWORD)>(
+    static auto* deleteKey = platform::SystemFunction<LONG WINAPI(HKEY, LPCSTR, REGSAM, DWORD)>(
         "advapi32.dll", "RegDeleteKeyExA");
     ASSERT_TRUE(deleteTree && deleteKey);
     ui::RegKey key;

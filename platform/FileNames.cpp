@@ -1,9 +1,11 @@
-#include "ui/FileNames.h"
+#include "platform/FileNames.h"
+
+#include <optional>
 
 #include "core/NameForm.h"
-#include "ui/SystemFunction.h"
+#include "platform/SystemFunction.h"
 
-namespace ui {
+namespace platform {
 
 namespace {
 
@@ -58,6 +60,28 @@ std::string ProgramName(std::wstring_view name) {
     });
 }
 
+std::optional<std::wstring> FullWidePath(const std::wstring& path) {
+    const DWORD n = ::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (n == 0) return std::nullopt;
+    std::wstring full(n, L'\0');
+    const DWORD got = ::GetFullPathNameW(path.c_str(), n, full.data(), nullptr);
+    if (got == 0 || got >= n) return std::nullopt;
+    full.resize(got);
+    return full;
+}
+
+std::wstring ApiPath(std::string_view path) {
+    std::wstring wide = WidePath(path);
+    if (wide.size() < MAX_PATH || wide.starts_with(L"\\\\?\\")) return wide;
+    // The prefix turns off the system's own tidying of the path, so it is
+    // given the full path, tidied first.
+    const std::optional<std::wstring> tidied = FullWidePath(wide);
+    if (!tidied) return wide;
+    const std::wstring& full = *tidied;
+    if (full.starts_with(L"\\\\")) return L"\\\\?\\UNC\\" + full.substr(2);
+    return L"\\\\?\\" + full;
+}
+
 NativeFileSystem::NativeFileSystem() {
 #ifndef _WIN64
     // Looked up once: Windows 2000 has no WoW64, and neither has a 32-bit
@@ -76,49 +100,4 @@ NativeFileSystem::~NativeFileSystem() {
 #endif
 }
 
-FileHandle OpenForReading(std::string_view path, DWORD share, DWORD flags) {
-    const std::wstring wide = WidePath(path);
-    NativeFileSystem native;
-    return FileHandle(
-        ::CreateFileW(wide.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, flags, nullptr));
-}
-
-DWORD FileAttributes(std::string_view path) {
-    const std::wstring wide = WidePath(path);
-    NativeFileSystem native;
-    return ::GetFileAttributesW(wide.c_str());
-}
-
-FileFacts MeasureFile(std::string_view path) {
-    const FileHandle file = OpenForReading(path, FILE_SHARE_READ | FILE_SHARE_WRITE);
-    // Two plain queries: GetFileInformationByHandle also asks for the
-    // volume, which costs Wine several times the open itself.
-    LARGE_INTEGER size{};
-    FILETIME written{};
-    if (!file || !::GetFileSizeEx(file.Get(), &size)) return {};
-    if (!::GetFileTime(file.Get(), nullptr, nullptr, &written)) return {size.QuadPart, 0};
-    return {size.QuadPart,
-            static_cast<int64_t>((static_cast<uint64_t>(written.dwHighDateTime) << 32) | written.dwLowDateTime)};
-}
-
-bool OnFatVolume(std::string_view path) {
-    const std::wstring wide = WidePath(path);
-    wchar_t root[MAX_PATH + 1] = {};
-    wchar_t system[MAX_PATH + 1] = {};
-    NativeFileSystem native;
-    if (!::GetVolumePathNameW(wide.c_str(), root, MAX_PATH) ||
-        !::GetVolumeInformationW(root, nullptr, 0, nullptr, nullptr, nullptr, system, MAX_PATH))
-        return false;
-    const std::wstring_view name = system;
-    return name.substr(0, 3) == L"FAT" || name == L"exFAT";
-}
-
-std::string SystemWow64Directory() {
-    static auto* const query =
-        SystemFunction<UINT WINAPI(LPSTR, UINT)>("kernel32.dll", "GetSystemWow64DirectoryA");
-    char buf[MAX_PATH + 1] = {};
-    const UINT n = query ? query(buf, sizeof buf) : 0;
-    return n && n < sizeof buf ? std::string(buf, n) : std::string();
-}
-
-}  // namespace ui
+}  // namespace platform

@@ -1,10 +1,11 @@
 #pragma once
-// The one directory lister behind every file list of the program.
+// Finding files: the one directory lister behind every file list of the
+// program, full paths and the drives.
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace ui {
+namespace platform {
 
 // Bare names of the plain files directly in `directory` that match `mask`:
 // no subdirectories, no hidden or system files, sorted by name without
@@ -18,4 +19,10 @@ std::vector<std::string> ListSubdirectories(std::string_view directory);
 // the directory already ends in one.
 std::string JoinPath(std::string_view directory, std::string_view name);
 
-}  // namespace ui
+// The full path as the system spells it; `path` itself when it cannot say.
+std::string FullPathName(std::string_view path);
+
+// The root of each logical drive ("C:\").
+std::vector<std::string> LogicalDrives();
+
+}  // namespace platform

@@ -4,7 +4,7 @@
 // starts where one is missing and the caller takes its fallback.
 #include <windows.h>
 
-namespace ui {
+namespace platform {
 
 // The function `name` of the system DLL `module`, or nullptr when this
 // system has no such function. A DLL loaded here stays loaded for the
@@ -17,4 +17,4 @@ Fn* SystemFunction(const char* module, const char* name) {
     return reinterpret_cast<Fn*>(reinterpret_cast<void*>(::GetProcAddress(dll, name)));
 }
 
-}  // namespace ui
+}  // namespace platform

@@ -1,15 +1,16 @@
-#include "ui/FileListing.h"
+#include "platform/FileFind.h"
 
 #include <windows.h>
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 #include "core/FileMask.h"
-#include "ui/FileNames.h"
-#include "ui/Handles.h"
+#include "platform/FileNames.h"
+#include "platform/Handles.h"
 
-namespace ui {
+namespace platform {
 
 namespace {
 
@@ -17,7 +18,7 @@ template <typename Keep>
 std::vector<std::string> Scan(std::string_view directory, Keep keep) {
     std::vector<std::string> names;
     // Wide, so a name outside the code page is listed in a form that opens.
-    const std::wstring pattern = WidePath(JoinPath(directory, "*"));
+    const std::wstring pattern = ApiPath(JoinPath(directory, "*"));
     WIN32_FIND_DATAW fd;
     NativeFileSystem native;
     FindHandle find(::FindFirstFileW(pattern.c_str(), &fd));
@@ -38,6 +39,20 @@ std::string JoinPath(std::string_view directory, std::string_view name) {
     if (path.empty() || path.back() != '\\') path += '\\';
     path += name;
     return path;
+}
+
+std::string FullPathName(std::string_view path) {
+    const std::optional<std::wstring> full = FullWidePath(WidePath(path));
+    return full ? ProgramName(*full) : std::string(path);
+}
+
+std::vector<std::string> LogicalDrives() {
+    std::vector<std::string> roots;
+    char buf[512] = {};
+    const DWORD n = ::GetLogicalDriveStringsA(sizeof buf - 1, buf);
+    if (n == 0 || n >= sizeof buf) return roots;
+    for (const char* p = buf; *p; p += lstrlenA(p) + 1) roots.emplace_back(p);
+    return roots;
 }
 
 std::vector<std::string> ListPlainFiles(std::string_view directory, std::string_view mask) {
@@ -61,4 +76,4 @@ std::vector<std::string> ListSubdirectories(std::string_view directory) {
     });
 }
 
-}  // namespace ui
+}  // namespace platform
