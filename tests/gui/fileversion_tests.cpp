@@ -7,7 +7,8 @@
 #include <vector>
 
 #include "core/PeVersion.h"
-#include "ui/FileNames.h"
+#include "platform/FileIO.h"
+#include "platform/FileNames.h"
 
 using namespace zarvik;
 
@@ -40,7 +41,7 @@ std::string Text(const std::optional<FileVersion>& version) {
 }
 
 std::string OursText(const std::string& path, size_t& reads) {
-    const ui::FileHandle file = ui::OpenForReading(path, FILE_SHARE_READ);
+    const platform::FileHandle file = platform::OpenForReading(path, FILE_SHARE_READ);
     if (!file) return "cannot open";
     HandleBytes bytes(file.Get());
     const std::string text = Text(ReadFileVersion(bytes));
@@ -49,8 +50,8 @@ std::string OursText(const std::string& path, size_t& reads) {
 }
 
 std::string PlatformText(const std::string& path) {
-    const std::wstring wide = ui::WidePath(path);
-    ui::NativeFileSystem native;
+    const std::wstring wide = platform::WidePath(path);
+    platform::NativeFileSystem native;
     DWORD ignored = 0;
     const DWORD size = ::GetFileVersionInfoSizeW(wide.c_str(), &ignored);
     std::vector<char> block(size);
@@ -75,14 +76,14 @@ TEST(FileVersion, MatchesThePlatformOverTheSystemDirectories) {
     char system[MAX_PATH] = {};
     ::GetSystemDirectoryA(system, MAX_PATH);
     std::vector<std::string> directories{system};
-    if (const std::string wow64 = ui::SystemWow64Directory(); !wow64.empty()) directories.push_back(wow64);
+    if (const std::string wow64 = platform::SystemWow64Directory(); !wow64.empty()) directories.push_back(wow64);
 
     std::vector<std::string> paths;
     for (const std::string& directory : directories)
         for (const char* mask : {"\\*.dll", "\\*.exe"}) {
             WIN32_FIND_DATAA found{};
-            ui::NativeFileSystem native;
-            const ui::FindHandle find(::FindFirstFileA((directory + mask).c_str(), &found));
+            platform::NativeFileSystem native;
+            const platform::FindHandle find(::FindFirstFileA((directory + mask).c_str(), &found));
             for (bool more = static_cast<bool>(find); more; more = ::FindNextFileA(find.Get(), &found))
                 if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
                     paths.push_back(directory + "\\" + found.cFileName);
