@@ -48,8 +48,8 @@ private:
     const CommandLists& lists_;
 };
 
-void CheckSharedDlls(Session& session, const AnalysisLists& lists, CommandProgress& progress) {
-    const std::vector<SharedDll> dlls = ReadSharedDlls(session.Registry);
+void CheckSharedDlls(const Session& session, const AnalysisLists& lists, CommandProgress& progress) {
+    const std::vector<SharedDll> dlls = ReadSharedDlls(session.Registry());
     lists.sharedDlls.List(dlls);
     for (const SharedDll& dll : dlls) {
         progress.Status(dll.entry);
@@ -60,7 +60,7 @@ void CheckSharedDlls(Session& session, const AnalysisLists& lists, CommandProgre
 }  // namespace
 
 void AnalyzeFileList(const PageContext& context, const AnalysisLists& lists) {
-    Session& session = context.session;
+    const Session& session = context.session;
     const CommandLists& files = lists.files;
     CommandProgress progress(context, files, true);
     ResultLists results(progress, files);

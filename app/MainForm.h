@@ -92,9 +92,10 @@ private:
     // A page gets what it needs of other pages as it is made.
     template <class P, class... Links>
     void AddPage(Links&&... links);
-    void PrepareLogFile();
-    void ChooseLogFile();
-    void LoadLogView();
+    // Start-up's steps before the session begins, on what it has found so far.
+    void PrepareLogFile(const std::string& logFileName);
+    void ChooseLogFile(SessionPaths& paths);
+    void LoadLogView(SessionPaths& paths);
     void SetExternalListMode(bool external);
 
     Application& app_;
