@@ -117,11 +117,10 @@ void TForm1::CreatePages() {
     AddPage<FileBrowserPage>();
     MakeCommandLists();
     AddPage<OptionalDirectoriesPage>(*lists_, [this] { Page<LogViewPage>().ReloadLogView(); });
-    AddPage<RegistryPage>();
+    AddPage<RegistryPage>(services_);
     AddPage<DdePage>();
-    AddPage<AdditionalPage>([this] { Page<RegistryPage>().RebuildRegistryLists(); });
+    AddPage<AdditionalPage>(services_, [this] { Page<RegistryPage>().RebuildRegistryLists(); });
     for (const auto& page : pages_) page->Create();
-    WirePages();
     PageControl1.SetActivePage(Page<AdditionalPage>().Sheet());
 }
 
@@ -140,12 +139,6 @@ void TForm1::MakeCommandLists() {
         .browser = browser.FileListBox1,
         .endBrowserScan = [&browser](bool moved) { browser.EndScan(moved); },
     });
-}
-
-// What a page needs of a page made after it.
-void TForm1::WirePages() {
-    auto& registry = Page<RegistryPage>();
-    registry.ServicesList = &Page<AdditionalPage>().ListBox9;
 }
 
 // --- Start-up ---------------------------------------------------------------

@@ -12,6 +12,7 @@
 
 #include "filelist/CommandProgress.h"
 #include "shell/Page.h"
+#include "system/ServicesSource.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 
@@ -88,7 +89,6 @@ public:
 private:
     void CreatePages();
     void MakeCommandLists();
-    void WirePages();
     // A page gets what it needs of other pages as it is made.
     template <class P, class... Links>
     void AddPage(Links&&... links);
@@ -100,6 +100,8 @@ private:
 
     Application& app_;
     const PageContext context_;
+    // The Registry page fills it, the Additional page shows it; it outlives both.
+    ServicesSource services_;
     std::vector<std::unique_ptr<NotebookPage>> pages_;  // tab order
     std::optional<CommandLists> lists_;  // the pages' lists the commands work on
 };

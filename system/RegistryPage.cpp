@@ -92,8 +92,8 @@ void RegistryPage::TabSheet14Show() { RebuildRegistryLists(); }
 void RegistryPage::Button29Click() { RebuildRegistryLists(); }
 
 void RegistryPage::RebuildRegistryLists() {
-    for (ui::ListBox* list : {&ListBox10, &ListBox12, &ListBox13, &ListBox14, ServicesList})
-        if (list) list->Clear();
+    for (ui::ListBox* list : {&ListBox10, &ListBox12, &ListBox13, &ListBox14}) list->Clear();
+    services_.Clear();
     for (ui::Edit* field : {&Edit9, &Edit10, &Edit11, &Edit12}) field->SetText("");
     const RegistryAccessor& registry = session_.Registry();
     std::vector<std::string> skipped;
@@ -123,7 +123,7 @@ void RegistryPage::RebuildRegistryLists() {
             Note(skipped, e);
         }
     }
-    if (ServicesList) ServicesList->SetItems(entries);
+    services_.Show(entries);
 
     // Told once the lists are whole, so the page behind the message is too.
     for (const std::string& message : skipped) ShowError(message);
