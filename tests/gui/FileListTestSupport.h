@@ -4,7 +4,6 @@
 #include <commctrl.h>
 #include <winioctl.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -78,44 +77,5 @@ private:
     HANDLE handle_;
 };
 
-
-inline bool IsReparsePoint(const std::wstring& path) {
-    const DWORD a = ::GetFileAttributesW(path.c_str());
-    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_REPARSE_POINT);
-}
-
-// A junction at `link` to the folder `target`: a directory symbolic link,
-// else a mount point set by hand. False when the system makes neither
-// (Wine 8 says it made the link but makes nothing, and refuses the mount point).
-inline bool MakeJunction(const std::string& link, const std::string& target) {
-    const std::wstring l(link.begin(), link.end()), t(target.begin(), target.end());
-    using Link = BOOLEAN(WINAPI*)(LPCWSTR, LPCWSTR, DWORD);
-    const auto makeLink = reinterpret_cast<Link>(
-        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "CreateSymbolicLinkW")));
-    // A directory link, unprivileged where developer mode allows it.
-    if (makeLink && makeLink(l.c_str(), t.c_str(), 0x1 | 0x2) && IsReparsePoint(l)) return true;
-    ::RemoveDirectoryW(l.c_str());
-    if (!::CreateDirectoryW(l.c_str(), nullptr)) return false;
-    const std::wstring substitute = L"\\??\\" + t;
-    const USHORT bytes = static_cast<USHORT>(substitute.size() * sizeof(wchar_t));
-    std::vector<BYTE> buffer(16 + bytes + 2 * sizeof(wchar_t));
-    auto* header = reinterpret_cast<DWORD*>(buffer.data());
-    header[0] = IO_REPARSE_TAG_MOUNT_POINT;
-    auto* fields = reinterpret_cast<USHORT*>(buffer.data() + 4);
-    fields[0] = static_cast<USHORT>(buffer.size() - 8);  // data length
-    fields[2] = 0;                                       // substitute offset
-    fields[3] = bytes;                                   // substitute length
-    fields[4] = static_cast<USHORT>(bytes + sizeof(wchar_t));  // print name offset
-    fields[5] = 0;                                             // print name length
-    std::memcpy(buffer.data() + 16, substitute.c_str(), bytes);
-    HANDLE h = ::CreateFileW(l.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                             FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
-    DWORD returned = 0;
-    const bool set = h != INVALID_HANDLE_VALUE &&
-                     ::DeviceIoControl(h, FSCTL_SET_REPARSE_POINT, buffer.data(), static_cast<DWORD>(buffer.size()),
-                                       nullptr, 0, &returned, nullptr);
-    if (h != INVALID_HANDLE_VALUE) ::CloseHandle(h);
-    return set && IsReparsePoint(l);
-}
 
 }  // namespace testing_support

@@ -381,17 +381,4 @@ TEST_F(OptionalDirectories, ATreeIsLoggedWithTheFilesOfEveryFolderButHiddenOnes)
                   "\\TOP.TXT=1\r\n" + t + "\\sub\\MID.TXT=2\r\n" + t + "\\sub\\deeper\\LOW.TXT=3\r\n");
 }
 
-TEST_F(OptionalDirectories, AJunctionInsideATreeIsNotFollowed) {
-    const std::string t = root / "tree", elsewhere = root / "elsewhere";
-    MakeDirectory(t);
-    MakeDirectory(elsewhere);
-    WriteFileOfSize(elsewhere + "\\OUT.TXT", 7);
-    if (!MakeJunction(t + "\\link", elsewhere)) GTEST_SKIP() << "the system makes no junction";
-    Start();
-    On<zarvik::OptionalDirectoriesPage>().ListBox11.Add(t + "\\*");
-    Commit();
-    ::RemoveDirectoryA((t + "\\link").c_str());
-    EXPECT_EQ(ReadFile(LogPath()).find("OUT.TXT"), std::string::npos) << ReadFile(LogPath());
-}
-
 }  // namespace
