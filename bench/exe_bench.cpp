@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -253,13 +254,15 @@ void BuildRows() {
 class DllLinks {
 public:
     DllLinks(const std::string& dir, size_t count) {
-        const std::string system = e2e::NativeSystemDirectory();
-        const auto dlls = bench::PlainFiles(system, "*.dll");
+        const auto dlls = bench::PlainFiles(e2e::NativeSystemDirectory(), "*.dll");
         for (size_t i = 0; i < count && !dlls.empty(); ++i) {
             char name[40];
             std::snprintf(name, sizeof name, "\\zk_ver_%05zu.dll", i);
-            const std::string link = dir + name, target = system + "\\" + dlls[i % dlls.size()].first;
-            if (::CreateHardLinkA(link.c_str(), target.c_str(), nullptr)) paths_.push_back(link);
+            const std::string link = dir + name, &target = dlls[i % dlls.size()].first;
+            if (::CreateHardLinkA(link.c_str(), target.c_str(), nullptr)) {
+                paths_.push_back(link);
+                targets_.push_back(target.substr(target.rfind('\\') + 1));
+            }
         }
     }
     ~DllLinks() {
@@ -268,9 +271,16 @@ public:
     DllLinks(const DllLinks&) = delete;
     DllLinks& operator=(const DllLinks&) = delete;
     size_t Count() const { return paths_.size(); }
+    // How many of the links are of a file named in `names` (upper case).
+    size_t OfNames(const std::set<std::string>& names) const {
+        return std::count_if(targets_.begin(), targets_.end(), [&](std::string name) {
+            ::CharUpperA(name.data());
+            return names.count(name) != 0;
+        });
+    }
 
 private:
-    std::vector<std::string> paths_;
+    std::vector<std::string> paths_, targets_;
 };
 
 std::string WholeFile(const std::string& path) {
@@ -282,6 +292,23 @@ std::string WholeFile(const std::string& path) {
     while (::ReadFile(f, buf, sizeof buf, &got, nullptr) && got) bytes.append(buf, got);
     ::CloseHandle(f);
     return bytes;
+}
+
+// The keys of one section of the log, in upper case.
+std::set<std::string> SectionKeys(const std::string& log, const std::string& section) {
+    std::set<std::string> keys;
+    const std::string header = "[" + section + "]";
+    size_t at = log.find(header);
+    if (at == std::string::npos) return keys;
+    at = log.find('\n', at);
+    while (at != std::string::npos && at + 1 < log.size() && log[at + 1] != '[') {
+        const size_t end = log.find('\n', at + 1);
+        std::string key = log.substr(at + 1, log.find('=', at + 1) - at - 1);
+        ::CharUpperA(key.data());
+        if (!key.empty() && key[0] != '\r') keys.insert(key);
+        at = end;
+    }
+    return keys;
 }
 
 // The bytes of the log's version sections: header to the next header.
@@ -310,7 +337,7 @@ void VersionsRow() {
     Check(links.Count() == 14000, "the hard links made", "14000");
     std::vector<std::string> listed;
     for (const std::string& dir : {windows, e2e::NativeSystemDirectory(), e2e::SystemWow64Directory()})
-        for (std::string& name : PlainFiles(dir)) listed.push_back(dir + "\\" + name);
+        for (std::string& path : PlainFiles(dir)) listed.push_back(std::move(path));
     double floor = 1e300;
     for (int pass = 0; pass < 2; ++pass) {
         const auto start = Clock::now();
@@ -339,7 +366,11 @@ void VersionsRow() {
     const std::string log = WholeFile(windows + "\\Zarvik.ini");
     size_t entries = 0;
     const size_t versionBytes = VersionSectionBytes(log, entries);
-    Check(entries >= links.Count(), "the logged versions", "one for each linked DLL at least");
+    const std::set<std::string> windowsVersions = SectionKeys(log, "Windows Versions");
+    Check(std::count_if(windowsVersions.begin(), windowsVersions.end(),
+                        [](const std::string& key) { return key.rfind("ZK_VER_", 0) == 0; }) ==
+              static_cast<std::ptrdiff_t>(links.OfNames(SectionKeys(log, "Windows\\System Versions"))),
+          "the Windows directory's logged versions", "one for each link of a System DLL with one");
     std::printf("Build FileList with versions through the %d-bit zarvik.exe, %s, %zu files (%zu linked DLLs"
                 " in the Windows directory)\n"
                 "  %9.1f ms and %9.1f ms   floor (open, length, read of the first 4 KB and close of each"
