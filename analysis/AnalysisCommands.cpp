@@ -40,8 +40,10 @@ public:
     void Added(const std::string& path, int64_t size) override {
         progress_.Append(lists_.added, SizedEntry(path, SizeText(size)));
     }
-    void Changed(const std::string& path, int64_t size, TimeChange moved) override {
-        progress_.Append(lists_.changed, SizedEntry(path, SizeText(size)).append(TimeMark(moved)));
+    void Changed(const std::string& path, int64_t size, TimeChange moved, std::string_view version,
+                 std::string_view loggedVersion) override {
+        progress_.Append(lists_.changed, SizedEntry(path, SizeText(size))
+                                             .append(ChangeMarks(moved, CompareVersionTexts(version, loggedVersion))));
     }
     void Deleted(const std::string& path) override { progress_.Append(lists_.deleted, path); }
 

@@ -40,6 +40,8 @@ int RecordedOptionalCount(LogStore& log) {
 
 std::string TimesSection(std::string_view section) { return std::string(section) + " Times"; }
 
+std::string VersionsSection(std::string_view section) { return std::string(section) + " Versions"; }
+
 bool HoldsDirectory(LogStore& log, std::string_view section) {
     return !log.ReadSectionKeys(section).empty() ||
            log.ReadInteger(TimesSection(section), kLoggedEmptyKey, 0) != 0;
@@ -48,6 +50,7 @@ bool HoldsDirectory(LogStore& log, std::string_view section) {
 void EraseDirectorySections(LogStore& log, std::string_view section) {
     log.EraseSection(std::string(section));
     log.EraseSection(TimesSection(section));
+    log.EraseSection(VersionsSection(section));
 }
 
 std::string OptionalDirectoryKey(int index) { return std::string(kDirectoryKeyStem) + std::to_string(index); }

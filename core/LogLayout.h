@@ -11,6 +11,8 @@
 //   [Dir0]               path=size     the optional directory 0's files, by full path
 //   [<any of these> Times]  key=ticks  their last-write times (TimesSection);
 //                        *=1 where the directory was logged with no file
+//   [<any of these> Versions]  key=a.b.c.d  the file versions of their PE
+//                        images (VersionsSection); a file without one has no key
 #include <array>
 #include <string>
 #include <string_view>
@@ -35,6 +37,9 @@ inline constexpr std::array<const char*, 3> kMainSections = {kWindowsSection, kS
 // "Windows Times" beside "Windows". A further derived section of a
 // directory belongs beside it and in EraseDirectorySections.
 std::string TimesSection(std::string_view section);
+// The section that holds the file versions of a size section's executable
+// files: "Windows\System Versions" beside "Windows\System".
+std::string VersionsSection(std::string_view section);
 
 // The key of a directory's times section that says Build or Commit logged
 // the directory but found no file to log there: a directory logged empty is

@@ -161,6 +161,34 @@ TEST_F(Analyze, ASameSizeReplacementIsChangedByItsTimeWhenTheLogHasOne) {
     EXPECT_EQ(WithoutLog(Changed()), Lines{});
 }
 
+// Our two test libraries have the same size: a copy of one over the other,
+// its time set back, is a same-size-same-time replacement.
+TEST_F(Analyze, AVersionChangeIsListedWithBothVersionsAndADowngradeIsMarked) {
+    const std::string older = ReadFile(ZARVIK_VERSION_OLDER_DLL), newer = ReadFile(ZARVIK_VERSION_NEWER_DLL);
+    WriteFile(Sys("DOWN.DLL"), newer);
+    WriteFile(Sys("UP.DLL"), older);
+    WriteFile(Sys("DAMAGED.DLL"), newer.substr(0, 1000));
+    Start();
+    Build();
+    zarvik::LogStore& log = App().LogFile();
+    EXPECT_EQ(log.ReadSectionKeys("Windows\\System Versions"), (Lines{"DOWN.DLL", "UP.DLL"}));
+    EXPECT_EQ(log.ReadInteger("Windows\\System", "DAMAGED.DLL", 0), 1000);
+
+    WriteFile(Sys("DOWN.DLL"), older + std::string(1000, '\0'));  // an overlay keeps the version
+    WriteFile(Sys("UP.DLL"), newer);
+    HANDLE f = ::CreateFileA(Sys("UP.DLL").c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    const int64_t logged = log.ReadInteger("Windows\\System Times", "UP.DLL", 0);
+    ::SetFileTime(f, nullptr, nullptr, reinterpret_cast<const FILETIME*>(&logged));
+    ::CloseHandle(f);
+    Run();
+    EXPECT_EQ(WithoutLog(Changed()), (Lines{Sys("DOWN.DLL") + " = 4K (version 6.0.8168.0, was 6.2.8073.0: older)",
+                                            Sys("UP.DLL") + " = 3K (version 6.2.8073.0, was 6.0.8168.0)"}));
+
+    log.EraseSection("Windows\\System Versions");
+    Run();
+    EXPECT_EQ(WithoutLog(Changed()), Lines{Sys("DOWN.DLL") + " = 4K"});
+}
+
 TEST_F(Analyze, NamesMatchAcrossLetterCase) {
     WriteFileOfSize(Win("WIN.INI"), 431);
     WriteFile(LogPath(), "[windows]\r\nwin.ini=431\r\n[WINDOWS\\SYSTEM]\r\nkernel.dll=5\r\n");
