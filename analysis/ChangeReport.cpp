@@ -1,5 +1,9 @@
 // Generate Change Report: the five result lists of the last analysis as one
-// fresh document in the Reporting Tool.
+// fresh document in the Reporting Tool, with the downgrades of Files Changed
+// in a section of their own.
+#include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "analysis/AnalysisCommands.h"
@@ -19,11 +23,21 @@ const std::vector<std::string> kSizeNotes = {
 };
 
 struct Section {
-    const ui::ListBox& list;
+    std::vector<std::string> entries;
     const char* heading;
     bool sizeNotes;
     bool blankLinesAfter;
 };
+
+// The Files Changed entries whose version went down: their marks end so,
+// and no entry without a version mark can (it ends in "K" or a time mark).
+std::vector<std::string> Downgrades(const std::vector<std::string>& changed) {
+    constexpr std::string_view kOlder = ": older)";
+    std::vector<std::string> older;
+    for (const std::string& e : changed)
+        if (e.ends_with(kOlder)) older.push_back(e);
+    return older;
+}
 
 }  // namespace
 
@@ -31,15 +45,18 @@ void GenerateChangeReport(TForm2& tool, const CommandLists& lists, const ui::Lis
     tool.ShowTool();
     // A change report always replaces the page, AutoClear or not.
     tool.ClearPage();
+    std::vector<std::string> changed = lists.changed.Items();
+    std::vector<std::string> downgrades = Downgrades(changed);
     const Section sections[] = {
-        {lists.zeroLength, "The following files have a ZERO BYTE file length:", false, true},
-        {lists.added, "The following files have been ADDED:", true, true},
-        {lists.deleted, "The following files have been REMOVED:", false, true},
-        {lists.changed, "The following files have been CHANGED:", true, true},
-        {missingDlls, "The following SharedDLLs Registered Files are Missing:", false, false},
+        {lists.zeroLength.Items(), "The following files have a ZERO BYTE file length:", false, true},
+        {lists.added.Items(), "The following files have been ADDED:", true, true},
+        {lists.deleted.Items(), "The following files have been REMOVED:", false, true},
+        {std::move(changed), "The following files have been CHANGED:", true, true},
+        {std::move(downgrades), "The following files have been replaced by OLDER VERSIONS:", false, true},
+        {missingDlls.Items(), "The following SharedDLLs Registered Files are Missing:", false, false},
     };
     for (const Section& s : sections) {
-        const std::vector<std::string> entries = s.list.Items();
+        const std::vector<std::string>& entries = s.entries;
         if (entries.empty()) continue;
         tool.BoldOn();
         tool.AppendLine(s.heading);

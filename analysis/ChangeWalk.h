@@ -3,6 +3,7 @@
 // the walk's lister, probe and a sink that takes the four kinds of finding.
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "analysis/ChangeRules.h"
@@ -13,16 +14,20 @@ namespace zarvik {
 class ChangeSink : public WalkSink {
 public:
     virtual void Added(const std::string& path, int64_t size) = 0;
-    // A new size, or with `moved` the same size and a new time.
-    virtual void Changed(const std::string& path, int64_t size, TimeChange moved) = 0;
+    // A new size, with `moved` the same size and a new time, or a new
+    // version: `version` is the file's now, `loggedVersion` the log's (empty
+    // where there is none), each entry given once with all that changed.
+    virtual void Changed(const std::string& path, int64_t size, TimeChange moved, std::string_view version,
+                         std::string_view loggedVersion) = 0;
     virtual void Deleted(const std::string& path) = 0;
 
 protected:
     ~ChangeSink() = default;
 };
 
-// Measures the listed files of one directory against its section. Optional
-// directories are keyed by the path the listing found. False when the
+// Measures the listed files of one directory against its section (sizes,
+// times and, where the log has one, versions). Optional directories are
+// keyed by the path the listing found. False when the
 // directory cannot be entered.
 bool CompareDirectory(LogStore& log, const LoggedDirectory& directory, DirectoryLister& lister,
                       FileProber& probe, ChangeSink& sink);

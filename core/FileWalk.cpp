@@ -52,6 +52,11 @@ bool LogDirectory(LogStore& log, const LoggedDirectory& directory, DirectoryList
     // moves the rest of the file: its sizes go in at once.
     const size_t piece = log.AddsAtEnd(directory.section) ? kSizesPerWrite : SIZE_MAX;
     std::vector<std::pair<std::string, int64_t>> sizes, times;
+    std::vector<std::pair<std::string, std::string>> versions;
+    // A log built before may hold a version for a file that has none now:
+    // that entry is emptied, so it is not taken for the file's version.
+    const std::string versionsSection = VersionsSection(directory.section);
+    const bool versionsLogged = !log.ReadSectionKeys(versionsSection).empty();
     bool anySize = false;
     const auto writeSizes = [&] {
         try {
@@ -73,12 +78,17 @@ bool LogDirectory(LogStore& log, const LoggedDirectory& directory, DirectoryList
                      anySize = true;
                      // A file that could not be opened has no time to record.
                      if (file.writeTime != 0) times.emplace_back(key, file.writeTime);
+                     if (!file.version.empty())
+                         versions.emplace_back(key, file.version);
+                     else if (versionsLogged && !log.ReadString(versionsSection, key, "").empty())
+                         versions.emplace_back(key, "");
                      if (sizes.size() >= piece) writeSizes();
                  });
     writeSizes();
     // Else a later Analyze could not tell this directory from one never logged.
     if (!anySize) times.emplace_back(kLoggedEmptyKey, 1);
     log.WriteIntegers(TimesSection(directory.section), times);
+    log.WriteStrings(versionsSection, versions);
     return true;
 }
 

@@ -75,8 +75,9 @@ constexpr size_t kSizesPerWrite = 512;
 
 // Build's and Commit's walk: each non-empty file's size into the section
 // (a few hundred files a write where the section grows at the file's end,
-// else all at once after the walk), then the times into the times section,
-// so that a new log grows at its end only. A refused write is tried again
+// else all at once after the walk), then the times into the times section
+// and the versions into the versions section, so that a new log grows at
+// its end only. A refused write is tried again
 // a key at a time, so that the log keeps every size before the refused one
 // and the status line names its file. A walk that logs no size leaves
 // kLoggedEmptyKey instead. False when the directory cannot be entered;

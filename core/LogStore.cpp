@@ -251,6 +251,14 @@ bool LogStore::AddsAtEnd(std::string_view section) {
 
 void LogStore::WriteIntegers(std::string_view section,
                              const std::vector<std::pair<std::string, int64_t>>& values) {
+    std::vector<std::pair<std::string, std::string>> texts;
+    texts.reserve(values.size());
+    for (const auto& [key, value] : values) texts.emplace_back(key, std::to_string(value));
+    WriteStrings(section, texts);
+}
+
+void LogStore::WriteStrings(std::string_view section,
+                            const std::vector<std::pair<std::string, std::string>>& values) {
     if (values.empty()) return;
     PrepareWrite();
     section = AskedName(section);
@@ -258,7 +266,7 @@ void LogStore::WriteIntegers(std::string_view section,
     auto [found, atEnd] = Placement(section);
     if (!found) {
         // A new section starts with its header and first key.
-        AppendSection(section, AskedName(values.front().first), std::to_string(values.front().second));
+        AppendSection(section, AskedName(values.front().first), values.front().second);
         first = 1;
         std::tie(found, atEnd) = Placement(section);
     }
@@ -269,7 +277,7 @@ void LogStore::WriteIntegers(std::string_view section,
     for (size_t i = first; i < values.size(); ++i) {
         const std::string_view key = AskedName(values[i].first);
         const std::string folded = fold_(key);
-        std::string value = std::to_string(values[i].second);
+        std::string value = values[i].second;
         if (const auto entry = target.entryByKey.find(folded); entry != target.entryByKey.end()) {
             const Entry& e = target.entries[entry->second];
             rewritten[e.valueStart] = {e.valueEnd, std::move(value)};

@@ -52,6 +52,9 @@ public:
     // all of them instead of once a key.
     void WriteIntegers(std::string_view section,
                        const std::vector<std::pair<std::string, int64_t>>& values);
+    // The same for texts (WriteString of each pair in turn).
+    void WriteStrings(std::string_view section,
+                      const std::vector<std::pair<std::string, std::string>>& values);
     // True where a key added to the section costs only its own bytes: the
     // section is new, or the file's last.
     bool AddsAtEnd(std::string_view section);

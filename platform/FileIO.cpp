@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "core/PeVersion.h"
 #include "platform/FileNames.h"
 #include "platform/SystemFunction.h"
 #include "platform/Win32Error.h"
@@ -24,6 +25,28 @@ public:
 private:
     std::optional<NativeFileSystem> native_;
 };
+
+// The reader's view of a file the probe holds open: reads at an offset,
+// which leave the file pointer alone.
+class HandleBytes final : public zarvik::ByteSource {
+public:
+    HandleBytes(HANDLE file, int64_t length) : file_(file), length_(static_cast<uint64_t>(length)) {}
+    uint64_t Length() const override { return length_; }
+    size_t ReadAt(uint64_t offset, void* buffer, size_t size) override {
+        OVERLAPPED at{};
+        at.Offset = static_cast<DWORD>(offset);
+        at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+        DWORD got = 0;
+        return ::ReadFile(file_, buffer, static_cast<DWORD>(size), &got, &at) ? got : 0;
+    }
+
+private:
+    HANDLE file_;
+    uint64_t length_;
+};
+
+// The smallest file that can hold a DOS header and the PE header behind it.
+constexpr int64_t kSmallestImage = 64 + 24;
 
 }  // namespace
 
@@ -62,8 +85,15 @@ zarvik::FileMeasure ProbeFile(std::string_view path) {
     LARGE_INTEGER size{};
     FILETIME written{};
     if (!file || !::GetFileSizeEx(file.Get(), &size)) return {};
-    if (!::GetFileTime(file.Get(), nullptr, nullptr, &written)) return {size.QuadPart, 0};
-    return {size.QuadPart, Ticks(written)};
+    zarvik::FileMeasure measure{size.QuadPart, 0, {}};
+    if (::GetFileTime(file.Get(), nullptr, nullptr, &written)) measure.writeTime = Ticks(written);
+    // The reader's first read holds the headers; one that finds no "MZ"
+    // reads nothing more.
+    if (size.QuadPart >= kSmallestImage) {
+        HandleBytes bytes(file.Get(), size.QuadPart);
+        if (const auto version = zarvik::ReadFileVersion(bytes)) measure.version = zarvik::FormatVersion(*version);
+    }
+    return measure;
 }
 
 bool FilePresent(std::string_view path) { return static_cast<bool>(OpenForReading(path)); }

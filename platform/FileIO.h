@@ -40,8 +40,10 @@ inline int64_t Ticks(const FILETIME& t) {
     return static_cast<int64_t>((static_cast<uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime);
 }
 
-// The file's length and last-write time, taken from one open handle that
-// shares read and write with other programs.
+// The file's length, last-write time and file version (of a PE image with a
+// version resource), taken from one open handle that shares read and write
+// with other programs. The version is read from the file's bytes, never by
+// loading it; a damaged image has none.
 zarvik::FileMeasure ProbeFile(std::string_view path);
 // True when the file can be opened for reading in the same way.
 bool FilePresent(std::string_view path);

@@ -39,8 +39,10 @@ struct Findings final : zarvik::ChangeSink {
     void Added(const std::string& path, int64_t size) override {
         added.push_back(path + "=" + std::to_string(size));
     }
-    void Changed(const std::string& path, int64_t size, zarvik::TimeChange moved) override {
-        changed.push_back(path + "=" + std::to_string(size) + std::string(zarvik::TimeMark(moved)));
+    void Changed(const std::string& path, int64_t size, zarvik::TimeChange moved, std::string_view version,
+                 std::string_view loggedVersion) override {
+        changed.push_back(path + "=" + std::to_string(size) +
+                          zarvik::ChangeMarks(moved, zarvik::CompareVersionTexts(version, loggedVersion)));
     }
     void Deleted(const std::string& path) override { deleted.push_back(path); }
 };
@@ -53,9 +55,9 @@ protected:
         std::remove(path_.c_str());
         log_ = std::make_unique<zarvik::LogStore>(path_, *fs_);
         disk_.directories["C:\\W\\"] = {"A.DLL", "EMPTY.TXT", "B.EXE"};
-        disk_.files = {{"C:\\W\\A.DLL", {100, 5'000'000'000}},
-                       {"C:\\W\\EMPTY.TXT", {0, 7}},
-                       {"C:\\W\\B.EXE", {2048, 0}}};  // no time could be read
+        disk_.files = {{"C:\\W\\A.DLL", {100, 5'000'000'000, {}}},
+                       {"C:\\W\\EMPTY.TXT", {0, 7, {}}},
+                       {"C:\\W\\B.EXE", {2048, 0, {}}}};  // no time could be read
     }
     void TearDown() override { std::remove(path_.c_str()); }
 
@@ -85,7 +87,7 @@ TEST_F(FileWalk, AnalyzeFindsAddedChangedReplacedAndDeletedFiles) {
     ASSERT_TRUE(zarvik::LogDirectory(*log_, {"C:\\W\\", "Windows"}, disk_, disk_, found_));
     log_->WriteInteger("Windows", "OLD.DLL", 10);
     disk_.directories["C:\\W\\"].push_back("NEW.DLL");
-    disk_.files["C:\\W\\NEW.DLL"] = {3000, 1};
+    disk_.files["C:\\W\\NEW.DLL"] = {3000, 1, {}};
     disk_.files["C:\\W\\B.EXE"].size = 4096;
     disk_.files["C:\\W\\A.DLL"].writeTime += 10'000'000 * 60;  // a minute later, same size
 
@@ -97,6 +99,26 @@ TEST_F(FileWalk, AnalyzeFindsAddedChangedReplacedAndDeletedFiles) {
     EXPECT_EQ(zarvik::FindDeleted(*log_, "Windows", "C:\\W\\", disk_, found),
               (std::vector<std::string>{"A.DLL", "B.EXE", "OLD.DLL"}));
     EXPECT_EQ(found.deleted, std::vector<std::string>{"C:\\W\\OLD.DLL"});
+}
+
+TEST_F(FileWalk, VersionsAreLoggedApartAndAnyChangeOfOneListsTheFileOnce) {
+    disk_.files["C:\\W\\A.DLL"].version = "6.2.8073.0";
+    disk_.files["C:\\W\\B.EXE"].version = "1.0.0.0";
+    ASSERT_TRUE(zarvik::LogDirectory(*log_, {"C:\\W\\", "Windows"}, disk_, disk_, found_));
+    EXPECT_EQ(log_->ReadSectionNames(), (std::vector<std::string>{"Windows", "Windows Times", "Windows Versions"}));
+    EXPECT_EQ(log_->ReadString("Windows Versions", "A.DLL", ""), "6.2.8073.0");
+
+    disk_.files["C:\\W\\A.DLL"].version = "6.0.8168.0";  // same size, same time
+    disk_.files["C:\\W\\B.EXE"] = {4096, 0, "1.1.0.0"};
+    Findings found;
+    ASSERT_TRUE(zarvik::CompareDirectory(*log_, {"C:\\W\\", "Windows"}, disk_, disk_, found));
+    EXPECT_EQ(found.changed, (std::vector<std::string>{"C:\\W\\A.DLL=100 (version 6.0.8168.0, was 6.2.8073.0: older)",
+                                                      "C:\\W\\B.EXE=4096 (version 1.1.0.0, was 1.0.0.0)"}));
+
+    // A file whose version has gone since has its old one emptied by Build.
+    disk_.files["C:\\W\\B.EXE"].version.clear();
+    ASSERT_TRUE(zarvik::LogDirectory(*log_, {"C:\\W\\", "Windows"}, disk_, disk_, found_));
+    EXPECT_EQ(log_->ReadString("Windows Versions", "B.EXE", "?"), "");
 }
 
 // A disk that fills up: no write may take the file past `limit` bytes.
@@ -118,7 +140,7 @@ TEST_F(FileWalk, ARefusedWriteKeepsEverySizeBeforeItsFileAndNamesThatFile) {
         char name[16];
         std::snprintf(name, sizeof name, "F%04d.DLL", i);
         names.push_back(name);
-        disk_.files[std::string("C:\\W\\") + name] = {1000 + i, 1};
+        disk_.files[std::string("C:\\W\\") + name] = {1000 + i, 1, {}};
     }
     FillingDisk full;
     full.limit = 900 * std::string("F0000.DLL=1000\r\n").size() + 30;

@@ -7,6 +7,7 @@
 
 #include "gui/FileListTestSupport.h"
 #include "inspect/Unit5.h"
+#include "platform/FileIO.h"
 #include "platform/FileNames.h"
 #include "platform/SystemFunction.h"
 
@@ -160,6 +161,34 @@ TEST_F(Analyze, ASameSizeReplacementIsChangedByItsTimeWhenTheLogHasOne) {
     EXPECT_EQ(WithoutLog(Changed()), Lines{});
 }
 
+// Our two test libraries have the same size: a copy of one over the other,
+// its time set back, is a same-size-same-time replacement.
+TEST_F(Analyze, AVersionChangeIsListedWithBothVersionsAndADowngradeIsMarked) {
+    const std::string older = ReadFile(ZARVIK_VERSION_OLDER_DLL), newer = ReadFile(ZARVIK_VERSION_NEWER_DLL);
+    WriteFile(Sys("DOWN.DLL"), newer);
+    WriteFile(Sys("UP.DLL"), older);
+    WriteFile(Sys("DAMAGED.DLL"), newer.substr(0, 1000));
+    Start();
+    Build();
+    zarvik::LogStore& log = App().CurrentSession().LogFile();
+    EXPECT_EQ(log.ReadSectionKeys("Windows\\System Versions"), (Lines{"DOWN.DLL", "UP.DLL"}));
+    EXPECT_EQ(log.ReadInteger("Windows\\System", "DAMAGED.DLL", 0), 1000);
+
+    WriteFile(Sys("DOWN.DLL"), older + std::string(1000, '\0'));  // an overlay keeps the version
+    WriteFile(Sys("UP.DLL"), newer);
+    HANDLE f = ::CreateFileA(Sys("UP.DLL").c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    const int64_t logged = log.ReadInteger("Windows\\System Times", "UP.DLL", 0);
+    ::SetFileTime(f, nullptr, nullptr, reinterpret_cast<const FILETIME*>(&logged));
+    ::CloseHandle(f);
+    Run();
+    EXPECT_EQ(WithoutLog(Changed()), (Lines{Sys("DOWN.DLL") + " = 4K (version 6.0.8168.0, was 6.2.8073.0: older)",
+                                            Sys("UP.DLL") + " = 3K (version 6.2.8073.0, was 6.0.8168.0)"}));
+
+    log.EraseSection("Windows\\System Versions");
+    Run();
+    EXPECT_EQ(WithoutLog(Changed()), Lines{Sys("DOWN.DLL") + " = 4K"});
+}
+
 TEST_F(Analyze, NamesMatchAcrossLetterCase) {
     WriteFileOfSize(Win("WIN.INI"), 431);
     WriteFile(LogPath(), "[windows]\r\nwin.ini=431\r\n[WINDOWS\\SYSTEM]\r\nkernel.dll=5\r\n");
@@ -229,6 +258,60 @@ TEST_F(Analyze, AVanishedOptionalDirectoryListsAllItsFilesAsDeletedAndGoesOn) {
     EXPECT_EQ(Main().StatusBar1.SimpleText(), "<------FileList Analyzed----->");
     EXPECT_FALSE(Main().Label14.Visible());
     EXPECT_EQ(On<zarvik::FileBrowserPage>().FileListBox1.Mask(), "*.*");
+}
+
+TEST_F(Analyze, ATreeReportsNewFilesAtAnyDepthGrownOnesAndGoneOnes) {
+    const std::string t = root / "tree";
+    for (const char* d : {"", "\\a", "\\a\\b", "\\old"}) MakeDirectory(t + d);
+    WriteFileOfSize(t + "\\a\\b\\GROWN.TXT", 2000);
+    WriteFileOfSize(t + "\\a\\GONE.TXT", 5);
+    WriteFileOfSize(t + "\\old\\OLD.TXT", 5);
+    Start();
+    On<zarvik::OptionalDirectoriesPage>().ListBox11.Add(t + "\\*");
+    Click(On<zarvik::OptionalDirectoriesPage>().Button5);
+    WriteFileOfSize(t + "\\a\\b\\GROWN.TXT", 3500);
+    WriteFileOfSize(t + "\\a\\b\\DEEP.NEW", 5);
+    ::DeleteFileA((t + "\\a\\GONE.TXT").c_str());
+    RemoveTree(t + "\\old");
+    MakeDirectory(t + "\\new");
+    WriteFileOfSize(t + "\\new\\N.TXT", 5);
+    std::vector<std::string> deep{t + "\\long"};
+    while (deep.back().size() <= MAX_PATH) deep.push_back(deep.back() + "\\" + std::string(60, 'd'));
+    for (const std::string& d : deep) ::CreateDirectoryW(platform::ApiPath(d).c_str(), nullptr);
+    const std::string distant = deep.back() + "\\FAR.TXT";
+    platform::WriteWholeFile(distant, "12345");
+    Run();
+    ::DeleteFileW(platform::ApiPath(distant).c_str());
+    for (auto d = deep.rbegin(); d != deep.rend(); ++d) ::RemoveDirectoryW(platform::ApiPath(*d).c_str());
+    EXPECT_EQ(WithoutLog(Added()), (Lines{t + "\\a\\b\\DEEP.NEW = 1K", distant + " = 1K", t + "\\new\\N.TXT = 1K"}));
+    EXPECT_EQ(Changed(), Lines{t + "\\a\\b\\GROWN.TXT = 3K"});
+    EXPECT_EQ(Deleted(), (Lines{t + "\\a\\GONE.TXT", t + "\\old\\OLD.TXT"}));
+}
+
+TEST_F(Analyze, AFileThatTwoLoggedDirectoriesReachIsReportedOnce) {
+    const std::string t = root / "tree";
+    MakeDirectory(t);
+    MakeDirectory(t + "\\a");
+    Start();
+    On<zarvik::OptionalDirectoriesPage>().ListBox11.Add(t + "\\*");
+    On<zarvik::OptionalDirectoriesPage>().ListBox11.Add(t + "\\a");
+    Click(On<zarvik::OptionalDirectoriesPage>().Button5);
+    WriteFileOfSize(t + "\\a\\X.NEW", 5);
+    Run();
+    EXPECT_EQ(WithoutLog(Added()), Lines{t + "\\a\\X.NEW = 1K"});
+}
+
+TEST_F(Analyze, ALogWithoutTheSubdirectoriesKeyComparesTheDirectoryAlone) {
+    const std::string d = root / "d";
+    MakeDirectory(d);
+    MakeDirectory(d + "\\sub");
+    WriteFileOfSize(d + "\\TOP.TXT", 5);
+    WriteFileOfSize(d + "\\sub\\BELOW.TXT", 5);
+    WriteFile(LogPath(), "[Optional]\r\nCount=1\r\nDirectory0=" + d + "\r\n[Dir0]\r\n" + d + "\\OLD.TXT=5\r\n");
+    Start();
+    Run();
+    EXPECT_EQ(WithoutLog(Added()), Lines{d + "\\TOP.TXT = 1K"});
+    EXPECT_EQ(Deleted(), Lines{d + "\\OLD.TXT"});
 }
 
 TEST_F(Analyze, AMissingDirectoryKeyTestsTheKeysButComparesNoDirectory) {

@@ -446,6 +446,21 @@ TEST_F(Reporting, AChangeReportOfOneAddedFile) {
               (std::vector<bool>{true, false, false, false, false, false, false}));
 }
 
+TEST_F(Reporting, AChangeReportListsTheDowngradesAgainInASectionOfTheirOwn) {
+    EmptyResultLists();
+    const std::string up = "C:\\UP.DLL = 3K (version 2.0.0.0, was 1.0.0.0)",
+                      down = "C:\\DOWN.DLL = 3K (same size, newer; version 1.0.0.0, was 2.0.0.0: older)";
+    FillList(On<zarvik::FilesChangedPage>().ListBox3, {up, down});
+    Click(Main().SpeedButton6);
+    EXPECT_EQ(PageLines(), (Lines{"The following files have been CHANGED:", kNote1, kNote2, kNote3, "     " + up,
+                                  "     " + down, " ", " ",
+                                  "The following files have been replaced by OLDER VERSIONS:", "     " + down, " ",
+                                  " "}));
+    std::vector<bool> bold(12, false);
+    bold[0] = bold[8] = true;
+    EXPECT_EQ(BoldLines(), bold);
+}
+
 TEST_F(Reporting, AChangeReportOfOnlyMissingSharedFilesEndsWithTheLastEntry) {
     EmptyResultLists();
     // Not part of the change report.
