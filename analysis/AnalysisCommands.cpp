@@ -69,8 +69,9 @@ public:
     void Added(const std::string& path, int64_t size) override {
         if (Own(path)) sink_.Added(path, size);
     }
-    void Changed(const std::string& path, int64_t size, TimeChange moved) override {
-        if (Own(path)) sink_.Changed(path, size, moved);
+    void Changed(const std::string& path, int64_t size, TimeChange moved, std::string_view version,
+                 std::string_view loggedVersion) override {
+        if (Own(path)) sink_.Changed(path, size, moved, version, loggedVersion);
     }
     void Deleted(const std::string& path) override {
         if (Own(path)) sink_.Deleted(path);
