@@ -1,4 +1,4 @@
-#include "analysis/ResultRows.h"
+#include "filelist/ResultRows.h"
 
 #include "core/CsvText.h"
 
