@@ -2,6 +2,7 @@
 // Analyze's walk: the files on disk against the log, as plain functions over
 // the walk's lister, probe and a sink that takes the four kinds of finding.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,12 +11,25 @@
 
 namespace zarvik {
 
+// What the walk knows of a file it lists: what the probe took now and what
+// the log holds, for the entry's line and its row in Export Results.
+struct Finding {
+    std::string path;
+    FileMeasure now{};        // not measured (size -1) for a deleted file
+    int64_t loggedSize = 0;   // 0: none logged
+    int64_t loggedTime = 0;   // from the " Times" section; 0: none
+    TimeChange moved = TimeChange::None;
+    // The file's version now and as logged, when the walk reads them.
+    std::optional<std::string> version{};
+    std::optional<std::string> loggedVersion{};
+};
+
 class ChangeSink : public WalkSink {
 public:
-    virtual void Added(const std::string& path, int64_t size) = 0;
+    virtual void Added(const Finding& file) = 0;
     // A new size, or with `moved` the same size and a new time.
-    virtual void Changed(const std::string& path, int64_t size, TimeChange moved) = 0;
-    virtual void Deleted(const std::string& path) = 0;
+    virtual void Changed(const Finding& file) = 0;
+    virtual void Deleted(const Finding& file) = 0;
 
 protected:
     ~ChangeSink() = default;
