@@ -35,21 +35,12 @@ struct FakeDisk final : zarvik::DirectoryLister, zarvik::FileProber {
 struct Findings final : zarvik::ChangeSink {
     std::vector<std::string> walked, zero, added, changed, deleted;
     void Walking(std::string_view path) override { walked.emplace_back(path); }
-    void ZeroLength(const std::string& path, const FileMeasure& file) override {
-        zero.push_back(path + "@" + std::to_string(file.writeTime));
-    }
-    void Added(const zarvik::Finding& f) override {
-        added.push_back(f.path + "=" + std::to_string(f.now.size));
-    }
-    // With what the log held, as the export writes it.
+    void ZeroLength(const std::string& path, const FileMeasure&) override { zero.push_back(path); }
+    void Added(const zarvik::Finding& f) override { added.push_back(f.path + "=" + std::to_string(f.now.size)); }
     void Changed(const zarvik::Finding& f) override {
-        changed.push_back(f.path + "=" + std::to_string(f.now.size) +
-                          std::string(zarvik::TimeMark(f.moved)) + " was " + Logged(f));
+        changed.push_back(f.path + "=" + std::to_string(f.now.size) + std::string(zarvik::TimeMark(f.moved)));
     }
-    void Deleted(const zarvik::Finding& f) override { deleted.push_back(f.path + " was " + Logged(f)); }
-    static std::string Logged(const zarvik::Finding& f) {
-        return std::to_string(f.loggedSize) + "@" + std::to_string(f.loggedTime);
-    }
+    void Deleted(const zarvik::Finding& f) override { deleted.push_back(f.path); }
 };
 
 class FileWalk : public testing::Test {
@@ -79,7 +70,7 @@ TEST_F(FileWalk, BuildLogsSizesThenTimesAndListsEmptyFilesInsteadOfLoggingThem) 
     EXPECT_EQ(log_->ReadSectionKeys("Windows"), (std::vector<std::string>{"A.DLL", "B.EXE"}));
     EXPECT_EQ(log_->ReadSectionKeys("Windows Times"), std::vector<std::string>{"A.DLL"});
     EXPECT_EQ(log_->ReadInteger("Windows Times", "A.DLL", 0), 5'000'000'000);
-    EXPECT_EQ(found_.zero, std::vector<std::string>{"C:\\W\\EMPTY.TXT@7"});
+    EXPECT_EQ(found_.zero, std::vector<std::string>{"C:\\W\\EMPTY.TXT"});
     EXPECT_EQ(found_.walked.size(), 3u);
 
     // An optional directory is keyed by path; one that cannot be entered
@@ -91,7 +82,6 @@ TEST_F(FileWalk, BuildLogsSizesThenTimesAndListsEmptyFilesInsteadOfLoggingThem) 
 TEST_F(FileWalk, AnalyzeFindsAddedChangedReplacedAndDeletedFiles) {
     ASSERT_TRUE(zarvik::LogDirectory(*log_, {"C:\\W\\", "Windows"}, disk_, disk_, found_));
     log_->WriteInteger("Windows", "OLD.DLL", 10);
-    log_->WriteInteger("Windows Times", "OLD.DLL", 77);
     disk_.directories["C:\\W\\"].push_back("NEW.DLL");
     disk_.files["C:\\W\\NEW.DLL"] = {3000, 1};
     disk_.files["C:\\W\\B.EXE"].size = 4096;
@@ -100,12 +90,11 @@ TEST_F(FileWalk, AnalyzeFindsAddedChangedReplacedAndDeletedFiles) {
     Findings found;
     ASSERT_TRUE(zarvik::CompareDirectory(*log_, {"C:\\W\\", "Windows"}, disk_, disk_, found));
     EXPECT_EQ(found.added, std::vector<std::string>{"C:\\W\\NEW.DLL=3000"});
-    EXPECT_EQ(found.changed,
-              (std::vector<std::string>{"C:\\W\\A.DLL=100 (same size, newer) was 100@5000000000",
-                                        "C:\\W\\B.EXE=4096 was 2048@0"}));
+    EXPECT_EQ(found.changed, (std::vector<std::string>{"C:\\W\\A.DLL=100 (same size, newer)",
+                                                      "C:\\W\\B.EXE=4096"}));
     EXPECT_EQ(zarvik::FindDeleted(*log_, "Windows", "C:\\W\\", disk_, found),
               (std::vector<std::string>{"A.DLL", "B.EXE", "OLD.DLL"}));
-    EXPECT_EQ(found.deleted, std::vector<std::string>{"C:\\W\\OLD.DLL was 10@77"});
+    EXPECT_EQ(found.deleted, std::vector<std::string>{"C:\\W\\OLD.DLL"});
 }
 
 // A disk that fills up: no write may take the file past `limit` bytes.
