@@ -11,6 +11,7 @@
 #include "analysis/SharedDllPages.h"
 #include "core/LogLayout.h"
 #include "core/LogStore.h"
+#include "core/TreeWalk.h"
 #include "filelist/FileListCommands.h"
 #include "filelist/ListPages.h"
 #include "filelist/ResultPages.h"
@@ -72,6 +73,48 @@ private:
     const CommandLists& lists_;
 };
 
+// The findings of one optional directory but those in a folder that an
+// earlier directory of the log reaches too, which reported them already.
+// A tree takes the folders of any earlier entry that reaches them; a single
+// directory only those of an earlier tree, so two entries of one directory
+// without subdirectories are both reported, as they always were.
+class FirstReach final : public ChangeSink {
+public:
+    FirstReach(ChangeSink& sink, std::vector<ChosenDirectory> before, size_t index)
+        : sink_(sink), before_(std::move(before)), index_(index) {}
+
+    void Walking(std::string_view path) override { sink_.Walking(path); }
+    void ZeroLength(const std::string& path, const FileMeasure& file) override {
+        if (Own(path)) sink_.ZeroLength(path, file);
+    }
+    void Added(const Finding& file) override {
+        if (Own(file.path)) sink_.Added(file);
+    }
+    void Changed(const Finding& file) override {
+        if (Own(file.path)) sink_.Changed(file);
+    }
+    void Deleted(const Finding& file) override {
+        if (Own(file.path)) sink_.Deleted(file);
+    }
+
+private:
+    // A tree's paths come folder by folder: the last folder's answer is kept.
+    bool Own(const std::string& path) {
+        const std::string_view folder = std::string_view(path).substr(0, path.find_last_of('\\') + 1);
+        if (folder != folder_) {
+            folder_.assign(folder);
+            own_ = !ReachedBefore(before_, index_, folder);
+        }
+        return own_;
+    }
+
+    ChangeSink& sink_;
+    const std::vector<ChosenDirectory> before_;
+    const size_t index_;
+    std::string folder_ = "\n";  // no path's folder
+    bool own_ = true;
+};
+
 void CheckSharedDlls(Session& session, const AnalysisLists& lists, CommandProgress& progress) {
     AnalysisResults& results = lists.files.results;
     const std::vector<SharedDll> dlls = ReadSharedDlls(session.Registry);
@@ -126,12 +169,29 @@ void AnalyzeFileList(const PageContext& context, const AnalysisLists& lists) {
     for (const ListedDirectory& d : directories)
         lists.logKeys.SetItems(FindDeleted(log, d.logged.section, d.logged.directory, probe, results));
 
-    for (const OptionalDirectory& d : ReadOptionalDirectories(log)) {
+    const std::vector<OptionalDirectory> optional = ReadOptionalDirectories(log);
+    for (size_t i = 0; i < optional.size(); ++i) {
+        const OptionalDirectory& d = optional[i];
+        std::vector<ChosenDirectory> before;
+        bool reachable = false;
+        for (size_t j = 0; j < i; ++j) {
+            const bool takes = d.subdirectories || optional[j].subdirectories;
+            before.push_back({takes ? optional[j].directory : "", optional[j].subdirectories});
+            reachable = reachable || (takes && !optional[j].directory.empty());
+        }
+        FirstReach once(results, std::move(before), i);
+        ChangeSink& sink = reachable ? static_cast<ChangeSink&>(once) : results;
         // The keys are full paths; a directory that has gone lists them all.
-        lists.logKeys.SetItems(FindDeleted(log, d.section, "", probe, results));
+        lists.logKeys.SetItems(FindDeleted(log, d.section, "", probe, sink));
         // A damaged entry names no directory: nothing to compare its keys with.
         if (d.directory.empty()) continue;
-        CompareDirectory(log, {d.directory + "\\", d.section, true}, progress, probe, results);
+        const LoggedDirectory logged{d.directory + "\\", d.section, true};
+        if (d.subdirectories) {
+            TreeListLister tree(progress);
+            CompareDirectory(log, logged, tree, probe, sink);
+        } else {
+            CompareDirectory(log, logged, progress, probe, sink);
+        }
     }
 
     progress.Finish();

@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -334,59 +335,6 @@ void CompareLoadRow(int n) {
 }
 
 
-// GNU strings -n 6 over the file, its output thrown away, timed by a Unix
-// shell that Wine starts (Wine does not wait for a Unix program, so the
-// shell writes its figure into a file this process waits for). The faster
-// of two runs in ms, or a negative figure without Wine (Windows itself).
-double GnuStrings(const std::string& file) {
-    using UnixName = char*(CDECL*)(const WCHAR*);
-    const auto unixName = reinterpret_cast<UnixName>(reinterpret_cast<void*>(
-        ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-    if (!unixName) return -1;
-    const auto unix = [&](const std::string& path) {
-        std::wstring wide(path.size() + 1, L'\0');
-        wide.resize(static_cast<size_t>(std::max(0, ::MultiByteToWideChar(
-                        CP_ACP, 0, path.c_str(), -1, wide.data(), static_cast<int>(wide.size())) - 1)));
-        char* name = unixName(wide.c_str());
-        const std::string out(name ? name : "");
-        if (name) ::HeapFree(::GetProcessHeap(), 0, name);
-        return out;
-    };
-    const std::string script = file + ".sh", figure = file + ".us";
-    e2e::WriteAll(script, "a=$(date +%s%N); strings -n 6 '" + unix(file) +
-                              "' >/dev/null; b=$(date +%s%N); echo $(( (b - a) / 1000 )) > '" +
-                              unix(figure) + ".part' && mv '" + unix(figure) + ".part' '" +
-                              unix(figure) + "'\n");
-    std::string command = "/bin/sh \"" + unix(script) + "\"";
-    double best = -1;
-    for (int run = 0; run < 2; ++run) {
-        ::DeleteFileA(figure.c_str());
-        STARTUPINFOA si{};
-        si.cb = sizeof si;
-        PROCESS_INFORMATION pi{};
-        if (!::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                              &si, &pi))
-            break;
-        ::CloseHandle(pi.hThread);
-        ::CloseHandle(pi.hProcess);
-        for (int waited = 0; waited < e2e::kHangMs && ::GetFileAttributesA(figure.c_str()) == INVALID_FILE_ATTRIBUTES; waited += 5)
-            ::Sleep(5);
-        std::string text(32, '\0');
-        HANDLE in = ::CreateFileA(figure.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                  OPEN_EXISTING, 0, nullptr);
-        DWORD got = 0;
-        if (in != INVALID_HANDLE_VALUE) {
-            ::ReadFile(in, text.data(), static_cast<DWORD>(text.size() - 1), &got, nullptr);
-            ::CloseHandle(in);
-        }
-        const double ms = std::atof(text.c_str()) / 1000;
-        if (got && ms > 0 && (best < 0 || ms < best)) best = ms;
-    }
-    ::DeleteFileA(figure.c_str());
-    ::DeleteFileA(script.c_str());
-    return best;
-}
-
 struct Memory {
     double nowMb = -1, peakMb = -1;
 };
@@ -427,7 +375,7 @@ void DoubleClick(HWND list, int index) {
 // the program answers again and the viewer is painted.
 void ViewerRow(const std::string& path, const char* what) {
     bench::ReadInPieces(path, [](const char*, DWORD) { return true; });  // into the cache
-    const double floor = GnuStrings(path);
+    const double floor = bench::GnuStrings(path, e2e::kHangMs);
     const std::string name = path.substr(path.find_last_of('\\') + 1);
     Driver program(e2e::ProgramPath());
     HWND main = StartProgram(program);
@@ -495,9 +443,104 @@ void ViewerRows() {
     ::DeleteFileA(many.c_str());
 }
 
+// A press of `button` timed until the main window answers again, with the
+// status line it leaves checked against `status`.
+double TimedPress(HWND main, HWND button, const char* what, const std::string& status) {
+    const auto clicked = Clock::now();
+    Driver::Press(button);
+    if (!WaitUntilAnswering(nullptr, main, what)) return 0;
+    const double ms = MsSince(clicked);
+    HWND line = ::FindWindowExA(main, nullptr, "msctls_statusbar32", nullptr);
+    Check(Driver::TextOf(line) == status, what, ("the status line \"" + status + "\"").c_str());
+    return ms;
+}
+
+// Commit and Analyze of an optional directory chosen with its
+// subdirectories: `files` files in 500 folders (50 of 10 each), a few
+// levels deep, through the real exe, against the open, length and close of
+// each of its files from this process.
+void TreeRow(size_t files) {
+    const std::string windows = e2e::WindowsDirectory();
+    ::DeleteFileA((windows + "\\Zarvik.ini").c_str());
+    char temp[MAX_PATH] = {};
+    ::GetTempPathA(sizeof temp, temp);
+    const std::string tree = std::string(temp) + "zk_bench_tree";
+    std::vector<std::string> folders{tree}, paths;
+    for (int a = 0; a < 50; ++a) {
+        char mid[32];
+        std::snprintf(mid, sizeof mid, "\\vendor%02d", a);
+        folders.push_back(tree + mid);
+        for (int b = 0; b < 10; ++b) folders.push_back(tree + mid + "\\product" + std::to_string(b));
+    }
+    for (const std::string& f : folders) ::CreateDirectoryA(f.c_str(), nullptr);
+    std::optional<e2e::ScratchFiles> scratch(std::in_place);
+    for (size_t i = 0; i < files; ++i) {
+        // The 500 leaf folders in turn.
+        const std::string& folder = folders[2 + (i % 500) / 10 * 11 + i % 10];
+        char name[40];
+        std::snprintf(name, sizeof name, "\\zk_tree_%06zu.%s", i, i % 3 ? "dat" : "DLL");
+        paths.push_back(folder + name);
+        scratch->Write(paths.back(), std::string(1 + i * 7919 % 3000, 'z'));
+    }
+    double floor = 1e300;
+    for (int pass = 0; pass < 2; ++pass) {
+        const auto start = Clock::now();
+        for (const std::string& p : paths) Probe(p);
+        floor = std::min(floor, MsSince(start));
+    }
+
+    Driver program(e2e::ProgramPath());
+    HWND main = StartProgram(program);
+    HWND page = main ? Driver::FindChild(main, "Optional Directories") : nullptr;
+    HWND list = page ? ::FindWindowExA(page, nullptr, "ListBox", nullptr) : nullptr;
+    HWND commit = page ? Driver::FindChild(page, "Commit") : nullptr;
+    HWND analyze = main ? Driver::FindChild(main, "Analyze FileList") : nullptr;
+    if (!list || !commit || !analyze) {
+        Check(false, "the Optional Directories list, Commit and Analyze FileList", "found");
+        return;
+    }
+    const std::string entry = tree + "\\*";
+    ::SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+    const double commitMs = TimedPress(main, commit, "Commit of the tree", "<------FileList Appended----->");
+    const double analyzeMs = TimedPress(main, analyze, "Analyze of the tree", "<------FileList Analyzed----->");
+    const Memory memory = MemoryOf(program.Process());
+    HWND deleted = Driver::FindChild(main, "Files Deleted");
+    HWND deletedList = deleted ? ::FindWindowExA(deleted, nullptr, "ListBox", nullptr) : nullptr;
+    Check(deletedList && Driver::ListCount(deletedList) == 0, "Files Deleted after Analyze of the tree", "empty");
+    program.Kill();
+    std::string log;
+    bench::ReadInPieces(windows + "\\Zarvik.ini", [&](const char* piece, DWORD n) {
+        log.append(piece, n);
+        return true;
+    });
+    size_t logged = 0;
+    for (size_t at = log.find(tree + "\\"); at != std::string::npos; at = log.find(tree + "\\", at + 1)) ++logged;
+    // Each file's size and its time.
+    Check(logged == 2 * files, "the tree's files in the log, sizes and times", "twice the files written");
+
+    const auto launched = Clock::now();
+    Driver again(e2e::ProgramPath());
+    double startMs = 0;
+    StartProgram(again, launched, &startMs);
+    again.Kill();
+    std::printf("Commit and Analyze of a tree through the %d-bit zarvik.exe, %s, %zu files in %zu folders\n"
+                "  Commit %9.1f ms   floor (open, length and close of each file, from this process) %9.1f ms"
+                "   ratio %.2f (target 1.5)\n"
+                "  Analyze %9.1f ms   floor twice that %9.1f ms   ratio %.2f (target 1.5)\n"
+                "  start-up with that log (%.1f MB) %9.1f ms (target 2000)   memory after Analyze %.1f MB"
+                " (peak %.1f MB)\n",
+                kBuild, WindowSystem(), files, folders.size(), commitMs, floor, commitMs / floor, analyzeMs,
+                2 * floor, analyzeMs / (2 * floor), static_cast<double>(log.size()) / (1 << 20), startMs,
+                memory.nowMb, memory.peakMb);
+    ::DeleteFileA((windows + "\\Zarvik.ini").c_str());
+    // The files first, then the folders, deepest first.
+    scratch.reset();
+    for (auto f = folders.rbegin(); f != folders.rend(); ++f) ::RemoveDirectoryA(f->c_str());
+}
+
 }  // namespace
 
-// With an argument, only that row: "build", "viewer" or "load" ("" all); with a
+// With an argument, only that row: "build", "viewer", "load" or "tree" ("" all); with a
 // second, that zarvik.exe instead of the one built beside this program.
 int main(int argc, char** argv) {
     const std::string only = argc > 1 ? argv[1] : "";
@@ -507,6 +550,8 @@ int main(int argc, char** argv) {
     if (only.empty() || only == "viewer") ViewerRows();
     std::fflush(stdout);
     if (only.empty() || only == "load") CompareLoadRow(20000);
+    std::fflush(stdout);
+    if (only.empty() || only == "tree") TreeRow(50000);
     std::fflush(stdout);
     return g_differs ? 1 : 0;
 }

@@ -90,50 +90,6 @@ size_t ExtractedLines(const std::string& file) {
     return strings.Count();
 }
 
-// The floor: GNU strings -n 6 over the file, its output thrown away, timed by
-// a Unix shell that Wine starts (Wine does not wait for a Unix program, so
-// the shell writes its figure into a file this process waits for, at most
-// two minutes). The faster of two runs in ms; negative without Wine.
-double GnuStrings(const std::string& file) {
-    using UnixName = char*(CDECL*)(const WCHAR*);
-    const auto unixName = reinterpret_cast<UnixName>(reinterpret_cast<void*>(
-        ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-    if (!unixName) return -1;
-    const auto unix = [&](const std::string& path) {
-        std::wstring wide(path.size() + 1, L'\0');
-        wide.resize(static_cast<size_t>(std::max(0, ::MultiByteToWideChar(
-                        CP_ACP, 0, path.c_str(), -1, wide.data(), static_cast<int>(wide.size())) - 1)));
-        char* name = unixName(wide.c_str());
-        const std::string out(name ? name : "");
-        if (name) ::HeapFree(::GetProcessHeap(), 0, name);
-        return out;
-    };
-    const std::string script = file + ".sh", figure = file + ".us";
-    WriteFile(script, "a=$(date +%s%N); strings -n 6 '" + unix(file) +
-                          "' >/dev/null; b=$(date +%s%N); echo $(( (b - a) / 1000 )) > '" +
-                          unix(figure) + ".part' && mv '" + unix(figure) + ".part' '" +
-                          unix(figure) + "'\n");
-    std::string command = "/bin/sh \"" + unix(script) + "\"";
-    double best = -1;
-    for (int run = 0; run < 2; ++run) {
-        ::DeleteFileA(figure.c_str());
-        STARTUPINFOA si{};
-        si.cb = sizeof si;
-        PROCESS_INFORMATION pi{};
-        if (!::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                              &si, &pi))
-            break;
-        ::CloseHandle(pi.hThread);
-        ::CloseHandle(pi.hProcess);
-        for (int waited = 0; waited < 120000 && !Exists(figure); waited += 5) ::Sleep(5);
-        const double ms = std::atof(ReadFile(figure).c_str()) / 1000;
-        if (ms > 0 && (best < 0 || ms < best)) best = ms;
-    }
-    ::DeleteFileA(figure.c_str());
-    ::DeleteFileA(script.c_str());
-    return best;
-}
-
 void OpenRounds(zarvik::TForm5& viewer, const std::string& file, const char* what, int rounds) {
     // The file once through the system cache, so that every round reads alike.
     bench::ReadInPieces(file, [](const char*, DWORD) { return true; });
@@ -161,7 +117,8 @@ void OpenRounds(zarvik::TForm5& viewer, const std::string& file, const char* wha
         sets.push_back(after);
         texts.push_back({static_cast<double>(lines), strings, findings});
     }
-    const double floor = GnuStrings(file);
+    // The floor: GNU strings -n 6 over the file, at most two minutes a run.
+    const double floor = bench::GnuStrings(file, 120000);
     if (floor > 0)
         std::printf("  floor: GNU strings -n 6 over the file %.0f ms\n", floor);
     else

@@ -14,6 +14,7 @@ namespace {
 
 constexpr std::string_view kDirectoryKeyStem = "Directory";
 constexpr std::string_view kOptionalSectionStem = "Dir";
+constexpr std::string_view kSubdirectoriesKeyStem = "Subdirectories";
 
 // The index behind `stem` in a name such as "Dir12" or "directory3" (the
 // stem without regard to case, the index as written: no leading zeros).
@@ -53,6 +54,10 @@ std::string OptionalDirectoryKey(int index) { return std::string(kDirectoryKeySt
 
 std::string OptionalSection(int index) { return std::string(kOptionalSectionStem) + std::to_string(index); }
 
+std::string OptionalSubdirectoriesKey(int index) {
+    return std::string(kSubdirectoriesKeyStem) + std::to_string(index);
+}
+
 int OptionalIndexesInUse(LogStore& log) {
     int used = 0;
     for (const std::string& key : log.ReadSectionKeys(kOptionalSection))
@@ -66,21 +71,26 @@ std::vector<OptionalDirectory> ReadOptionalDirectories(LogStore& log) {
     std::vector<OptionalDirectory> directories;
     const int count = RecordedOptionalCount(log);
     for (int i = 0; i < count; ++i)
-        directories.push_back({log.ReadString(kOptionalSection, OptionalDirectoryKey(i), ""), OptionalSection(i)});
+        directories.push_back({log.ReadString(kOptionalSection, OptionalDirectoryKey(i), ""), OptionalSection(i),
+                               log.ReadInteger(kOptionalSection, OptionalSubdirectoriesKey(i), 0) != 0});
     return directories;
 }
 
 std::vector<LoggedDirectory> WriteOptionalDirectories(LogStore& log,
-                                                      const std::vector<std::string>& directories) {
+                                                      const std::vector<ChosenDirectory>& directories) {
     const int old = RecordedOptionalCount(log);
     for (int i = 0; i < old; ++i) EraseDirectorySections(log, OptionalSection(i));
     log.EraseSection(kOptionalSection);
     const int n = static_cast<int>(directories.size());
     log.WriteString(kOptionalSection, kOptionalCount, std::to_string(n));
-    for (int i = 0; i < n; ++i)
-        log.WriteString(kOptionalSection, OptionalDirectoryKey(i), directories[static_cast<size_t>(i)]);
+    for (int i = 0; i < n; ++i) {
+        const ChosenDirectory& d = directories[static_cast<size_t>(i)];
+        log.WriteString(kOptionalSection, OptionalDirectoryKey(i), d.directory);
+        if (d.subdirectories) log.WriteString(kOptionalSection, OptionalSubdirectoriesKey(i), "1");
+    }
     std::vector<LoggedDirectory> logged;
-    for (int i = 0; i < n; ++i) logged.push_back({directories[static_cast<size_t>(i)] + "\\", OptionalSection(i), true});
+    for (int i = 0; i < n; ++i)
+        logged.push_back({directories[static_cast<size_t>(i)].directory + "\\", OptionalSection(i), true});
     return logged;
 }
 

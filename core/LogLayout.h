@@ -6,7 +6,8 @@
 //   [Windows]            name=size     the Windows directory's files
 //   [Windows\System]     name=size     the System directory's
 //   [Windows\SysWOW64]   name=size     the 32-bit System directory's (64-bit Windows)
-//   [Optional]           Count=n, Directory0=C:\Tools, ...
+//   [Optional]           Count=n, Directory0=C:\Tools, ...,
+//                        Subdirectories0=1 where directory 0 is logged as a whole tree
 //   [Dir0]               path=size     the optional directory 0's files, by full path
 //   [<any of these> Times]  key=ticks  their last-write times (TimesSection);
 //                        *=1 where the directory was logged with no file
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "core/FileWalk.h"
+#include "core/TreeWalk.h"
 
 namespace zarvik {
 
@@ -52,6 +54,10 @@ inline constexpr const char* kOptionalSection = "Optional";
 inline constexpr const char* kOptionalCount = "Count";
 std::string OptionalDirectoryKey(int index);  // "Directory<index>" in "Optional"
 std::string OptionalSection(int index);       // "Dir<index>"
+// "Subdirectories<index>" in "Optional": 1 where the directory was logged
+// with every folder below it. Written only then, so a log without it (every
+// log older than the key) reads as the single directory it always meant.
+std::string OptionalSubdirectoriesKey(int index);
 
 // One past the highest optional index the log holds anything for (a
 // "Directory" key or a "Dir" section): a damaged "Count" far beyond it
@@ -64,6 +70,7 @@ int OptionalIndexesInUse(LogStore& log);
 struct OptionalDirectory {
     std::string directory;  // as chosen, without a trailing "\"
     std::string section;
+    bool subdirectories = false;
 };
 std::vector<OptionalDirectory> ReadOptionalDirectories(LogStore& log);
 
@@ -71,6 +78,6 @@ std::vector<OptionalDirectory> ReadOptionalDirectories(LogStore& log);
 // sections and "Optional") and records `directories` in their place. The
 // result is what to log: each directory with its section, keyed by path.
 std::vector<LoggedDirectory> WriteOptionalDirectories(LogStore& log,
-                                                      const std::vector<std::string>& directories);
+                                                      const std::vector<ChosenDirectory>& directories);
 
 }  // namespace zarvik

@@ -76,6 +76,20 @@ std::optional<Listing> TreeLister::ListFiles(const std::string& directory) {
     return listing;
 }
 
+std::string ChosenEntryText(const ChosenDirectory& chosen) {
+    if (!chosen.subdirectories) return chosen.directory;
+    if (!chosen.directory.empty() && chosen.directory.back() == '\\') return chosen.directory + "*";
+    return chosen.directory + std::string(kSubdirectoriesMark);
+}
+
+ChosenDirectory ChosenFromEntry(std::string_view entry) {
+    if (!entry.ends_with(kSubdirectoriesMark)) return {std::string(entry), false};
+    std::string directory(entry.substr(0, entry.size() - 1));
+    // A drive's root keeps its "\", as the tree gives it.
+    if (!(directory.size() == 3 && directory[1] == ':')) directory.pop_back();
+    return {directory, true};
+}
+
 bool ReachedBefore(const std::vector<ChosenDirectory>& chosen, size_t index,
                    std::string_view folder) {
     const std::string target = Folded(folder);

@@ -66,6 +66,13 @@ struct ChosenDirectory {
     bool subdirectories = false;
 };
 
+// The Optional Directories list shows a directory chosen with its
+// subdirectories with "\*" behind it ("C:\Tools\*", a drive's root "C:\*"):
+// "*" is never part of a Windows path, so the marker reads back without doubt.
+inline constexpr std::string_view kSubdirectoriesMark = "\\*";
+std::string ChosenEntryText(const ChosenDirectory& chosen);
+ChosenDirectory ChosenFromEntry(std::string_view entry);
+
 // True when an entry before `index` of `chosen` already reaches the files of
 // `folder`: it is that folder, or it includes its subdirectories and the
 // folder lies below it. Names match without regard to case, on folder

@@ -21,6 +21,20 @@ std::optional<Listing> FileListLister::ListFiles(const std::string& directory) {
     return Listing{directory, list_.Names()};
 }
 
+TreeListLister::TreeListLister(CommandProgress& progress)
+    : progress_(progress), tree_(folders_, [this](const std::string& folder) { progress_.Unentered(folder); }) {}
+
+std::optional<Listing> TreeListLister::ListFiles(const std::string& directory) {
+    std::optional<Listing> listing = tree_.ListFiles(directory);
+    if (!listing) {
+        const bool appended = directory.size() > 1 && directory.back() == '\\';
+        std::string chosen = directory.substr(0, directory.size() - (appended ? 1 : 0));
+        if (chosen.size() == 2 && chosen[1] == ':') chosen += '\\';
+        progress_.Unentered(std::move(chosen));
+    }
+    return listing;
+}
+
 CommandProgress::CommandProgress(const PageContext& context, const CommandLists& lists,
                                  bool usesBrowser)
     : context_(context), lists_(lists), usesBrowser_(usesBrowser) {
@@ -58,7 +72,7 @@ std::optional<Listing> CommandProgress::ListFiles(const std::string& directory) 
     if (!lists_.browser.ChangeDirectory(directory, "*.*")) {
         // Named as the user chose it, without the "\" the walk appended.
         const bool appended = directory.size() > 1 && directory.back() == '\\';
-        unentered_.push_back(directory.substr(0, directory.size() - (appended ? 1 : 0)));
+        Unentered(directory.substr(0, directory.size() - (appended ? 1 : 0)));
         return std::nullopt;
     }
     browserMoved_ = true;

@@ -12,8 +12,10 @@
 #include <vector>
 
 #include "core/FileWalk.h"
+#include "core/TreeWalk.h"
 #include "filelist/RepaintPacer.h"
 #include "filelist/ResultRows.h"
+#include "platform/FolderFind.h"
 #include "shell/PageContext.h"
 #include "ui/Controls.h"
 #include "ui/FileControls.h"
@@ -55,6 +57,23 @@ private:
     ui::FileListBox& list_;
 };
 
+class CommandProgress;
+
+// The lister of an optional directory chosen with its subdirectories: its
+// whole tree, listed by the platform's folder lister, not by the File
+// Browser's list, which shows one directory. Every folder that cannot be
+// entered, the directory itself too, is noted in the progress.
+class TreeListLister final : public DirectoryLister {
+public:
+    explicit TreeListLister(CommandProgress& progress);
+    std::optional<Listing> ListFiles(const std::string& directory) override;
+
+private:
+    CommandProgress& progress_;
+    platform::Win32FolderLister folders_;
+    TreeLister tree_;
+};
+
 class CommandProgress final : public WalkSink, public DirectoryLister {
 public:
     // Shows and paints the Processing label. With `usesBrowser` the command
@@ -84,6 +103,8 @@ public:
     // Tells the directories that could not be entered, if any: "These
     // optional directories could not be entered", `consequence`, the list.
     void TellUnentered(std::string_view consequence);
+    // Notes a directory, or a folder of a tree, that could not be entered.
+    void Unentered(std::string folder) { unentered_.push_back(std::move(folder)); }
 
     // The normal end: everything painted and put back, before the command
     // writes its closing status text.

@@ -50,15 +50,22 @@ bool ClearFileList(const PageContext& context) {
 }
 
 void CommitOptionalDirectories(const PageContext& context, const CommandLists& lists,
-                               const std::vector<std::string>& directories,
+                               const std::vector<ChosenDirectory>& directories,
                                const std::function<void()>& reloadLogView) {
     CommandProgress progress(context, lists, true);
     PlatformFileProber probe;
     LogStore& log = context.session.LogFile();
     LogStore::Batch batch(log);
     // A directory that has gone is skipped and noted; its "Directory" key stays.
-    for (const LoggedDirectory& d : WriteOptionalDirectories(log, directories))
-        LogDirectory(log, d, progress, probe, progress);
+    const std::vector<LoggedDirectory> logged = WriteOptionalDirectories(log, directories);
+    for (size_t i = 0; i < logged.size(); ++i) {
+        if (directories[i].subdirectories) {
+            TreeListLister tree(progress);
+            LogDirectory(log, logged[i], tree, probe, progress);
+        } else {
+            LogDirectory(log, logged[i], progress, probe, progress);
+        }
+    }
 
     progress.Finish();
     context.status.SetStatus("<------FileList Appended----->");

@@ -28,10 +28,11 @@ bool BuildFileList(const PageContext& context, const CommandLists& lists);
 // Erases those sections after the question; false when the user said No.
 bool ClearFileList(const PageContext& context);
 // Rewrites the optional part of the log with `directories` and logs their
-// files, then reloads the log's view and names the directories that could
-// not be entered.
+// files (a directory with its subdirectories: its whole tree), then reloads
+// the log's view and names the directories and folders that could not be
+// entered.
 void CommitOptionalDirectories(const PageContext& context, const CommandLists& lists,
-                               const std::vector<std::string>& directories,
+                               const std::vector<ChosenDirectory>& directories,
                                const std::function<void()>& reloadLogView);
 // Saves the log's text as last shown to a file the user chooses.
 void ExportFileList(const PageContext& context, const std::vector<std::string>& lines);

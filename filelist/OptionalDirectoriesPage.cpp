@@ -1,5 +1,9 @@
 #include "filelist/OptionalDirectoriesPage.h"
 
+#include <string>
+#include <vector>
+
+#include "core/TreeWalk.h"
 #include "filelist/FileListCommands.h"
 
 namespace zarvik {
@@ -12,9 +16,10 @@ void OptionalDirectoriesPage::Create() {
                 {Title, kPageTitleRect, "Optional Directories", kPageTitle},
                 {ListBox11, {10, 40, 330, h - 48}, {.hScroll = true}},
                 {Button1, {350, 40, 130, 25}, "<----Add Dir <----", &P::Button1Click},
-                {Button2, {350, 72, 130, 25}, "Remove Dir", &P::Button2Click},
-                {Button3, {350, 104, 130, 25}, "Clear All", &P::Button3Click},
-                {Button5, {350, 136, 130, 25}, "Commit", &P::Button5Click},
+                {CheckBox2, {350, 70, 135, 20}, "Include Subdirectories"},
+                {Button2, {350, 96, 130, 25}, "Remove Dir", &P::Button2Click},
+                {Button3, {350, 128, 130, 25}, "Clear All", &P::Button3Click},
+                {Button5, {350, 160, 130, 25}, "Commit", &P::Button5Click},
                 {Button33, {350, h - 40, 130, 25}, "Generate Report", &P::Button33Click},
                 {Edit1, {490, 40, 285, 21}, "", {.readOnly = true}},
                 {DirectoryListBox1, {490, 66, 285, h - 180}, &P::DirectoryListBox1Change},
@@ -34,7 +39,9 @@ void OptionalDirectoriesPage::Start() {
     Edit1.SetText(DirectoryListBox1.Directory());
 }
 
-void OptionalDirectoriesPage::Button1Click() { ListBox11.Add(DirectoryListBox1.Directory()); }
+void OptionalDirectoriesPage::Button1Click() {
+    ListBox11.Add(ChosenEntryText({DirectoryListBox1.Directory(), CheckBox2.Checked()}));
+}
 
 void OptionalDirectoriesPage::Button2Click() {
     const int selected = ListBox11.ItemIndex();
@@ -44,7 +51,9 @@ void OptionalDirectoriesPage::Button2Click() {
 void OptionalDirectoriesPage::Button3Click() { ListBox11.Clear(); }
 
 void OptionalDirectoriesPage::Button5Click() {
-    CommitOptionalDirectories(context_, lists_, ListBox11.Items(), reloadLogView_);
+    std::vector<ChosenDirectory> chosen;
+    for (const std::string& entry : ListBox11.Items()) chosen.push_back(ChosenFromEntry(entry));
+    CommitOptionalDirectories(context_, lists_, chosen, reloadLogView_);
 }
 
 void OptionalDirectoriesPage::Button33Click() {

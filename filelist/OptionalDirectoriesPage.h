@@ -1,7 +1,8 @@
 #pragma once
 // The "Optional Directories" page: the further directories to log, and
 // Commit (CommitOptionalDirectories), which rewrites the optional part of
-// the log with them.
+// the log with them. An entry chosen with its subdirectories ends in "\*"
+// (ChosenEntryText); Commit reads the list back through ChosenFromEntry.
 #include <functional>
 #include <string>
 #include <utility>
@@ -24,6 +25,7 @@ public:
     ui::Label Title;
     ui::ListBox ListBox11;  // the chosen directories
     ui::Button Button1;     // <----Add Dir <----
+    ui::CheckBox CheckBox2;  // Include Subdirectories: Add Dir adds the whole tree
     ui::Button Button2;     // Remove Dir
     ui::Button Button3;     // Clear All
     ui::Button Button5;     // Commit

@@ -7,7 +7,8 @@
 # runs twice, in the test prefix's virtual desktop and in a prefix without
 # one; its rows say which.
 # Usage: bench.sh [NAME [ARGS...]]   NAME: exe, filelist, processlist,
-# registry, report, viewer or strings (the last runs natively); ARGS go to it.
+# registry, report, viewer or strings (the last runs natively); ARGS go to it
+# (exe: build, viewer, load or tree, e.g. `bench.sh exe tree`).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD

@@ -58,4 +58,14 @@ TEST(ReachedBefore, AFolderIsReachedByAnEarlierSameFolderOrTreeAboveIt) {
     EXPECT_FALSE(zarvik::ReachedBefore(chosen, 4, "C:\\AB\\SUB"));
 }
 
+TEST(ChosenEntry, TheListsMarkReadsBackAsTheDirectoryChosenWithItsTree) {
+    for (const zarvik::ChosenDirectory& d : {zarvik::ChosenDirectory{"C:\\T", true}, {"C:\\", true}, {"C:\\T", false}}) {
+        const zarvik::ChosenDirectory back = zarvik::ChosenFromEntry(zarvik::ChosenEntryText(d));
+        EXPECT_EQ(back.directory + (back.subdirectories ? "+" : ""), d.directory + (d.subdirectories ? "+" : ""));
+    }
+    EXPECT_EQ(zarvik::ChosenEntryText({"C:\\", true}), "C:\\*");
+    EXPECT_EQ(zarvik::ChosenEntryText({"C:\\T", true}), "C:\\T\\*");
+    EXPECT_FALSE(zarvik::ChosenFromEntry("C:\\T").subdirectories);
+}
+
 }  // namespace

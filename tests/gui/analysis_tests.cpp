@@ -7,6 +7,7 @@
 
 #include "gui/FileListTestSupport.h"
 #include "inspect/Unit5.h"
+#include "platform/FileIO.h"
 #include "platform/FileNames.h"
 #include "platform/SystemFunction.h"
 
@@ -229,6 +230,60 @@ TEST_F(Analyze, AVanishedOptionalDirectoryListsAllItsFilesAsDeletedAndGoesOn) {
     EXPECT_EQ(Main().StatusBar1.SimpleText(), "<------FileList Analyzed----->");
     EXPECT_FALSE(Main().Label14.Visible());
     EXPECT_EQ(On<zarvik::FileBrowserPage>().FileListBox1.Mask(), "*.*");
+}
+
+TEST_F(Analyze, ATreeReportsNewFilesAtAnyDepthGrownOnesAndGoneOnes) {
+    const std::string t = root / "tree";
+    for (const char* d : {"", "\\a", "\\a\\b", "\\old"}) MakeDirectory(t + d);
+    WriteFileOfSize(t + "\\a\\b\\GROWN.TXT", 2000);
+    WriteFileOfSize(t + "\\a\\GONE.TXT", 5);
+    WriteFileOfSize(t + "\\old\\OLD.TXT", 5);
+    Start();
+    On<zarvik::OptionalDirectoriesPage>().ListBox11.Add(t + "\\*");
+    Click(On<zarvik::OptionalDirectoriesPage>().Button5);
+    WriteFileOfSize(t + "\\a\\b\\GROWN.TXT", 3500);
+    WriteFileOfSize(t + "\\a\\b\\DEEP.NEW", 5);
+    ::DeleteFileA((t + "\\a\\GONE.TXT").c_str());
+    RemoveTree(t + "\\old");
+    MakeDirectory(t + "\\new");
+    WriteFileOfSize(t + "\\new\\N.TXT", 5);
+    std::vector<std::string> deep{t + "\\long"};
+    while (deep.back().size() <= MAX_PATH) deep.push_back(deep.back() + "\\" + std::string(60, 'd'));
+    for (const std::string& d : deep) ::CreateDirectoryW(platform::ApiPath(d).c_str(), nullptr);
+    const std::string distant = deep.back() + "\\FAR.TXT";
+    platform::WriteWholeFile(distant, "12345");
+    Run();
+    ::DeleteFileW(platform::ApiPath(distant).c_str());
+    for (auto d = deep.rbegin(); d != deep.rend(); ++d) ::RemoveDirectoryW(platform::ApiPath(*d).c_str());
+    EXPECT_EQ(WithoutLog(Added()), (Lines{t + "\\a\\b\\DEEP.NEW = 1K", distant + " = 1K", t + "\\new\\N.TXT = 1K"}));
+    EXPECT_EQ(Changed(), Lines{t + "\\a\\b\\GROWN.TXT = 3K"});
+    EXPECT_EQ(Deleted(), (Lines{t + "\\a\\GONE.TXT", t + "\\old\\OLD.TXT"}));
+}
+
+TEST_F(Analyze, AFileThatTwoLoggedDirectoriesReachIsReportedOnce) {
+    const std::string t = root / "tree";
+    MakeDirectory(t);
+    MakeDirectory(t + "\\a");
+    Start();
+    On<zarvik::OptionalDirectoriesPage>().ListBox11.Add(t + "\\*");
+    On<zarvik::OptionalDirectoriesPage>().ListBox11.Add(t + "\\a");
+    Click(On<zarvik::OptionalDirectoriesPage>().Button5);
+    WriteFileOfSize(t + "\\a\\X.NEW", 5);
+    Run();
+    EXPECT_EQ(WithoutLog(Added()), Lines{t + "\\a\\X.NEW = 1K"});
+}
+
+TEST_F(Analyze, ALogWithoutTheSubdirectoriesKeyComparesTheDirectoryAlone) {
+    const std::string d = root / "d";
+    MakeDirectory(d);
+    MakeDirectory(d + "\\sub");
+    WriteFileOfSize(d + "\\TOP.TXT", 5);
+    WriteFileOfSize(d + "\\sub\\BELOW.TXT", 5);
+    WriteFile(LogPath(), "[Optional]\r\nCount=1\r\nDirectory0=" + d + "\r\n[Dir0]\r\n" + d + "\\OLD.TXT=5\r\n");
+    Start();
+    Run();
+    EXPECT_EQ(WithoutLog(Added()), Lines{d + "\\TOP.TXT = 1K"});
+    EXPECT_EQ(Deleted(), Lines{d + "\\OLD.TXT"});
 }
 
 TEST_F(Analyze, AMissingDirectoryKeyTestsTheKeysButComparesNoDirectory) {

@@ -363,4 +363,22 @@ TEST_F(OptionalDirectories, AnExternalListDisablesCommitButNotTheList) {
     EXPECT_EQ(On<zarvik::OptionalDirectoriesPage>().ListBox11.Count(), 1);
 }
 
+TEST_F(OptionalDirectories, ATreeIsLoggedWithTheFilesOfEveryFolderButHiddenOnes) {
+    const std::string t = root / "tree";
+    for (const char* d : {"", "\\sub", "\\sub\\deeper", "\\hid"}) MakeDirectory(t + d);
+    WriteFileOfSize(t + "\\TOP.TXT", 1);
+    WriteFileOfSize(t + "\\sub\\MID.TXT", 2);
+    WriteFileOfSize(t + "\\sub\\deeper\\LOW.TXT", 3);
+    WriteFileOfSize(t + "\\hid\\NO.TXT", 4);
+    ::SetFileAttributesA((t + "\\hid").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    Start();
+    On<zarvik::OptionalDirectoriesPage>().CheckBox2.SetChecked(true);
+    AddDir(t);
+    EXPECT_EQ(On<zarvik::OptionalDirectoriesPage>().ListBox11.Items(), Lines{t + "\\*"});
+    Commit();
+    EXPECT_EQ(WithoutSelf(ReadFile(LogPath())),
+              "[Optional]\r\nCount=1\r\nDirectory0=" + t + "\r\nSubdirectories0=1\r\n[Dir0]\r\n" + t +
+                  "\\TOP.TXT=1\r\n" + t + "\\sub\\MID.TXT=2\r\n" + t + "\\sub\\deeper\\LOW.TXT=3\r\n");
+}
+
 }  // namespace

@@ -193,7 +193,7 @@ std::string GeneratedText(std::mt19937& random) {
         "KEY=1", "key=2", " KEY = 3 ", "KEY\t=\t4", "KEY=", "NOEQUALS", "OTHER=a b  c",
         "OTHER=  spaced  ", "WIN.INI=1234", "win.ini=99", "N=0x1F", "N=-12", "N=+5", "N=12abc",
         "A=B=C", "X = [not a section]", "Q=\"quoted\"", "Q='single'", "Q=\"open", "N= 7 ", "N=0x", "N=99999999999",
-        "N=-0x10", "N=0XfF",
+        "N=-0x10", "N=0XfF", "[Optional]", "Subdirectories0=1", "C:\\T\\SUB\\DEEP.DLL=9",
     };
     std::uniform_int_distribution<size_t> pickShape(0, shapes.size() - 1);
     std::uniform_int_distribution<size_t> pickEnd(0, lineEnds.size() - 1);
