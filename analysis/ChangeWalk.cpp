@@ -18,7 +18,9 @@ bool CompareDirectory(LogStore& log, const LoggedDirectory& directory, Directory
     const bool fat = probe.OnFatVolume(listing->prefix);
     MeasureFiles(listing->prefix, listing->names, directory.keyIsPath, probe, sink,
                  [&](const std::string& path, const std::string& key, const FileMeasure& file) {
-                     Finding found{.path = path, .now = file};
+                     Finding found;
+                     found.path = path;
+                     found.now = file;
                      found.loggedSize = log.ReadInteger(directory.section, key, 0);
                      const Verdict verdict = Compare(file.size, found.loggedSize);
                      if (verdict.added) return sink.Added(found);
@@ -45,9 +47,11 @@ std::vector<std::string> FindDeleted(LogStore& log, const std::string& section,
         const std::string path = prefix + key;
         sink.Walking(path);
         if (probe.Present(path)) continue;
-        sink.Deleted({.path = path,
-                      .loggedSize = log.ReadInteger(section, key, 0),
-                      .loggedTime = log.ReadInteger(times, key, 0)});
+        Finding gone;
+        gone.path = path;
+        gone.loggedSize = log.ReadInteger(section, key, 0);
+        gone.loggedTime = log.ReadInteger(times, key, 0);
+        sink.Deleted(gone);
     }
     return keys;
 }

@@ -21,7 +21,7 @@ struct Finding {
     TimeChange moved = TimeChange::None;
     // From the " Versions" section; empty where the log holds none (the
     // version now is `now.version`).
-    std::string loggedVersion;
+    std::string loggedVersion{};
 };
 
 class ChangeSink : public WalkSink {
