@@ -1,4 +1,4 @@
-// Analyze FileList and the Shared DLL check.
+// Analyze FileList, the Shared DLL check and Export Results.
 #include <algorithm>
 #include <string>
 #include <string_view>
@@ -14,7 +14,10 @@
 #include "core/TreeWalk.h"
 #include "filelist/FileListCommands.h"
 #include "filelist/ListPages.h"
+#include "filelist/ResultPages.h"
+#include "platform/FileNames.h"
 #include "shell/FileProbe.h"
+#include "shell/ProductTexts.h"
 
 namespace zarvik {
 
@@ -29,25 +32,44 @@ std::string SizeText(int64_t bytes) {
     return GroupThousands(SizeInK(bytes), separator);
 }
 
-// Analyze's findings into the result lists, sizes in K.
+// Analyze's findings into the result lists, sizes in K, each with its facts.
 class ResultLists final : public ChangeSink {
 public:
     ResultLists(CommandProgress& progress, const CommandLists& lists)
         : progress_(progress), lists_(lists) {}
 
     void Walking(std::string_view path) override { progress_.Status(path); }
-    void ZeroLength(const std::string& path) override { progress_.ZeroLength(path); }
-    void Added(const std::string& path, int64_t size) override {
-        progress_.Append(lists_.added, SizedEntry(path, SizeText(size)));
+    void ZeroLength(const std::string& path, const FileMeasure& file) override {
+        progress_.ZeroLength(path, file);
     }
-    void Changed(const std::string& path, int64_t size, TimeChange moved, std::string_view version,
-                 std::string_view loggedVersion) override {
-        progress_.Append(lists_.changed, SizedEntry(path, SizeText(size))
-                                             .append(ChangeMarks(moved, CompareVersionTexts(version, loggedVersion))));
+    void Added(const Finding& file) override {
+        progress_.Append(lists_.added, SizedEntry(file.path, SizeText(file.now.size)),
+                         Row(FilesAddedPage::kCaption, file, {}));
     }
-    void Deleted(const std::string& path) override { progress_.Append(lists_.deleted, path); }
+    void Changed(const Finding& file) override {
+        const std::string mark =
+            ChangeMarks(file.moved, CompareVersionTexts(file.now.version, file.loggedVersion));
+        progress_.Append(lists_.changed,
+                         SizedEntry(file.path, SizeText(file.now.size)).append(mark),
+                         Row(FilesChangedPage::kCaption, file, mark));
+    }
+    void Deleted(const Finding& file) override {
+        progress_.Append(lists_.deleted, file.path, Row(FilesDeletedPage::kCaption, file, {}));
+    }
 
 private:
+    static ResultRow Row(const char* list, const Finding& file, std::string_view mark) {
+        return {.list = list,
+                .path = file.path,
+                .size = file.now.size,
+                .previousSize = Recorded(file.loggedSize),
+                .time = Recorded(file.now.writeTime),
+                .previousTime = Recorded(file.loggedTime),
+                .version = Recorded(file.now.version),
+                .previousVersion = Recorded(file.loggedVersion),
+                .note = NoteOfMark(mark)};
+    }
+
     CommandProgress& progress_;
     const CommandLists& lists_;
 };
@@ -63,17 +85,17 @@ public:
         : sink_(sink), before_(std::move(before)), index_(index) {}
 
     void Walking(std::string_view path) override { sink_.Walking(path); }
-    void ZeroLength(const std::string& path) override {
-        if (Own(path)) sink_.ZeroLength(path);
+    void ZeroLength(const std::string& path, const FileMeasure& file) override {
+        if (Own(path)) sink_.ZeroLength(path, file);
     }
-    void Added(const std::string& path, int64_t size) override {
-        if (Own(path)) sink_.Added(path, size);
+    void Added(const Finding& file) override {
+        if (Own(file.path)) sink_.Added(file);
     }
-    void Changed(const std::string& path, int64_t size, TimeChange moved) override {
-        if (Own(path)) sink_.Changed(path, size, moved);
+    void Changed(const Finding& file) override {
+        if (Own(file.path)) sink_.Changed(file);
     }
-    void Deleted(const std::string& path) override {
-        if (Own(path)) sink_.Deleted(path);
+    void Deleted(const Finding& file) override {
+        if (Own(file.path)) sink_.Deleted(file);
     }
 
 private:
@@ -95,11 +117,23 @@ private:
 };
 
 void CheckSharedDlls(const Session& session, const AnalysisLists& lists, CommandProgress& progress) {
+    AnalysisResults& results = lists.files.results;
     const std::vector<SharedDll> dlls = ReadSharedDlls(session.Registry());
     lists.sharedDlls.List(dlls);
+    results.Clear(SharedDllFilesPage::kCaption);
     for (const SharedDll& dll : dlls) {
         progress.Status(dll.entry);
-        if (!FilePresent(dll.file)) progress.Append(lists.missingDlls, dll.entry);
+        // The presence test's open gives the size and time as well.
+        const FileMeasure file = ProbeFile(dll.file);
+        ResultRow row{.list = SharedDllFilesPage::kCaption,
+                      .path = dll.file,
+                      .size = file.size,
+                      .time = Recorded(file.writeTime),
+                      .note = NoteOfMark(dll.mark)};
+        results.Keep(row);
+        if (file.size >= 0) continue;
+        row.list = MissingSharedDllFilesPage::kCaption;
+        progress.Append(lists.missingDlls, dll.entry, std::move(row));
     }
 }
 
@@ -112,7 +146,7 @@ void AnalyzeFileList(const PageContext& context, const AnalysisLists& lists) {
     ResultLists results(progress, files);
     PlatformFileProber probe;
     ClearChangeLists(files, progress);
-    progress.Clear(lists.missingDlls);
+    progress.Clear(lists.missingDlls, MissingSharedDllFilesPage::kCaption);
     CheckSharedDlls(session, lists, progress);
 
     // Held open for the whole comparison: one log lookup per file then costs
@@ -164,6 +198,22 @@ void AnalyzeFileList(const PageContext& context, const AnalysisLists& lists) {
     progress.Finish();
     context.status.SetStatus("<------FileList Analyzed----->");
     progress.TellUnentered("; their logged files are listed as deleted");
+}
+
+void ExportResults(const PageContext& context, const AnalysisResults& results) {
+    FileDialogOptions options;
+    options.filter = "CSV Files (*.csv)|*.csv";
+    options.defaultExt = "csv";
+    const HWND owner = context.owner.Handle();
+    const auto file = context.prompts.SaveFile(owner, options);
+    if (!file) return;
+    static constexpr std::string_view kPageOrder[] = {
+        ZeroLengthFilesPage::kCaption, FilesAddedPage::kCaption,
+        FilesDeletedPage::kCaption,    FilesChangedPage::kCaption,
+        SharedDllFilesPage::kCaption,  MissingSharedDllFilesPage::kCaption};
+    const std::string csv = ResultsCsv(results.Rows(kPageOrder), platform::AnsiToUtf8);
+    if (WriteWholeFile(*file, csv) == WriteMethod::InPlace)
+        context.prompts.Tell(owner, InPlaceWriteText(*file), kProductTitle);
 }
 
 }  // namespace zarvik

@@ -23,6 +23,9 @@ struct AnalysisLists {
 // Length Files, then the optional directories; the Shared DLL check first.
 void AnalyzeFileList(const PageContext& context, const AnalysisLists& lists);
 
+// Every result list's facts as one CSV file the user chooses, in page order.
+void ExportResults(const PageContext& context, const AnalysisResults& results);
+
 // The five result lists of the last analysis as one fresh document in the
 // Reporting Tool.
 void GenerateChangeReport(TForm2& tool, const CommandLists& lists, const ui::ListBox& missingDlls);

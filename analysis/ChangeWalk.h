@@ -11,15 +11,27 @@
 
 namespace zarvik {
 
+// What the walk knows of a file it lists: what the probe took now and what
+// the log holds, for the entry's line and its row in Export Results.
+struct Finding {
+    std::string path;
+    FileMeasure now{};        // not measured (size -1) for a deleted file
+    int64_t loggedSize = 0;   // 0: none logged
+    int64_t loggedTime = 0;   // from the " Times" section; 0: none
+    TimeChange moved = TimeChange::None;
+    // From the " Versions" section; empty where the log holds none (the
+    // version now is `now.version`).
+    std::string loggedVersion{};
+};
+
 class ChangeSink : public WalkSink {
 public:
-    virtual void Added(const std::string& path, int64_t size) = 0;
+    virtual void Added(const Finding& file) = 0;
     // A new size, with `moved` the same size and a new time, or a new
-    // version: `version` is the file's now, `loggedVersion` the log's (empty
-    // where there is none), each entry given once with all that changed.
-    virtual void Changed(const std::string& path, int64_t size, TimeChange moved, std::string_view version,
-                         std::string_view loggedVersion) = 0;
-    virtual void Deleted(const std::string& path) = 0;
+    // version (`now.version` against `loggedVersion`): each file once with
+    // all that changed.
+    virtual void Changed(const Finding& file) = 0;
+    virtual void Deleted(const Finding& file) = 0;
 
 protected:
     ~ChangeSink() = default;

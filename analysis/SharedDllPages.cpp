@@ -10,9 +10,9 @@ std::vector<SharedDll> ReadSharedDlls(const RegistryAccessor& registry) {
         const RegistryKey key = registry.OpenKey(
             HKEY_LOCAL_MACHINE, {"SOFTWARE", "Microsoft", "Windows", "CurrentVersion", "SharedDlls"},
             KEY_READ, view);
+        const std::string_view mark = view == RegistryView::Wow32 ? kWow32Mark : "";
         for (const std::string& name : key.ValueNames())
-            dlls.push_back({view == RegistryView::Wow32 ? name + kWow32Mark : name,
-                            FileOfView(name, view)});
+            dlls.push_back({name + std::string(mark), FileOfView(name, view), mark});
     }
     return dlls;
 }

@@ -2,6 +2,7 @@
 // The "Shared DLL Files" and "Missing Shared DLL Files" pages, which the
 // Shared DLL check of Analyze FileList fills.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "shell/ListPage.h"
@@ -14,6 +15,7 @@ namespace zarvik {
 struct SharedDll {
     std::string entry;
     std::string file;
+    std::string_view mark;  // the view's mark on the line (kWow32Mark), or none
 };
 
 // Every shared DLL registered on this machine, in enumeration order, the

@@ -66,13 +66,14 @@ void TForm1::Create() {
                 {SpeedButton2, Tool(1), "Analyze FileList", ui::glyphs::Analyze(), &F::SpeedButton2Click},
                 {SpeedButton5, Tool(2), "Clear FileList", ui::glyphs::Clear(), &F::SpeedButton5Click},
                 {SpeedButton6, Tool(3), "Generate Change Report", ui::glyphs::Report(), &F::SpeedButton6Click},
-                {SpeedButton4, Tool(4), "About Zarvik v1.1", ui::glyphs::About(), &F::SpeedButton4Click},
-                {SpeedButton7, Tool(5), "Export FileList", ui::glyphs::Export(), &F::SpeedButton7Click},
-                {SpeedButton11, Tool(6), "Display Zarvik Reporting Tool", ui::glyphs::Tool(),
+                {SpeedButton12, Tool(4), "Export Results", ui::glyphs::Table(), &F::SpeedButton12Click},
+                {SpeedButton4, Tool(5), "About Zarvik v1.1", ui::glyphs::About(), &F::SpeedButton4Click},
+                {SpeedButton7, Tool(6), "Export FileList", ui::glyphs::Export(), &F::SpeedButton7Click},
+                {SpeedButton11, Tool(7), "Display Zarvik Reporting Tool", ui::glyphs::Tool(),
                  &F::SpeedButton11Click},
-                {SpeedButton10, Tool(7), "Compare Reports", ui::glyphs::Compare(), &F::SpeedButton10Click},
-                {SpeedButton8, Tool(8), "Display Settings", ui::glyphs::Display(), &F::SpeedButton8Click},
-                {SpeedButton3, Tool(9), "Quit Zarvik v1.1", ui::glyphs::Quit(), &F::SpeedButton3Click},
+                {SpeedButton10, Tool(8), "Compare Reports", ui::glyphs::Compare(), &F::SpeedButton10Click},
+                {SpeedButton8, Tool(9), "Display Settings", ui::glyphs::Display(), &F::SpeedButton8Click},
+                {SpeedButton3, Tool(10), "Quit Zarvik v1.1", ui::glyphs::Quit(), &F::SpeedButton3Click},
                 {Label14, {420, 7, 360, 28}, "Processing, Please Wait",
                  {.color = RGB(255, 0, 0), .height = 24, .bold = true}},
             },
@@ -138,6 +139,7 @@ void TForm1::MakeCommandLists() {
         .changed = Page<FilesChangedPage>().ListBox3,
         .browser = browser.FileListBox1,
         .endBrowserScan = [&browser](bool moved) { browser.EndScan(moved); },
+        .results = results_,
     });
 }
 
@@ -159,7 +161,9 @@ void TForm1::FormCreate() {
     LoadLogView(paths);
     app_.CurrentSession().Begin(std::move(paths));
     for (const auto& page : pages_) page->Start();
+    // Until the first analysis there are no results to report or export.
     SpeedButton6.SetEnabled(false);
+    SpeedButton12.SetEnabled(false);
 }
 
 void TForm1::PrepareLogFile(const std::string& logFileName) {
@@ -267,6 +271,7 @@ void TForm1::SpeedButton7Click() {
 
 void TForm1::SpeedButton2Click() {
     SpeedButton6.SetEnabled(true);
+    SpeedButton12.SetEnabled(true);
     AnalyzeFileList(context_, {*lists_, Page<SharedDllFilesPage>(),
                                Page<MissingSharedDllFilesPage>().ListBox6, ListBox5});
 }
@@ -274,5 +279,7 @@ void TForm1::SpeedButton2Click() {
 void TForm1::SpeedButton6Click() {
     GenerateChangeReport(app_.Form2(), *lists_, Page<MissingSharedDllFilesPage>().ListBox6);
 }
+
+void TForm1::SpeedButton12Click() { ExportResults(context_, results_); }
 
 }  // namespace zarvik

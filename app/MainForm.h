@@ -35,6 +35,7 @@ public:
     ui::SpeedButton SpeedButton2;   // Analyze FileList
     ui::SpeedButton SpeedButton5;   // Clear FileList
     ui::SpeedButton SpeedButton6;   // Generate Change Report
+    ui::SpeedButton SpeedButton12;  // Export Results
     ui::SpeedButton SpeedButton4;   // About
     ui::SpeedButton SpeedButton7;   // Export FileList
     ui::SpeedButton SpeedButton11;  // Display Zarvik Reporting Tool
@@ -83,6 +84,7 @@ public:
     // --- Change analysis (analysis/) ---
     void SpeedButton2Click();  // Analyze FileList
     void SpeedButton6Click();  // Generate Change Report
+    void SpeedButton12Click();  // Export Results
 
     Application& App() { return app_; }
 
@@ -103,6 +105,7 @@ private:
     // The Registry page fills it, the Additional page shows it; it outlives both.
     ServicesSource services_;
     std::vector<std::unique_ptr<NotebookPage>> pages_;  // tab order
+    AnalysisResults results_;  // the facts of the result lists' entries
     std::optional<CommandLists> lists_;  // the pages' lists the commands work on
 };
 

@@ -37,7 +37,7 @@ void MeasureFiles(const std::string& prefix, const std::vector<std::string>& nam
         const std::string path = prefix + name;
         sink.Walking(path);
         const FileMeasure file = probe.Measure(path);
-        if (file.size == 0) sink.ZeroLength(path);
+        if (file.size == 0) sink.ZeroLength(path, file);
         measured(path, keyIsPath ? path : name, file);
     }
 }

@@ -49,7 +49,8 @@ class WalkSink {
 public:
     // The path the walk has reached, for the status line.
     virtual void Walking(std::string_view path) = 0;
-    virtual void ZeroLength(const std::string& path) = 0;
+    // An empty file, with what the probe took (its time, for the export).
+    virtual void ZeroLength(const std::string& path, const FileMeasure& file) = 0;
 
 protected:
     ~WalkSink() = default;

@@ -2,13 +2,18 @@
 
 #include <windows.h>
 
+#include <utility>
+
+#include "filelist/ResultPages.h"
 #include "shell/ProductTexts.h"
 
 namespace zarvik {
 
 void ClearChangeLists(const CommandLists& lists, CommandProgress& progress) {
-    for (ui::ListBox* list : {&lists.changed, &lists.added, &lists.deleted, &lists.zeroLength})
-        progress.Clear(*list);
+    progress.Clear(lists.changed, FilesChangedPage::kCaption);
+    progress.Clear(lists.added, FilesAddedPage::kCaption);
+    progress.Clear(lists.deleted, FilesDeletedPage::kCaption);
+    progress.Clear(lists.zeroLength, ZeroLengthFilesPage::kCaption);
 }
 
 std::optional<Listing> FileListLister::ListFiles(const std::string& directory) {
@@ -111,15 +116,27 @@ void CommandProgress::ShowStatus(bool paint) {
     statusShown_ = true;
 }
 
-void CommandProgress::Clear(ui::ListBox& list) {
+void CommandProgress::Clear(ui::ListBox& list, std::string_view caption) {
     Touch(list);
     list.Clear();
+    lists_.results.Clear(caption);
 }
 
 void CommandProgress::Append(ui::ListBox& list, std::string_view text) {
     Touch(list);
     list.Add(text);
     Tick();
+}
+
+void CommandProgress::Append(ui::ListBox& list, std::string_view text, ResultRow facts) {
+    lists_.results.Keep(std::move(facts));
+    Append(list, text);
+}
+
+void CommandProgress::ZeroLength(const std::string& path, const FileMeasure& file) {
+    Append(lists_.zeroLength, path,
+           {.list = ZeroLengthFilesPage::kCaption, .path = path, .size = 0,
+            .time = Recorded(file.writeTime)});
 }
 
 void CommandProgress::Tick() {

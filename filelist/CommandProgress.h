@@ -14,6 +14,7 @@
 #include "core/FileWalk.h"
 #include "core/TreeWalk.h"
 #include "filelist/RepaintPacer.h"
+#include "filelist/ResultRows.h"
 #include "platform/FolderFind.h"
 #include "shell/PageContext.h"
 #include "ui/Controls.h"
@@ -36,10 +37,12 @@ struct CommandLists {
     // was pointed elsewhere).
     ui::FileListBox& browser;
     std::function<void(bool moved)> endBrowserScan;
+    // The facts of the result lists' entries, kept in step with the lists.
+    AnalysisResults& results;
 };
 
-// Empties Files Changed, Files Added, Files Deleted and Zero Length Files at
-// the start of a command that fills them again.
+// Empties Files Changed, Files Added, Files Deleted and Zero Length Files,
+// and their facts, at the start of a command that fills them again.
 class CommandProgress;
 void ClearChangeLists(const CommandLists& lists, CommandProgress& progress);
 
@@ -84,12 +87,15 @@ public:
     CommandProgress& operator=(const CommandProgress&) = delete;
 
     void Status(std::string_view text);
-    void Clear(ui::ListBox& list);
+    // A result list and its facts (those kept under `caption`) emptied.
+    void Clear(ui::ListBox& list, std::string_view caption);
     void Append(ui::ListBox& list, std::string_view text);
+    // An entry appended and its facts kept (under `facts.list`).
+    void Append(ui::ListBox& list, std::string_view text, ResultRow facts);
 
     // WalkSink
     void Walking(std::string_view path) override { Status(path); }
-    void ZeroLength(const std::string& path) override { Append(lists_.zeroLength, path); }
+    void ZeroLength(const std::string& path, const FileMeasure& file) override;
 
     // DirectoryLister: points the File Browser list at an optional directory
     // with the mask "*.*"; a directory that cannot be entered is noted.

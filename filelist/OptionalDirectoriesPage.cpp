@@ -16,7 +16,7 @@ void OptionalDirectoriesPage::Create() {
                 {Title, kPageTitleRect, "Optional Directories", kPageTitle},
                 {ListBox11, {10, 40, 330, h - 48}, {.hScroll = true}},
                 {Button1, {350, 40, 130, 25}, "<----Add Dir <----", &P::Button1Click},
-                {CheckBox2, {350, 70, 135, 20}, "Include Subdirectories"},
+                {CheckBox2, {344, 70, 144, 20}, "Include Subdirectories"},
                 {Button2, {350, 96, 130, 25}, "Remove Dir", &P::Button2Click},
                 {Button3, {350, 128, 130, 25}, "Clear All", &P::Button3Click},
                 {Button5, {350, 160, 130, 25}, "Commit", &P::Button5Click},

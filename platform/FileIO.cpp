@@ -169,6 +169,11 @@ void WriteInPlace(std::string_view path, std::string_view bytes) {
 }  // namespace
 
 WriteMethod WriteWholeFile(std::string_view path, std::string_view bytes) {
+    // A folder is never replaced: Wine's replace would put the file in the
+    // place of an empty one, where Windows refuses.
+    const DWORD before = FileAttributes(path, View::Process);
+    if (before != INVALID_FILE_ATTRIBUTES && (before & FILE_ATTRIBUTE_DIRECTORY))
+        throw Win32Error(Quoted("Cannot write file", path), ERROR_ACCESS_DENIED);
     const std::string temp = std::string(path) + ".~zk";
     const std::wstring wideTemp = ApiPath(temp);
     {

@@ -52,6 +52,17 @@ std::wstring WidePath(std::string_view path) {
     return wide;
 }
 
+std::string AnsiToUtf8(std::string_view ansi) {
+    std::wstring wide;
+    AppendAnsi(wide, ansi);
+    if (wide.empty()) return {};
+    const int size = static_cast<int>(wide.size());
+    const int n = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<size_t>(n > 0 ? n : 0), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, out.data(), n, nullptr, nullptr);
+    return out;
+}
+
 std::string ProgramName(std::wstring_view name) {
     std::string out;
     if (ToAnsi(name, out)) return out;

@@ -27,6 +27,10 @@ std::string ProgramName(std::wstring_view name);
 // The wide path a file call is given: with the "\\?\" prefix once the path
 // passes MAX_PATH, where the plain form would be refused.
 std::wstring ApiPath(std::string_view path);
+// Text of the ANSI code page in UTF-8 (through UTF-16), for files written
+// for other programs: the form's escapes are left as they are
+// (zarvik::NameToUtf8 reads them).
+std::string AnsiToUtf8(std::string_view ansi);
 // The full path as the system spells it (GetFullPathNameW), if it can say.
 std::optional<std::wstring> FullWidePath(const std::wstring& path);
 

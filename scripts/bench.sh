@@ -8,7 +8,7 @@
 # one; its rows say which.
 # Usage: bench.sh [NAME [ARGS...]]   NAME: exe, filelist, processlist,
 # registry, report, viewer or strings (the last runs natively); ARGS go to it
-# (exe: build, viewer, load or tree, e.g. `bench.sh exe tree`).
+# (exe: build, viewer, load, tree or versions, e.g. `bench.sh exe tree`).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD

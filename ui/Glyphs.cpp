@@ -97,6 +97,16 @@ SpeedButton::Painter Report() {
     });
 }
 
+SpeedButton::Painter Table() {
+    return Make(RGB(0, 112, 0), [](const Pen& p, int x, int y, bool on) {
+        p.Box(x, y + 1, x + 16, y + 15, Paper(on));
+        p.Line(x, y + 4, x + 16, y + 4, 2);  // the header row
+        for (int i = 8; i < 14; i += 3) p.Line(x, y + i, x + 16, y + i);
+        p.Line(x + 5, y + 1, x + 5, y + 15);
+        p.Line(x + 10, y + 1, x + 10, y + 15);
+    });
+}
+
 SpeedButton::Painter About() { return Letters("?", RGB(0, 0, 160)); }
 
 SpeedButton::Painter Export() {

@@ -9,6 +9,7 @@ SpeedButton::Painter Build();      // a list with a plus
 SpeedButton::Painter Analyze();    // a magnifying glass
 SpeedButton::Painter Clear();      // a red cross
 SpeedButton::Painter Report();     // a page with a bold line
+SpeedButton::Painter Table();      // a sheet of cells
 SpeedButton::Painter About();      // a question mark
 SpeedButton::Painter Export();     // an arrow leaving a page
 SpeedButton::Painter Tool();       // a page with lines

@@ -35,16 +35,13 @@ struct FakeDisk final : zarvik::DirectoryLister, zarvik::FileProber {
 struct Findings final : zarvik::ChangeSink {
     std::vector<std::string> walked, zero, added, changed, deleted;
     void Walking(std::string_view path) override { walked.emplace_back(path); }
-    void ZeroLength(const std::string& path) override { zero.push_back(path); }
-    void Added(const std::string& path, int64_t size) override {
-        added.push_back(path + "=" + std::to_string(size));
+    void ZeroLength(const std::string& path, const FileMeasure&) override { zero.push_back(path); }
+    void Added(const zarvik::Finding& f) override { added.push_back(f.path + "=" + std::to_string(f.now.size)); }
+    void Changed(const zarvik::Finding& f) override {
+        changed.push_back(f.path + "=" + std::to_string(f.now.size) +
+                          zarvik::ChangeMarks(f.moved, zarvik::CompareVersionTexts(f.now.version, f.loggedVersion)));
     }
-    void Changed(const std::string& path, int64_t size, zarvik::TimeChange moved, std::string_view version,
-                 std::string_view loggedVersion) override {
-        changed.push_back(path + "=" + std::to_string(size) +
-                          zarvik::ChangeMarks(moved, zarvik::CompareVersionTexts(version, loggedVersion)));
-    }
-    void Deleted(const std::string& path) override { deleted.push_back(path); }
+    void Deleted(const zarvik::Finding& f) override { deleted.push_back(f.path); }
 };
 
 class FileWalk : public testing::Test {

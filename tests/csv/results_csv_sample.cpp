@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "analysis/ResultRows.h"
+#include "filelist/ResultRows.h"
 
 int main() {
     using zarvik::ResultRow;

@@ -6,6 +6,9 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "core/NameForm.h"
 
@@ -28,6 +31,37 @@ struct ResultRow {
     std::optional<std::string> version{};  // as recorded, in the code page
     std::optional<std::string> previousVersion{};
     std::string note{};  // the mark the list shows: "same size, newer", "older"
+};
+
+// A time, or a size as logged: 0 is none (the log keeps no empty file's
+// size, and 0 is no time).
+inline std::optional<int64_t> Recorded(int64_t value) {
+    return value != 0 ? std::optional<int64_t>(value) : std::nullopt;
+}
+// A version as recorded: empty is none.
+inline std::optional<std::string> Recorded(const std::string& version) {
+    return version.empty() ? std::nullopt : std::optional<std::string>(version);
+}
+
+// The mark a list shows after an entry (" (same size, newer)", " (32-bit)")
+// as a row's note: without its parenthesis.
+std::string NoteOfMark(std::string_view mark);
+
+// The facts of the result lists, kept beside their entries by the commands
+// that append them (Analyze; Build and Commit for Zero Length Files) and
+// emptied wherever a list is emptied, so a list still showing its
+// placeholder line has none. One store, owned by the composition root.
+class AnalysisResults {
+public:
+    void Keep(ResultRow row) { rows_.push_back(std::move(row)); }
+    // Forgets the rows of the list with that caption.
+    void Clear(std::string_view list);
+    // The rows of the lists named, list by list in the order given, each
+    // list's rows in the order they were kept.
+    std::vector<ResultRow> Rows(std::span<const std::string_view> lists) const;
+
+private:
+    std::vector<ResultRow> rows_;
 };
 
 // ISO 8601 in UTC to the whole second: "2026-12-09T20:44:01Z".

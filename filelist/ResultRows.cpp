@@ -1,4 +1,7 @@
-#include "analysis/ResultRows.h"
+#include "filelist/ResultRows.h"
+
+#include <algorithm>
+#include <iterator>
 
 #include "core/CsvText.h"
 
@@ -57,6 +60,23 @@ std::string Text(const std::optional<std::string>& text, const AnsiToUtf8& ansi)
 }
 
 }  // namespace
+
+std::string NoteOfMark(std::string_view mark) {
+    if (mark.starts_with(" (") && mark.ends_with(')')) return std::string(mark.substr(2, mark.size() - 3));
+    return std::string(mark);
+}
+
+void AnalysisResults::Clear(std::string_view list) {
+    std::erase_if(rows_, [&](const ResultRow& row) { return row.list == list; });
+}
+
+std::vector<ResultRow> AnalysisResults::Rows(std::span<const std::string_view> lists) const {
+    std::vector<ResultRow> rows;
+    for (const std::string_view list : lists)
+        std::copy_if(rows_.begin(), rows_.end(), std::back_inserter(rows),
+                     [&](const ResultRow& row) { return row.list == list; });
+    return rows;
+}
 
 std::string IsoTimeUtc(int64_t ticks) {
     const int64_t seconds = FloorDivide(ticks, kTicksPerSecond);
