@@ -116,9 +116,9 @@ private:
     bool own_ = true;
 };
 
-void CheckSharedDlls(Session& session, const AnalysisLists& lists, CommandProgress& progress) {
+void CheckSharedDlls(const Session& session, const AnalysisLists& lists, CommandProgress& progress) {
     AnalysisResults& results = lists.files.results;
-    const std::vector<SharedDll> dlls = ReadSharedDlls(session.Registry);
+    const std::vector<SharedDll> dlls = ReadSharedDlls(session.Registry());
     lists.sharedDlls.List(dlls);
     results.Clear(SharedDllFilesPage::kCaption);
     for (const SharedDll& dll : dlls) {
@@ -140,7 +140,7 @@ void CheckSharedDlls(Session& session, const AnalysisLists& lists, CommandProgre
 }  // namespace
 
 void AnalyzeFileList(const PageContext& context, const AnalysisLists& lists) {
-    Session& session = context.session;
+    const Session& session = context.session;
     const CommandLists& files = lists.files;
     CommandProgress progress(context, files, true);
     ResultLists results(progress, files);

@@ -16,7 +16,7 @@
 namespace zarvik {
 
 Application::Application(Prompts& prompts, SystemPaths& paths)
-    : Session(paths), prompts_(prompts) {
+    : prompts_(prompts), paths_(paths) {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES |
                                              ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS};
     ::InitCommonControlsEx(&icc);
@@ -70,19 +70,25 @@ void Application::ShowError(const std::string& message) {
     prompts_.ShowError(owner, message, kProductTitle);
 }
 
-void Application::AppendReportBlock(std::string_view heading,
-                                    const std::vector<std::string>& lines) {
-    Form2().AppendReportBlock(heading, lines);
+void Application::Forwarders::AppendReportBlock(std::string_view heading,
+                                                const std::vector<std::string>& lines) {
+    app_.Form2().AppendReportBlock(heading, lines);
 }
 
-void Application::OpenInViewer(const std::string& path) { Form5().OpenInViewer(path); }
-
-void Application::OpenSelectedFile(const ui::FileListBox& list) { Form5().OpenSelectedFile(list); }
-
-void Application::OpenSelectedListEntry(const ui::ListBox& list) {
-    Form5().OpenSelectedListEntry(list);
+void Application::Forwarders::OpenInViewer(const std::string& path) {
+    app_.Form5().OpenInViewer(path);
 }
 
-void Application::OpenSelectedEntry(const ui::ListBox& list) { Form5().OpenSelectedEntry(list); }
+void Application::Forwarders::OpenSelectedFile(const ui::FileListBox& list) {
+    app_.Form5().OpenSelectedFile(list);
+}
+
+void Application::Forwarders::OpenSelectedListEntry(const ui::ListBox& list) {
+    app_.Form5().OpenSelectedListEntry(list);
+}
+
+void Application::Forwarders::OpenSelectedEntry(const ui::ListBox& list) {
+    app_.Form5().OpenSelectedEntry(list);
+}
 
 }  // namespace zarvik

@@ -1,8 +1,8 @@
 #pragma once
 // The composition root: the session (directories, the log, the registry),
 // the platform services and every window. One object, created at start-up
-// and kept until the program ends. It is the pages' report sink and file
-// viewer, handing each call to the window made after the pages.
+// and kept until the program ends. The pages' report sink and file viewer
+// are its forwarders to the windows made after the pages.
 #include <memory>
 #include <string>
 #include <string_view>
@@ -23,7 +23,7 @@ class TForm6;
 class TForm7;
 class TForm9;
 
-class Application final : public Session, public ReportSink, public FileViewer {
+class Application final {
 public:
     Application(Prompts& prompts, SystemPaths& paths);
     ~Application();
@@ -37,19 +37,19 @@ public:
     int Run();
 
     Prompts& Dialogs() { return prompts_; }
+    // Where start-up looks for the directories.
+    SystemPaths& Paths() { return paths_; }
+    // Begun by the main window's FormCreate; the pages read it.
+    Session& CurrentSession() { return session_; }
+    ReportSink& Reports() { return forwarders_; }
+    FileViewer& Viewer() { return forwarders_; }
     // The window that carries the task-bar button and owns the main window.
     HWND TaskbarWindow() const { return taskbarWindow_.Handle(); }
     // Shows a command's error in a message box owned by the main window.
     void ShowError(const std::string& message);
 
-    // ReportSink: the Reporting Tool.
-    void AppendReportBlock(std::string_view heading, const std::vector<std::string>& lines) override;
-    // FileViewer: the File Viewer.
-    void OpenInViewer(const std::string& path) override;
-    void OpenSelectedFile(const ui::FileListBox& list) override;
-    void OpenSelectedListEntry(const ui::ListBox& list) override;
-    void OpenSelectedEntry(const ui::ListBox& list) override;
-
+    // Every window: the main window's toolbar opens the others, and the
+    // tests and benchmarks drive each of them.
     TForm1& Form1() { return *form1_; }
     TForm2& Form2() { return *form2_; }
     TForm3& Form3() { return *form3_; }
@@ -60,7 +60,26 @@ public:
     TForm9& Form9() { return *form9_; }
 
 private:
+    // The Reporting Tool and the File Viewer as the pages reach them: the
+    // pages are made before those windows are.
+    class Forwarders final : public ReportSink, public FileViewer {
+    public:
+        explicit Forwarders(Application& app) : app_(app) {}
+        void AppendReportBlock(std::string_view heading,
+                               const std::vector<std::string>& lines) override;
+        void OpenInViewer(const std::string& path) override;
+        void OpenSelectedFile(const ui::FileListBox& list) override;
+        void OpenSelectedListEntry(const ui::ListBox& list) override;
+        void OpenSelectedEntry(const ui::ListBox& list) override;
+
+    private:
+        Application& app_;
+    };
+
     Prompts& prompts_;
+    SystemPaths& paths_;
+    Session session_;
+    Forwarders forwarders_{*this};
     // Outlives every window, which it owns or stands beside.
     ui::ApplicationWindow taskbarWindow_;
     std::unique_ptr<TForm1> form1_;

@@ -44,7 +44,8 @@ ui::Rect Tool(int i) { return {6 + 27 * i, 7, 25, 25}; }
 }  // namespace
 
 TForm1::TForm1(Application& app)
-    : app_(app), context_{app, app.Dialogs(), app, app, *this, *this} {}
+    : app_(app),
+      context_{app.CurrentSession(), app.Dialogs(), app.Reports(), app.Viewer(), *this, *this} {}
 
 TForm1::~TForm1() = default;
 
@@ -117,11 +118,10 @@ void TForm1::CreatePages() {
     AddPage<FileBrowserPage>();
     MakeCommandLists();
     AddPage<OptionalDirectoriesPage>(*lists_, [this] { Page<LogViewPage>().ReloadLogView(); });
-    AddPage<RegistryPage>();
+    AddPage<RegistryPage>(services_);
     AddPage<DdePage>();
-    AddPage<AdditionalPage>([this] { Page<RegistryPage>().RebuildRegistryLists(); });
+    AddPage<AdditionalPage>(services_, [this] { Page<RegistryPage>().RebuildRegistryLists(); });
     for (const auto& page : pages_) page->Create();
-    WirePages();
     PageControl1.SetActivePage(Page<AdditionalPage>().Sheet());
 }
 
@@ -143,63 +143,59 @@ void TForm1::MakeCommandLists() {
     });
 }
 
-// What a page needs of a page made after it.
-void TForm1::WirePages() {
-    auto& registry = Page<RegistryPage>();
-    registry.ServicesList = &Page<AdditionalPage>().ListBox9;
-}
-
 // --- Start-up ---------------------------------------------------------------
 
 void TForm1::FormCreate() {
     Label14.Hide();
 
     // MAX_PATH buffers, not the 29 characters of old.
-    app_.WindowsPath = app_.Paths().WindowsDirectory() + "\\";
-    app_.SystemPath = app_.Paths().SystemDirectory() + "\\";
+    SessionPaths paths;
+    paths.windowsPath = app_.Paths().WindowsDirectory() + "\\";
+    paths.systemPath = app_.Paths().SystemDirectory() + "\\";
     const std::string wow64 = app_.Paths().SystemWow64Directory();
-    app_.SystemWow64Path = wow64.empty() ? wow64 : wow64 + "\\";
-    app_.LogFileName = app_.WindowsPath + "Zarvik.ini";
+    paths.systemWow64Path = wow64.empty() ? wow64 : wow64 + "\\";
+    paths.logFileName = paths.windowsPath + "Zarvik.ini";
 
-    PrepareLogFile();
-    ChooseLogFile();
-    LoadLogView();
-    app_.OpenLogFile(app_.LogFileName);
+    PrepareLogFile(paths.logFileName);
+    ChooseLogFile(paths);
+    LoadLogView(paths);
+    app_.CurrentSession().Begin(std::move(paths));
     for (const auto& page : pages_) page->Start();
     // Until the first analysis there are no results to report or export.
     SpeedButton6.SetEnabled(false);
     SpeedButton12.SetEnabled(false);
 }
 
-void TForm1::PrepareLogFile() {
+void TForm1::PrepareLogFile(const std::string& logFileName) {
     // Create it if missing without touching an existing one, then make sure
     // it is writable. A failure shows when the log is read.
-    platform::PrepareWritableFile(app_.LogFileName);
+    platform::PrepareWritableFile(logFileName);
 }
 
-void TForm1::ChooseLogFile() {
+void TForm1::ChooseLogFile(SessionPaths& paths) {
     if (!app_.Dialogs().Ask(Handle(), "Do you wish to Open an External List File",
                             kProductTitle))
         return;
     FileDialogOptions options;
     options.filter = "Ini File|*.ini";
     if (auto chosen = app_.Dialogs().OpenFile(Handle(), options)) {
-        app_.LogFileName = *chosen;
+        paths.logFileName = *chosen;
+        paths.externalList = true;
         SetExternalListMode(true);
     }
 }
 
-void TForm1::LoadLogView() {
+void TForm1::LoadLogView(SessionPaths& paths) {
     LogViewPage& view = Page<LogViewPage>();
-    const std::string ownLog = app_.WindowsPath + "Zarvik.ini";
+    const std::string ownLog = paths.windowsPath + "Zarvik.ini";
     try {
-        view.ReloadLogView();
+        view.LoadLogView(paths.logFileName);
         return;
     } catch (const std::exception& e) {
         // This machine's own log was the one that failed: nothing else to
         // try. An external list that failed gives way to it, and the user
         // must know that Build, Clear and Commit now write this machine's log.
-        if (!app_.ExternalList) {
+        if (!paths.externalList) {
             app_.ShowError(e.what());
             return;
         }
@@ -207,17 +203,17 @@ void TForm1::LoadLogView() {
                        ownLog);
     }
     // So no command ever runs without a store.
-    app_.LogFileName = ownLog;
+    paths.logFileName = ownLog;
+    paths.externalList = false;
     SetExternalListMode(false);
     try {
-        view.ReloadLogView();
+        view.LoadLogView(paths.logFileName);
     } catch (const std::exception& e) {
         app_.ShowError(e.what());
     }
 }
 
 void TForm1::SetExternalListMode(bool external) {
-    app_.ExternalList = external;
     // The commands that write the log file.
     for (ui::Window* w : std::initializer_list<ui::Window*>{
              &SpeedButton1, &SpeedButton5, &SpeedButton7, &Page<OptionalDirectoriesPage>().Button5})

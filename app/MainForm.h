@@ -12,6 +12,7 @@
 
 #include "filelist/CommandProgress.h"
 #include "shell/Page.h"
+#include "system/ServicesSource.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 
@@ -90,17 +91,19 @@ public:
 private:
     void CreatePages();
     void MakeCommandLists();
-    void WirePages();
     // A page gets what it needs of other pages as it is made.
     template <class P, class... Links>
     void AddPage(Links&&... links);
-    void PrepareLogFile();
-    void ChooseLogFile();
-    void LoadLogView();
+    // Start-up's steps before the session begins, on what it has found so far.
+    void PrepareLogFile(const std::string& logFileName);
+    void ChooseLogFile(SessionPaths& paths);
+    void LoadLogView(SessionPaths& paths);
     void SetExternalListMode(bool external);
 
     Application& app_;
     const PageContext context_;
+    // The Registry page fills it, the Additional page shows it; it outlives both.
+    ServicesSource services_;
     std::vector<std::unique_ptr<NotebookPage>> pages_;  // tab order
     AnalysisResults results_;  // the facts of the result lists' entries
     std::optional<CommandLists> lists_;  // the pages' lists the commands work on

@@ -209,11 +209,11 @@ Figures RunCommands(int n) {
     auto listed = [&] {
         std::vector<std::string> all;
         for (const std::string& name : main.Page<zarvik::WindowsFilesPage>().FileListBox3.Names())
-            all.push_back(app->WindowsPath + name);
+            all.push_back(app->CurrentSession().WindowsPath() + name);
         for (const std::string& name : main.Page<zarvik::SystemFilesPage>().FileListBox4.Names())
-            all.push_back(app->SystemPath + name);
+            all.push_back(app->CurrentSession().SystemPath() + name);
         for (const std::string& name : main.Page<zarvik::SystemWow64FilesPage>().FileListBox5.Names())
-            all.push_back(app->SystemWow64Path + name);
+            all.push_back(app->CurrentSession().SystemWow64Path() + name);
         return all;
     };
 
@@ -243,10 +243,10 @@ Figures RunCommands(int n) {
 
     files = listed();
     std::vector<std::string> logged;
-    for (const std::string& k : app->LogFile().ReadSectionKeys("Windows")) logged.push_back(app->WindowsPath + k);
-    for (const std::string& k : app->LogFile().ReadSectionKeys("Windows\\System")) logged.push_back(app->SystemPath + k);
-    for (const std::string& k : app->LogFile().ReadSectionKeys(zarvik::kSystemWow64Section))
-        logged.push_back(app->SystemWow64Path + k);
+    for (const std::string& k : app->CurrentSession().LogFile().ReadSectionKeys("Windows")) logged.push_back(app->CurrentSession().WindowsPath() + k);
+    for (const std::string& k : app->CurrentSession().LogFile().ReadSectionKeys("Windows\\System")) logged.push_back(app->CurrentSession().SystemPath() + k);
+    for (const std::string& k : app->CurrentSession().LogFile().ReadSectionKeys(zarvik::kSystemWow64Section))
+        logged.push_back(app->CurrentSession().SystemWow64Path() + k);
     f.analyzeFloor = 1e300;
     for (int pass = 0; pass < 2; ++pass) {
         auto start = Clock::now();

@@ -10,11 +10,11 @@ namespace zarvik {
 
 std::vector<ListedDirectory> MainDirectories(const Session& session, const CommandLists& lists) {
     std::vector<ListedDirectory> directories{
-        {{session.WindowsPath, kWindowsSection}, &lists.windows},
-        {{session.SystemPath, kSystemSection}, &lists.system},
+        {{session.WindowsPath(), kWindowsSection}, &lists.windows},
+        {{session.SystemPath(), kSystemSection}, &lists.system},
     };
     if (lists.systemWow64)
-        directories.push_back({{session.SystemWow64Path, kSystemWow64Section}, lists.systemWow64});
+        directories.push_back({{session.SystemWow64Path(), kSystemWow64Section}, lists.systemWow64});
     return directories;
 }
 
@@ -22,7 +22,7 @@ bool BuildFileList(const PageContext& context, const CommandLists& lists) {
     if (!context.prompts.Ask(context.owner.Handle(), "Do you wish to Build FileList now",
                              kProductTitle))
         return false;
-    Session& session = context.session;
+    const Session& session = context.session;
     context.status.SetStatus("<-----Building FileList----->");
     CommandProgress progress(context, lists, false);
     ClearChangeLists(lists, progress);

@@ -31,16 +31,16 @@ const ListPageDescriptor kSystemWow64Files{
 WindowsFilesPage::WindowsFilesPage(const PageContext& context, ui::TabSheet& sheet)
     : ListPage(context, sheet, kWindowsFiles) {}
 
-void WindowsFilesPage::Start() { FileListBox3.SetDirectory(session_.WindowsPath); }
+void WindowsFilesPage::Start() { FileListBox3.SetDirectory(session_.WindowsPath()); }
 
 SystemFilesPage::SystemFilesPage(const PageContext& context, ui::TabSheet& sheet)
     : ListPage(context, sheet, kSystemFiles) {}
 
-void SystemFilesPage::Start() { FileListBox4.SetDirectory(session_.SystemPath); }
+void SystemFilesPage::Start() { FileListBox4.SetDirectory(session_.SystemPath()); }
 
 SystemWow64FilesPage::SystemWow64FilesPage(const PageContext& context, ui::TabSheet& sheet)
     : ListPage(context, sheet, kSystemWow64Files) {}
 
-void SystemWow64FilesPage::Start() { FileListBox5.SetDirectory(session_.SystemWow64Path); }
+void SystemWow64FilesPage::Start() { FileListBox5.SetDirectory(session_.SystemWow64Path()); }
 
 }  // namespace zarvik

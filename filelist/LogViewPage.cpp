@@ -23,7 +23,11 @@ void LogViewPage::Create() {
             });
 }
 
-void LogViewPage::ReloadLogView() { Memo9.SetLines(CrLfLines(ReadWholeFile(session_.LogFileName))); }
+void LogViewPage::ReloadLogView() { LoadLogView(session_.LogFileName()); }
+
+void LogViewPage::LoadLogView(const std::string& logFileName) {
+    Memo9.SetLines(CrLfLines(ReadWholeFile(logFileName)));
+}
 
 void LogViewPage::Button4Click() { ReloadLogView(); }
 

@@ -22,6 +22,8 @@ public:
 
     // Reloads the view from LogFileName; on failure the view keeps its text.
     void ReloadLogView();
+    // The same from a log start-up is still choosing, before the session begins.
+    void LoadLogView(const std::string& logFileName);
     // The text as last loaded.
     std::vector<std::string> ViewLines() const { return Memo9.Lines(); }
     void Button4Click();

@@ -43,7 +43,7 @@ protected:
     void ShowError(const std::string& message) const;
 
     const PageContext context_;
-    Session& session_;
+    const Session& session_;
     Prompts& prompts_;
     ReportSink& reports_;
     FileViewer& viewer_;

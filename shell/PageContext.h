@@ -23,31 +23,45 @@ class Window;
 
 namespace zarvik {
 
-// The machine and the log this run works on.
+// What start-up finds before the log store opens: the directories, each
+// with "\" appended, and the log it chose.
+struct SessionPaths {
+    std::string windowsPath;
+    std::string systemPath;  // the native one on 64-bit Windows
+    // The 32-bit System directory of 64-bit Windows; empty on 32-bit Windows.
+    std::string systemWow64Path;
+    std::string logFileName;
+    bool externalList = false;
+};
+
+// The machine and the log this run works on. Start-up begins it once; pages
+// hold it const, so none can change what another reads.
 class Session {
 public:
-    explicit Session(SystemPaths& paths);
+    Session();
     ~Session();
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    SystemPaths& Paths() { return paths_; }
+    // Takes what start-up found and opens the log store on its log; a
+    // second call is a fault of the program.
+    void Begin(SessionPaths paths);
 
-    std::string WindowsPath;  // with "\" appended
-    std::string SystemPath;   // with "\" appended; the native one on 64-bit Windows
-    // The 32-bit System directory of 64-bit Windows with "\" appended;
-    // empty on 32-bit Windows.
-    std::string SystemWow64Path;
-    std::string LogFileName;
-    bool ExternalList = false;
-    RegistryAccessor Registry;
+    const std::string& WindowsPath() const { return paths_.windowsPath; }
+    const std::string& SystemPath() const { return paths_.systemPath; }
+    const std::string& SystemWow64Path() const { return paths_.systemWow64Path; }
+    const std::string& LogFileName() const { return paths_.logFileName; }
+    bool ExternalList() const { return paths_.externalList; }
+    // Stateless, so reading the session is all a page needs to use it.
+    const RegistryAccessor& Registry() const { return registry_; }
 
-    // The store on LogFileName; opened at start-up and never left unopened.
-    LogStore& LogFile();
-    void OpenLogFile(const std::string& path);
+    // The store on LogFileName; open from Begin on. The store is the log's,
+    // not the session's: writing it leaves the session as it was.
+    LogStore& LogFile() const;
 
 private:
-    SystemPaths& paths_;
+    SessionPaths paths_;
+    RegistryAccessor registry_;
     std::unique_ptr<LogFileSystem> logFileSystem_;
     std::unique_ptr<LogStore> logFile_;
 };
@@ -92,7 +106,7 @@ protected:
 };
 
 struct PageContext {
-    Session& session;
+    const Session& session;
     Prompts& prompts;
     ReportSink& reports;
     FileViewer& viewer;

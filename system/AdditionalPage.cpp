@@ -28,7 +28,7 @@ void AdditionalPage::Create() {
 void AdditionalPage::Start() { LoadWinIni(); }
 
 void AdditionalPage::LoadWinIni() {
-    const std::string path = session_.WindowsPath + "win.ini";
+    const std::string path = session_.WindowsPath() + "win.ini";
     if (!FilePresent(path)) return;
     try {
         Memo21.SetLines(ReadTextLines(path));
@@ -46,7 +46,7 @@ void AdditionalPage::Button53Click() {
     if (!prompts_.Ask(Owner(), "Do you want to save Win.ini", kProductTitle)) return;
     // Written beside it and moved into place: a failed save leaves the old
     // file whole, and the editor keeps its text.
-    const std::string path = session_.WindowsPath + "win.ini";
+    const std::string path = session_.WindowsPath() + "win.ini";
     if (WriteTextLines(path, Memo21.Lines()) == WriteMethod::InPlace)
         prompts_.Tell(Owner(), InPlaceWriteText(path), kProductTitle);
 }

@@ -4,17 +4,20 @@
 #include <utility>
 
 #include "shell/Page.h"
+#include "system/ServicesSource.h"
 
 namespace zarvik {
 
 class AdditionalPage final : public NotebookPage {
 public:
     static constexpr const char* kCaption = "Additional";
-    // `rebuildRegistryLists` lists the registry again, the services into
-    // ListBox9 among them.
-    AdditionalPage(const PageContext& context, ui::TabSheet& sheet,
+    // ListBox9 shows the services of `services`; `rebuildRegistryLists`
+    // lists the registry again, the services among them.
+    AdditionalPage(const PageContext& context, ui::TabSheet& sheet, ServicesSource& services,
                    std::function<void()> rebuildRegistryLists)
-        : NotebookPage(context, sheet), rebuildRegistryLists_(std::move(rebuildRegistryLists)) {}
+        : NotebookPage(context, sheet), rebuildRegistryLists_(std::move(rebuildRegistryLists)) {
+        services.ShowIn(ListBox9);
+    }
     void Create() override;
     void Start() override;
 

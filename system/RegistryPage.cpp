@@ -92,10 +92,10 @@ void RegistryPage::TabSheet14Show() { RebuildRegistryLists(); }
 void RegistryPage::Button29Click() { RebuildRegistryLists(); }
 
 void RegistryPage::RebuildRegistryLists() {
-    for (ui::ListBox* list : {&ListBox10, &ListBox12, &ListBox13, &ListBox14, ServicesList})
-        if (list) list->Clear();
+    for (ui::ListBox* list : {&ListBox10, &ListBox12, &ListBox13, &ListBox14}) list->Clear();
+    services_.Clear();
     for (ui::Edit* field : {&Edit9, &Edit10, &Edit11, &Edit12}) field->SetText("");
-    const RegistryAccessor& registry = session_.Registry;
+    const RegistryAccessor& registry = session_.Registry();
     std::vector<std::string> skipped;
 
     ListShellApplications(ListBox14, skipped);
@@ -123,7 +123,7 @@ void RegistryPage::RebuildRegistryLists() {
             Note(skipped, e);
         }
     }
-    if (ServicesList) ServicesList->SetItems(entries);
+    services_.Show(entries);
 
     // Told once the lists are whole, so the page behind the message is too.
     for (const std::string& message : skipped) ShowError(message);
@@ -133,7 +133,7 @@ void RegistryPage::ListStartupKey(ui::ListBox& list, const char* key, StartupEnt
     entries.clear();
     std::vector<std::string> lines;
     for (RegistryView view : RegistryViews()) {
-        for (std::string& name : OpenStartupKey(session_.Registry, key, KEY_READ, view).ValueNames()) {
+        for (std::string& name : OpenStartupKey(session_.Registry(), key, KEY_READ, view).ValueNames()) {
             lines.push_back(view == RegistryView::Wow32 ? name + kWow32Mark : name);
             entries.push_back({std::move(name), view});
         }
@@ -155,7 +155,7 @@ void RegistryPage::ListShellApplications(ui::ListBox& list) {
 }
 
 void RegistryPage::ListShellApplications(ui::ListBox& list, std::vector<std::string>& skipped) {
-    const RegistryAccessor& registry = session_.Registry;
+    const RegistryAccessor& registry = session_.Registry();
     std::vector<std::string> entries;
     // The command key of each class opened with its whole path: the same
     // outcome as part by part, at one call instead of four for each of the
@@ -181,7 +181,7 @@ void RegistryPage::ShowSelectedValue(const ui::ListBox& list, const StartupEntri
     field.SetText("");
     shown = entry.view;
     field.SetText(
-        OpenStartupKey(session_.Registry, key, KEY_READ, entry.view).ReadString(entry.name).value_or(""));
+        OpenStartupKey(session_.Registry(), key, KEY_READ, entry.view).ReadString(entry.name).value_or(""));
 }
 
 void RegistryPage::ListBox10Click() {
@@ -202,7 +202,7 @@ void RegistryPage::RemoveSelected(const ui::ListBox& list, const StartupEntries&
     if (!prompts_.Ask(Owner(), "Do you wish to Delete this entry", kProductTitle))
         return;
     // Whether it went shows in the rebuilt list.
-    OpenStartupKey(session_.Registry, key, KEY_SET_VALUE, entry.view).DeleteValue(entry.name);
+    OpenStartupKey(session_.Registry(), key, KEY_SET_VALUE, entry.view).DeleteValue(entry.name);
     RebuildRegistryLists();
 }
 
@@ -221,7 +221,7 @@ void RegistryPage::Button16Click() {
                             "The Shell Open Command is empty: nothing was written", kProductTitle);
         return;
     }
-    const RegistryKey key = OpenShellOpenCommand(session_.Registry, KEY_SET_VALUE);
+    const RegistryKey key = OpenShellOpenCommand(session_.Registry(), KEY_SET_VALUE);
     if (key) key.WriteString("", command);
 }
 
@@ -234,7 +234,7 @@ void RegistryPage::OpenStartupFile(const ui::Edit& field, RegistryView view) {
     // its view's programs.
     if (!FilePresent(path)) {
         const std::string wow = view == RegistryView::Wow32 ? Wow64SystemDirectory() : "";
-        path = (wow.empty() ? session_.SystemPath : wow) + name;
+        path = (wow.empty() ? session_.SystemPath() : wow) + name;
     }
     viewer_.OpenInViewer(path);
 }

@@ -1,20 +1,22 @@
 #pragma once
 // The "Registry Services" page: what the machine starts from the Run,
 // RunOnce and RunServices keys, the shell-open command of executables and
-// every class with a shell-open command. Its rebuild also fills the services
-// list of the Additional page.
+// every class with a shell-open command. Its rebuild also reads the services,
+// into the source the Additional page shows them from.
 #include <string>
 #include <vector>
 
 #include "shell/Page.h"
 #include "shell/Registry.h"
+#include "system/ServicesSource.h"
 
 namespace zarvik {
 
 class RegistryPage final : public NotebookPage {
 public:
     static constexpr const char* kCaption = "Registry Services";
-    using NotebookPage::NotebookPage;
+    RegistryPage(const PageContext& context, ui::TabSheet& sheet, ServicesSource& services)
+        : NotebookPage(context, sheet), services_(services) {}
     void Create() override;
 
     ui::Label RunLabel;
@@ -41,9 +43,6 @@ public:
     // applications, the shell-open command and the Additional page's
     // services. A value that is not text is reported once and left out.
     void RebuildRegistryLists();
-    // The Additional page's list of services, which RebuildRegistryLists
-    // fills too; handed over by the composition root.
-    ui::ListBox* ServicesList = nullptr;
     void ListShellApplications(ui::ListBox& list);
     void ListBox10Click();
     void ListBox12Click();
@@ -81,6 +80,7 @@ private:
     void RemoveSelected(const ui::ListBox& list, const StartupEntries& entries, const char* key);
     void OpenStartupFile(const ui::Edit& field, RegistryView view);
 
+    ServicesSource& services_;
     StartupEntries runEntries_, runOnceEntries_, runServicesEntries_;
     // The view of the value each start-up field shows, whose files it names.
     RegistryView edit9View_{}, edit10View_{}, edit12View_{};

@@ -9,6 +9,7 @@
 namespace ui {
 
 void ToolTip::Create(HWND owner) {
+    Destroy();
     hwnd_ = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
                               WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
@@ -27,13 +28,17 @@ void ToolTip::AddTool(HWND control, std::string_view text) {
     ::SendMessageA(hwnd_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
 }
 
-ToolTip::~ToolTip() {
+ToolTip::~ToolTip() { Destroy(); }
+
+void ToolTip::Destroy() {
+    // The owner's destruction may have taken the window already.
     if (hwnd_ && ::IsWindow(hwnd_)) ::DestroyWindow(hwnd_);
+    hwnd_ = nullptr;
 }
 
 ToolTip& ToolTip::operator=(ToolTip&& other) noexcept {
     if (this != &other) {
-        if (hwnd_ && ::IsWindow(hwnd_)) ::DestroyWindow(hwnd_);
+        Destroy();
         hwnd_ = std::exchange(other.hwnd_, nullptr);
     }
     return *this;

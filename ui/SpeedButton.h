@@ -20,12 +20,15 @@ public:
     ToolTip& operator=(ToolTip&& other) noexcept;
     ToolTip(const ToolTip&) = delete;
     ToolTip& operator=(const ToolTip&) = delete;
+    // A second call replaces the window the first one made.
     void Create(HWND owner);
     void AddTool(HWND control, std::string_view text);
     HWND Handle() const { return hwnd_; }
     ~ToolTip();
 
 private:
+    void Destroy();
+
     HWND hwnd_ = nullptr;
 };
 

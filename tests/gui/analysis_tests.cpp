@@ -131,7 +131,7 @@ TEST_F(Analyze, FilesPutIntoADirectoryLoggedEmptyAreAdded) {
     WriteFileOfSize(wow + "NEW.DLL", 2000);
     Run();
     EXPECT_EQ(WithoutLog(Added()), Lines{wow + "NEW.DLL = 2K"});
-    App().LogFile().EraseSection("Windows\\SysWOW64 Times");
+    App().CurrentSession().LogFile().EraseSection("Windows\\SysWOW64 Times");
     Run();
     EXPECT_EQ(WithoutLog(Added()), Lines{});
 }
@@ -155,7 +155,7 @@ TEST_F(Analyze, ASameSizeReplacementIsChangedByItsTimeWhenTheLogHasOne) {
     EXPECT_EQ(WithoutLog(Changed()), (Lines{Sys("KERNEL.DLL") + " = 3K (same size, newer)",
                                             Sys("OLDER.DLL") + " = 3K (same size, older)"}));
 
-    zarvik::LogStore& log = App().LogFile();
+    zarvik::LogStore& log = App().CurrentSession().LogFile();
     log.EraseSection("Windows\\System Times");
     Run();
     EXPECT_EQ(WithoutLog(Changed()), Lines{});
@@ -170,7 +170,7 @@ TEST_F(Analyze, AVersionChangeIsListedWithBothVersionsAndADowngradeIsMarked) {
     WriteFile(Sys("DAMAGED.DLL"), newer.substr(0, 1000));
     Start();
     Build();
-    zarvik::LogStore& log = App().LogFile();
+    zarvik::LogStore& log = App().CurrentSession().LogFile();
     EXPECT_EQ(log.ReadSectionKeys("Windows\\System Versions"), (Lines{"DOWN.DLL", "UP.DLL"}));
     EXPECT_EQ(log.ReadInteger("Windows\\System", "DAMAGED.DLL", 0), 1000);
 

@@ -129,6 +129,15 @@ TEST_F(Lists, SpeedButtonGroupKeepsOneDown) {
     EXPECT_EQ(clicks, 1) << "a disabled button does nothing";
 }
 
+TEST_F(Lists, AToolTipCreatedAgainLeavesNoWindowBehind) {
+    ui::ToolTip tips;
+    tips.Create(form.Handle());
+    const HWND first = tips.Handle();
+    tips.Create(form.Handle());
+    EXPECT_FALSE(::IsWindow(first));
+    EXPECT_TRUE(::IsWindow(tips.Handle()));
+}
+
 TEST_F(Lists, AListWithAHorizontalBarScrollsToItsWidestEntry) {
     ui::ListBox list;
     list.Create(form.Handle(), {0, 0, 100, 100}, {.hScroll = true});

@@ -83,9 +83,9 @@ TEST_F(BuildFileList, LogsEveryNonEmptyListedFileAndListsEmptyOnes) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
     ::GetFileAttributesExA(Sys("KERNEL.DLL").c_str(), GetFileExInfoStandard, &data);
     const ULARGE_INTEGER time{{data.ftLastWriteTime.dwLowDateTime, data.ftLastWriteTime.dwHighDateTime}};
-    EXPECT_EQ(App().LogFile().ReadInteger("Windows\\System Times", "KERNEL.DLL", 0),
+    EXPECT_EQ(App().CurrentSession().LogFile().ReadInteger("Windows\\System Times", "KERNEL.DLL", 0),
               static_cast<int64_t>(time.QuadPart));
-    EXPECT_EQ(App().LogFile().ReadInteger("Windows\\System Times", "ZERO.DLL", 0), 0);
+    EXPECT_EQ(App().CurrentSession().LogFile().ReadInteger("Windows\\System Times", "ZERO.DLL", 0), 0);
 }
 
 TEST_F(BuildFileList, AnEmptyWindowsDirectoryCreatesNoSection) {

@@ -58,7 +58,7 @@ TEST_F(Faults, AnExternalListOfGarbageStartsAndAnalyzesWhatItCan) {
         WriteFileOfSize(Win("KEPT.TXT"), 100);
         WriteFileOfSize(Sys("OTHER.DLL"), 10);
         StartWithExternalList(other / "list.ini");
-        EXPECT_EQ(App().LogFileName, other / "list.ini");
+        EXPECT_EQ(App().CurrentSession().LogFileName(), other / "list.ini");
         EXPECT_TRUE(prompts.Errors().empty());
 
         Analyze();

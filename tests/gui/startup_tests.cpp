@@ -21,10 +21,10 @@ TEST_F(Startup, NormalModeCreatesAMissingLogAsAnEmptyFile) {
     Start();
     ASSERT_TRUE(Exists(LogPath()));
     EXPECT_EQ(ReadFile(LogPath()), "");
-    EXPECT_EQ(App().LogFileName, LogPath());
-    EXPECT_EQ(App().WindowsPath, WindowsDir() + "\\");
-    EXPECT_EQ(App().SystemPath, SystemDir() + "\\");
-    EXPECT_FALSE(App().ExternalList);
+    EXPECT_EQ(App().CurrentSession().LogFileName(), LogPath());
+    EXPECT_EQ(App().CurrentSession().WindowsPath(), WindowsDir() + "\\");
+    EXPECT_EQ(App().CurrentSession().SystemPath(), SystemDir() + "\\");
+    EXPECT_FALSE(App().CurrentSession().ExternalList());
     EXPECT_EQ(prompts.Questions(),
               std::vector<std::string>{"Do you wish to Open an External List File"});
     EXPECT_EQ(prompts.asked.front().title, "Zarvik v1.1");
@@ -42,7 +42,7 @@ TEST_F(Startup, EveryControlLiesInsideItsPage) {
 
 TEST_F(Startup, CancellingTheOpenDialogGivesNormalMode) {
     StartWithExternalList(std::nullopt);
-    EXPECT_EQ(App().LogFileName, LogPath());
+    EXPECT_EQ(App().CurrentSession().LogFileName(), LogPath());
     EXPECT_TRUE(Main().SpeedButton1.Enabled());
     ASSERT_EQ(prompts.dialogs.size(), 1u);
     EXPECT_EQ(prompts.dialogs[0].filter, "Ini File|*.ini");
@@ -56,7 +56,7 @@ TEST_F(Startup, AnExistingReadOnlyLogIsKeptAndMadeWritable) {
     EXPECT_EQ(ReadFile(LogPath()), "[Windows]\r\nWIN.INI=431\r\n");
     EXPECT_EQ(LogView(),
               (std::vector<std::string>{"[Windows]", "WIN.INI=431"}));
-    EXPECT_EQ(App().LogFile().ReadInteger("windows", "win.ini", 0), 431);
+    EXPECT_EQ(App().CurrentSession().LogFile().ReadInteger("windows", "win.ini", 0), 431);
 }
 
 TEST_F(Startup, AnExternalListDisablesExactlyTheFourWritingCommands) {
@@ -65,8 +65,8 @@ TEST_F(Startup, AnExternalListDisablesExactlyTheFourWritingCommands) {
     WriteFile(external, "[Windows]\r\nNOTEPAD.EXE=1000\r\n");
     StartWithExternalList(external);
 
-    EXPECT_TRUE(App().ExternalList);
-    EXPECT_EQ(App().LogFileName, external);
+    EXPECT_TRUE(App().CurrentSession().ExternalList());
+    EXPECT_EQ(App().CurrentSession().LogFileName(), external);
     EXPECT_TRUE(Exists(LogPath())) << "the default log is created all the same";
     auto& m = Main();
     auto& optional = On<zarvik::OptionalDirectoriesPage>();
@@ -83,7 +83,7 @@ TEST_F(Startup, AnExternalListDisablesExactlyTheFourWritingCommands) {
         EXPECT_TRUE(w->Enabled()) << w->Text();
     EXPECT_FALSE(m.SpeedButton6.Enabled()) << "enabled only by the first analysis";
     EXPECT_EQ(LogView(), (std::vector<std::string>{"[Windows]", "NOTEPAD.EXE=1000"}));
-    EXPECT_EQ(App().LogFile().ReadInteger("Windows", "notepad.exe", 0), 1000);
+    EXPECT_EQ(App().CurrentSession().LogFile().ReadInteger("Windows", "notepad.exe", 0), 1000);
 }
 
 TEST_F(Startup, ADefaultLogThatCannotBeReadIsReportedOnce) {
@@ -103,11 +103,11 @@ TEST_F(Startup, AnExternalListThatCannotBeReadFallsBackToTheDefaultLog) {
     ASSERT_EQ(prompts.Errors().size(), 1u);
     EXPECT_NE(prompts.Errors()[0].find(missing), std::string::npos) << prompts.Errors()[0];
     EXPECT_NE(prompts.Errors()[0].find("default log " + LogPath()), std::string::npos);
-    EXPECT_FALSE(App().ExternalList);
-    EXPECT_EQ(App().LogFileName, LogPath());
+    EXPECT_FALSE(App().CurrentSession().ExternalList());
+    EXPECT_EQ(App().CurrentSession().LogFileName(), LogPath());
     EXPECT_TRUE(Main().SpeedButton1.Enabled());
     EXPECT_TRUE(On<zarvik::OptionalDirectoriesPage>().Button5.Enabled());
-    App().LogFile().WriteInteger("Windows", "A.DLL", 5);
+    App().CurrentSession().LogFile().WriteInteger("Windows", "A.DLL", 5);
     EXPECT_EQ(ReadFile(LogPath()), "[Windows]\r\nA.DLL=5\r\n");
 }
 
