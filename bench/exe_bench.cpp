@@ -597,9 +597,22 @@ double TimedPress(HWND main, HWND button, const char* what, const std::string& s
     const auto clicked = Clock::now();
     Driver::Press(button);
     if (!WaitUntilAnswering(nullptr, main, what)) return 0;
-    const double ms = MsSince(clicked);
+    // The program may answer while the command still runs (Wine hands it
+    // messages sent to it whenever it sends one to another thread): the
+    // command has ended when its closing text is in the status line.
     HWND line = ::FindWindowExA(main, nullptr, "msctls_statusbar32", nullptr);
-    Check(Driver::TextOf(line) == status, what, ("the status line \"" + status + "\"").c_str());
+    std::string text;
+    for (;;) {
+        char buffer[512] = {};
+        DWORD_PTR got = 0;
+        if (::SendMessageTimeoutA(line, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer),
+                                  SMTO_NORMAL, e2e::kHangMs, &got))
+            text = buffer;
+        if (text == status || MsSince(clicked) > e2e::kHangMs) break;
+        ::Sleep(5);
+    }
+    const double ms = MsSince(clicked);
+    Check(text == status, what, ("the status line \"" + status + "\"").c_str());
     return ms;
 }
 
