@@ -38,6 +38,18 @@ double MsSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
+// The floor of a row: `each` over every path, the faster of two passes, in ms.
+template <typename Each>
+double FasterPass(const std::vector<std::string>& paths, Each each) {
+    double best = 1e300;
+    for (int pass = 0; pass < 2; ++pass) {
+        const auto start = Clock::now();
+        for (const std::string& p : paths) each(p);
+        best = std::min(best, MsSince(start));
+    }
+    return best;
+}
+
 bool g_differs = false;
 void Check(bool same, const char* what, const char* reference) {
     std::printf("  check: %s %s %s\n", what, same ? "equals" : "DIFFERS FROM", reference);
@@ -186,12 +198,7 @@ BuildFigures BuildRow(size_t total) {
         listed.insert(listed.end(), more.begin(), more.end());
     }
     // The faster of two passes, so a cold first pass does not flatter the ratio.
-    double floor = 1e300;
-    for (int pass = 0; pass < 2; ++pass) {
-        const auto start = Clock::now();
-        for (const std::string& p : listed) Probe(p);
-        floor = std::min(floor, MsSince(start));
-    }
+    const double floor = FasterPass(listed, [](const std::string& p) { Probe(p); });
 
     const auto listing = Clock::now();
     const size_t windowsFiles = PlainFiles(windows).size();
@@ -339,12 +346,7 @@ void VersionsRow() {
     std::vector<std::string> listed;
     for (const std::string& dir : {windows, e2e::NativeSystemDirectory(), e2e::SystemWow64Directory()})
         for (std::string& path : PlainFiles(dir)) listed.push_back(std::move(path));
-    double floor = 1e300;
-    for (int pass = 0; pass < 2; ++pass) {
-        const auto start = Clock::now();
-        for (const std::string& p : listed) ProbeAndReadHeaders(p);
-        floor = std::min(floor, MsSince(start));
-    }
+    const double floor = FasterPass(listed, [](const std::string& p) { ProbeAndReadHeaders(p); });
 
     Driver program(e2e::ProgramPath());
     HWND main = StartProgram(program);
@@ -643,12 +645,7 @@ void TreeRow(size_t files) {
         paths.push_back(folder + name);
         scratch->Write(paths.back(), std::string(1 + i * 7919 % 3000, 'z'));
     }
-    double floor = 1e300;
-    for (int pass = 0; pass < 2; ++pass) {
-        const auto start = Clock::now();
-        for (const std::string& p : paths) Probe(p);
-        floor = std::min(floor, MsSince(start));
-    }
+    const double floor = FasterPass(paths, [](const std::string& p) { Probe(p); });
 
     Driver program(e2e::ProgramPath());
     HWND main = StartProgram(program);
