@@ -1,5 +1,6 @@
 #include "platform/FileIO.h"
 
+#include <cstdint>
 #include <optional>
 
 #include "core/PeVersion.h"
@@ -26,23 +27,34 @@ private:
     std::optional<NativeFileSystem> native_;
 };
 
-// The reader's view of a file the probe holds open: reads at an offset,
-// which leave the file pointer alone.
+// The reader's view of a file the probe holds open. A read names no
+// OVERLAPPED offset: Wine answers such a read on a handle without a
+// completion port with one more server round trip, as dear as the open's
+// own. The pointer moves only where the reader jumps.
 class HandleBytes final : public zarvik::ByteSource {
 public:
     HandleBytes(HANDLE file, int64_t length) : file_(file), length_(static_cast<uint64_t>(length)) {}
     uint64_t Length() const override { return length_; }
     size_t ReadAt(uint64_t offset, void* buffer, size_t size) override {
-        OVERLAPPED at{};
-        at.Offset = static_cast<DWORD>(offset);
-        at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+        if (offset != at_) {
+            LARGE_INTEGER to{};
+            to.QuadPart = static_cast<LONGLONG>(offset);
+            if (!::SetFilePointerEx(file_, to, nullptr, FILE_BEGIN)) return 0;
+            at_ = offset;
+        }
         DWORD got = 0;
-        return ::ReadFile(file_, buffer, static_cast<DWORD>(size), &got, &at) ? got : 0;
+        if (!::ReadFile(file_, buffer, static_cast<DWORD>(size), &got, nullptr)) {
+            at_ = UINT64_MAX;  // unknown: the next read seeks
+            return 0;
+        }
+        at_ += got;
+        return got;
     }
 
 private:
     HANDLE file_;
     uint64_t length_;
+    uint64_t at_ = 0;  // a file just opened is read from its start
 };
 
 // The smallest file that can hold a DOS header and the PE header behind it.
