@@ -27,14 +27,15 @@ public:
     Client(const Client&) = delete;
     Client& operator=(const Client&) = delete;
 
-    bool Connect(const char* service, const char* topic) {
+    // Tries again until the server answers; not once `server` has ended.
+    bool Connect(HANDLE server, const char* service, const char* topic) {
         service_ = ::DdeCreateStringHandleA(id_, service, CP_WINANSI);
         topic_ = ::DdeCreateStringHandleA(id_, topic, CP_WINANSI);
         item_ = ::DdeCreateStringHandleA(id_, "Server", CP_WINANSI);
         other_ = ::DdeCreateStringHandleA(id_, "Other", CP_WINANSI);
         for (int waited = 0; waited < e2e::kHangMs && !conv_; waited += 100) {
             conv_ = ::DdeConnect(id_, service_, topic_, nullptr);
-            if (!conv_) ::Sleep(100);
+            if (!conv_ && ::WaitForSingleObject(server, 100) != WAIT_TIMEOUT) break;
         }
         return conv_ != nullptr;
     }
@@ -88,10 +89,11 @@ HWND After(HWND main, const std::string& label) {
     return l ? ::GetWindow(l, GW_HWNDNEXT) : nullptr;
 }
 
-bool WaitForText(HWND control, const std::string& text) {
+// Stops at once when the program has ended: the text cannot come any more.
+bool WaitForText(const e2e::Driver& program, HWND control, const std::string& text) {
     for (int waited = 0; waited < e2e::kHangMs; waited += 50) {
         if (e2e::Driver::TextOf(control) == text) return true;
-        ::Sleep(50);
+        if (::WaitForSingleObject(program.Process(), 50) != WAIT_TIMEOUT) return false;
     }
     return false;
 }
@@ -112,21 +114,21 @@ TEST(RealProgram, ServesTheSystemTopicUnderItsName) {
 
     {
         Client client;
-        ASSERT_TRUE(client.Connect("zarvik", "System")) << "no server \"zarvik\"";
-        EXPECT_TRUE(WaitForText(log, "Accepted incoming connection."));
+        ASSERT_TRUE(client.Connect(program.Process(), "zarvik", "System")) << "no server \"zarvik\"";
+        EXPECT_TRUE(WaitForText(program, log, "Accepted incoming connection."));
 
         EXPECT_TRUE(client.Send(XTYP_POKE, "a\r\nb\r\n", client.Item()));
-        EXPECT_TRUE(WaitForText(poked, "a"));
+        EXPECT_TRUE(WaitForText(program, poked, "a"));
         EXPECT_EQ(e2e::Driver::TextOf(log),
                   "Accepted incoming connection.\r\n---->a\r\n---->b");
         EXPECT_FALSE(client.Send(XTYP_POKE, "c", client.Other())) << "only \"Server\" is served";
 
         EXPECT_TRUE(client.Send(XTYP_EXECUTE, "[FileOpen(\"x.txt\")]", nullptr));
-        EXPECT_TRUE(WaitForText(macro, "[FileOpen(\"x.txt\")]"));
+        EXPECT_TRUE(WaitForText(program, macro, "[FileOpen(\"x.txt\")]"));
 
         ::SendMessageA(reply, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("one\r\ntwo\r\nthree"));
         e2e::Driver::Press(sendReply);
-        EXPECT_TRUE(WaitForText(log,
+        EXPECT_TRUE(WaitForText(program, log,
                                 "Accepted incoming connection.\r\n---->a\r\n---->b\r\n"
                                 "<----one\r\n<----two\r\n<----three"));
         EXPECT_EQ(client.Request(client.Item(), CF_TEXT), "one\r\ntwo\r\nthree\r\n");
@@ -136,7 +138,7 @@ TEST(RealProgram, ServesTheSystemTopicUnderItsName) {
         const std::string closed =
             e2e::Driver::TextOf(log) + "\r\nConnection closed at clients request.";
         client.Disconnect();
-        EXPECT_TRUE(WaitForText(log, closed));
+        EXPECT_TRUE(WaitForText(program, log, closed));
     }
 
     e2e::Driver::Press(e2e::Driver::FindChild(main, "Quit Zarvik v1.1"));
