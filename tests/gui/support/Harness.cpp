@@ -1,6 +1,7 @@
 #include "gui/support/Harness.h"
 
 #include "filelist/LogViewPage.h"
+#include "platform/FileNames.h"
 #include "ui/Form.h"
 
 namespace testing_support {
@@ -149,25 +150,32 @@ bool Exists(const std::string& path) {
 
 void MakeDirectory(const std::string& path) { ::CreateDirectoryA(path.c_str(), nullptr); }
 
-void RemoveTree(const std::string& path) {
-    WIN32_FIND_DATAA fd;
-    ui::FindHandle find(::FindFirstFileA((path + "\\*").c_str(), &fd));
+namespace {
+
+// Wide, so a name outside the code page (a test's 日本語.dll) is removed too.
+void RemoveTreeW(const std::wstring& path) {
+    WIN32_FIND_DATAW fd;
+    ui::FindHandle find(::FindFirstFileW((path + L"\\*").c_str(), &fd));
     if (find) {
         do {
-            std::string name = fd.cFileName;
-            if (name == "." || name == "..") continue;
-            std::string full = path + "\\" + name;
+            const std::wstring name = fd.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const std::wstring full = path + L"\\" + name;
             if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(full);
+                RemoveTreeW(full);
             } else {
-                ::SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-                ::DeleteFileA(full.c_str());
+                ::SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+                ::DeleteFileW(full.c_str());
             }
-        } while (::FindNextFileA(find.Get(), &fd));
+        } while (::FindNextFileW(find.Get(), &fd));
     }
     find.Reset();
-    ::RemoveDirectoryA(path.c_str());
+    ::RemoveDirectoryW(path.c_str());
 }
+
+}  // namespace
+
+void RemoveTree(const std::string& path) { RemoveTreeW(platform::WidePath(path)); }
 
 bool PrinterSetUp() { return ::GetEnvironmentVariableA("ZARVIK_PRINTER", nullptr, 0) > 0; }
 
