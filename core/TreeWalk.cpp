@@ -37,10 +37,8 @@ bool Within(const std::string& folder, const std::string& base, bool below) {
 }  // namespace
 
 std::optional<Listing> TreeLister::ListFiles(const std::string& directory) {
-    // The directory as chosen, without the "\" the walk appended to it.
+    const std::string root = ChosenOfWalked(directory);
     const bool appended = directory.size() > 1 && directory.back() == '\\';
-    std::string root = directory.substr(0, directory.size() - (appended ? 1 : 0));
-    if (root.size() == 2 && root[1] == ':') root += '\\';
     Listing listing{appended ? directory : directory + "\\", {}};
 
     // Folders still to walk, with their paths relative to the root ("" for
@@ -74,6 +72,13 @@ std::optional<Listing> TreeLister::ListFiles(const std::string& directory) {
             stack.push_back({FolderPath(at.path, (*f)->name), at.relative + (*f)->name + "\\"});
     }
     return listing;
+}
+
+std::string ChosenOfWalked(std::string_view directory) {
+    const bool appended = directory.size() > 1 && directory.back() == '\\';
+    std::string chosen(directory.substr(0, directory.size() - (appended ? 1 : 0)));
+    if (chosen.size() == 2 && chosen[1] == ':') chosen += '\\';
+    return chosen;
 }
 
 std::string ChosenEntryText(const ChosenDirectory& chosen) {

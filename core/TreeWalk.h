@@ -60,6 +60,10 @@ private:
     Unentered unentered_;
 };
 
+// The directory as chosen, from the form a walk is given it in: without the
+// "\" the walk appended, but a drive's root keeps its own ("C:\").
+std::string ChosenOfWalked(std::string_view directory);
+
 // A directory of the Optional Directories list.
 struct ChosenDirectory {
     std::string directory;  // as chosen: no "\" appended but a drive's root

@@ -26,12 +26,7 @@ TreeListLister::TreeListLister(CommandProgress& progress)
 
 std::optional<Listing> TreeListLister::ListFiles(const std::string& directory) {
     std::optional<Listing> listing = tree_.ListFiles(directory);
-    if (!listing) {
-        const bool appended = directory.size() > 1 && directory.back() == '\\';
-        std::string chosen = directory.substr(0, directory.size() - (appended ? 1 : 0));
-        if (chosen.size() == 2 && chosen[1] == ':') chosen += '\\';
-        progress_.Unentered(std::move(chosen));
-    }
+    if (!listing) progress_.Unentered(ChosenOfWalked(directory));
     return listing;
 }
 
@@ -71,8 +66,7 @@ void CommandProgress::Release() {
 std::optional<Listing> CommandProgress::ListFiles(const std::string& directory) {
     if (!lists_.browser.ChangeDirectory(directory, "*.*")) {
         // Named as the user chose it, without the "\" the walk appended.
-        const bool appended = directory.size() > 1 && directory.back() == '\\';
-        Unentered(directory.substr(0, directory.size() - (appended ? 1 : 0)));
+        Unentered(ChosenOfWalked(directory));
         return std::nullopt;
     }
     browserMoved_ = true;

@@ -37,9 +37,7 @@ public:
     uint64_t Length() const override { return length_; }
     size_t ReadAt(uint64_t offset, void* buffer, size_t size) override {
         if (offset != at_) {
-            LARGE_INTEGER to{};
-            to.QuadPart = static_cast<LONGLONG>(offset);
-            if (!::SetFilePointerEx(file_, to, nullptr, FILE_BEGIN)) return 0;
+            if (!SeekTo(file_, offset)) return 0;
             at_ = offset;
         }
         DWORD got = 0;
@@ -204,8 +202,7 @@ WriteMethod WriteWholeFile(std::string_view path, std::string_view bytes) {
     // Replacing an existing file keeps its attributes and its security; a
     // plain move would give it those of the new file.
     const std::wstring target = ApiPath(path);
-    const DWORD attributes = FileAttributes(path, View::Process);
-    const bool existed = attributes != INVALID_FILE_ATTRIBUTES;
+    const bool existed = before != INVALID_FILE_ATTRIBUTES;
     const bool replaced =
         existed ? ::ReplaceFileW(target.c_str(), wideTemp.c_str(), nullptr,
                                  REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != FALSE
@@ -216,7 +213,7 @@ WriteMethod WriteWholeFile(std::string_view path, std::string_view bytes) {
         throw Win32Error(Quoted("Cannot write file", path), code);
     }
     // Wine's replace keeps the security but not the attributes.
-    if (existed && FileAttributes(path, View::Process) != attributes) SetFileAttributes(path, attributes);
+    if (existed && FileAttributes(path, View::Process) != before) SetFileAttributes(path, before);
     return WriteMethod::Replaced;
 }
 
